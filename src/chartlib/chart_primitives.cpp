@@ -1,0 +1,1 @@
+#include "chartlib/chart_primitives.h"

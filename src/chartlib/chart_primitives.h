@@ -1,0 +1,50 @@
+#pragma once
+// Binding to the chart primitives library (libpelta.so / pelta.dll).
+//
+// The library is loaded by file name from the directory of the running
+// executable only, and each function is looked up at its first call; later
+// calls reuse the address. Texts are UTF-8; a null result reads as "".
+
+#include <array>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace bazi::chartlib {
+
+/// The library file name of this platform: "libpelta.so", "pelta.dll", "libpelta.dylib".
+[[nodiscard]] std::string_view libraryFileName();
+
+/// Thrown when the library or one of its functions cannot be found. what() is
+/// the run-time error the program shows: 无法找到指定DLL库文件“<file>”中的输出命令“<function>”.
+class MissingFunctionError : public std::runtime_error {
+public:
+    MissingFunctionError(std::string file, std::string function);
+    const std::string& file() const { return m_file; }
+    const std::string& function() const { return m_function; }
+
+private:
+    std::string m_file, m_function;
+};
+
+// One wrapper per exported function, named after what it answers.
+[[nodiscard]] std::string elementOf(std::string_view character);                      // 取干支五行
+[[nodiscard]] int ordinalOf(std::string_view character);                              // 取干支序数
+[[nodiscard]] std::string tenGodOf(std::string_view dayStem, std::string_view character,
+                                   int swapFlag);                                      // 取十神关系
+[[nodiscard]] std::string hiddenStemsOf(std::string_view branch);                      // 取地支藏干
+[[nodiscard]] int countStemElements(const std::array<std::string, 4>& elements,
+                                    std::string_view sought);                          // 取天干五行数量
+[[nodiscard]] int countBranchElements(const std::array<std::string, 4>& elements,
+                                      std::string_view sought);                        // 取地支五行数量
+[[nodiscard]] int countHiddenElements(const std::array<std::string, 12>& elements,
+                                      std::string_view sought);                        // 取藏干五行数量
+[[nodiscard]] int countName(std::string_view joined, std::string_view sought);          // 取干支数量
+[[nodiscard]] int countStemTenGods(const std::array<std::string, 3>& tenGods,
+                                   std::string_view sought);                           // 取天干十神数量
+[[nodiscard]] int countBranchTenGods(const std::array<std::string, 4>& tenGods,
+                                     std::string_view sought);                         // 取地支十神数量
+[[nodiscard]] int countHiddenTenGods(const std::array<std::string, 12>& tenGods,
+                                     std::string_view sought);                         // 取藏干十神数量
+
+} // namespace bazi::chartlib

@@ -1,0 +1,1 @@
+#include "conditions/chart_tables.h"

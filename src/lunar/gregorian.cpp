@@ -1,0 +1,1 @@
+#include "lunar/gregorian.h"

@@ -1,0 +1,1 @@
+#include "lunar/lunar_date_text.h"

@@ -1,0 +1,1 @@
+// The chart primitives library.

@@ -1,0 +1,1 @@
+#include "query/four_pillars.h"

@@ -1,0 +1,1 @@
+#include "query/moment_chart.h"

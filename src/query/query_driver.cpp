@@ -1,0 +1,1 @@
+#include "query/query_driver.h"

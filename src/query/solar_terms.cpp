@@ -1,0 +1,1 @@
+#include "query/solar_terms.h"
