@@ -100,6 +100,7 @@ struct Catalog {
             }
         }
         add(std::string(kSwapCheckBox), {ControlKind::checkBox, {}, GroupId::tenGodChart, 0, {}});
+        add(std::string(kFemaleCheckBox), {ControlKind::checkBox, {}, GroupId::spiritStar, 0, {}});
     }
 };
 

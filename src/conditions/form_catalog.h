@@ -85,19 +85,23 @@ struct RowNames {
 /// The check box "亥子巳午阴阳置换": ticked means ten-gods are looked up with flag 0.
 inline constexpr std::string_view kSwapCheckBox = "选择框1";
 
+/// The check box "女命" of the spirit-star page: the chart is read as a woman's
+/// (only 元辰 depends on it).
+inline constexpr std::string_view kFemaleCheckBox = "选择框_女命";
+
 enum class ControlKind { comboBox, checkBox, radioBox };
 
 /// What a named condition control is; nullopt for a name the form does not have.
 struct ControlSpec {
     ControlKind kind;
     std::optional<ItemList> items; // combo boxes
-    GroupId group;                 // unused for 选择框1
-    int row;                       // 0 for 选择框1
+    GroupId group;                 // tenGodChart for 选择框1, spiritStar for 选择框_女命
+    int row;                       // 0 for the two page-wide check boxes
     std::optional<RevealOption> radioOption; // radio boxes
 };
 [[nodiscard]] std::optional<ControlSpec> findControl(std::string_view name);
 
-/// Every condition control name: the rows of all groups, then 选择框1.
+/// Every condition control name: the rows of all groups, then 选择框1 and 选择框_女命.
 [[nodiscard]] const std::vector<std::string>& allControlNames();
 
 } // namespace bazi
