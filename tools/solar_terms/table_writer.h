@@ -1,0 +1,23 @@
+#pragma once
+// Writes the solar-term table as the C++ header src/query/solar_term_table.h.
+
+#include "julian_day.h"
+
+#include <string>
+#include <vector>
+
+namespace bazi::ephem {
+
+inline constexpr int kTableFirstYear = 1880;
+inline constexpr int kTableLastYear = 2079;
+inline constexpr int kTermsPerYear = 24;
+
+/// The moments of all terms, year by year from kTableFirstYear, term 1..24.
+[[nodiscard]] std::vector<CalendarSecond> computeSolarTermTable(const struct SolarEphemeris& ephemeris);
+
+/// The complete header text for `records` (24 per year from kTableFirstYear,
+/// one line per year). Throws std::invalid_argument when the count is not
+/// 24 × the years of the table.
+[[nodiscard]] std::string solarTermTableHeader(const std::vector<CalendarSecond>& records);
+
+} // namespace bazi::ephem

@@ -1,0 +1,67 @@
+#include "vsop87.h"
+
+#include <cmath>
+#include <fstream>
+#include <numbers>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+namespace bazi::ephem {
+
+Vsop87Earth Vsop87Earth::load(const std::filesystem::path& file) {
+    std::ifstream in(file);
+    if (!in)
+        throw std::runtime_error("cannot read the VSOP87D series " + file.string());
+    Vsop87Earth earth;
+    std::string line;
+    int lineNumber = 0;
+    while (std::getline(in, line)) {
+        ++lineNumber;
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::istringstream fields(line);
+        char variable = 0;
+        int power = -1;
+        VsopTerm term;
+        if (!(fields >> variable >> power >> term.a >> term.b >> term.c) || power < 0 ||
+            power >= kMaxPower || (variable != 'L' && variable != 'B' && variable != 'R'))
+            throw std::runtime_error(file.string() + ":" + std::to_string(lineNumber) +
+                                     ": expected \"L|B|R power A B C\"");
+        const int index = variable == 'L' ? 0 : (variable == 'B' ? 1 : 2);
+        earth.m_series[index][power].push_back(term);
+    }
+    if (earth.m_series[0][0].empty() || earth.m_series[2][0].empty())
+        throw std::runtime_error(file.string() + ": no L or R series");
+    return earth;
+}
+
+HeliocentricPosition Vsop87Earth::position(double tau) const {
+    std::array<double, 3> value{};
+    for (int v = 0; v < 3; ++v) {
+        // Horner over the powers of τ, highest first.
+        double sum = 0;
+        for (int p = kMaxPower - 1; p >= 0; --p) {
+            double series = 0;
+            for (const VsopTerm& t : m_series[v][p])
+                series += t.a * std::cos(t.b + t.c * tau);
+            sum = sum * tau + series;
+        }
+        value[v] = sum;
+    }
+    constexpr double kTwoPi = 2 * std::numbers::pi;
+    double longitude = std::fmod(value[0], kTwoPi);
+    if (longitude < 0)
+        longitude += kTwoPi;
+    return {longitude, value[1], value[2]};
+}
+
+std::size_t Vsop87Earth::termCount() const {
+    std::size_t n = 0;
+    for (const auto& variable : m_series)
+        for (const auto& power : variable)
+            n += power.size();
+    return n;
+}
+
+} // namespace bazi::ephem
