@@ -1,6 +1,8 @@
 #pragma once
 // The sixty stem-branch cycle: cycle index 1..60, 1 = 甲子; 0 = no pillar.
 
+#include "lunar/gregorian.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -30,5 +32,21 @@ inline constexpr std::array<std::string_view, 12> kBranchNames = {
 }
 /// Stem character then branch character; empty for index 0.
 [[nodiscard]] std::string pillarText(int cycleIndex);
+
+/// The cycle index n places further on (n may be negative), wrapping 60 -> 1 and
+/// 1 -> 60; index 0 (no pillar) stays 0.
+[[nodiscard]] constexpr int cycleAdd(int cycleIndex, int n) {
+    return cycleIndex <= 0 ? 0 : floorMod(cycleIndex - 1 + n, 60) + 1;
+}
+
+/// The zodiac animals of the twelve branches, 子 鼠 to 亥 猪.
+inline constexpr std::array<std::string_view, 12> kZodiacAnimals = {
+    "鼠", "牛", "虎", "兔", "龙", "蛇", "马", "羊", "猴", "鸡", "狗", "猪"};
+
+/// The zodiac animal of a cycle index's branch; empty for index 0.
+[[nodiscard]] constexpr std::string_view zodiacAnimal(int cycleIndex) {
+    return cycleIndex <= 0 ? std::string_view{}
+                           : kZodiacAnimals[static_cast<std::size_t>(branchNumber(cycleIndex) - 1)];
+}
 
 } // namespace bazi
