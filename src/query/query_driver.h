@@ -2,8 +2,11 @@
 // The query behind "推算": the 36 two-hour moments of the reference date and the
 // two days before it, newest first, each tested against every set condition row.
 
+#include "conditions/chart_tables.h"
+#include "conditions/condition_model.h"
 #include "conditions/form_state.h"
 #include "lunar/gregorian.h"
+#include "query/moment_chart.h"
 
 #include <optional>
 #include <string>
@@ -38,10 +41,33 @@ struct QueryResult {
     bool showResultPage = false;        // page "查询结果" brought to the front
 };
 
+/// The condition rows of a form, read once when a query starts.
+struct QueryConditions {
+    int conditionCount = 0;            // set value boxes over all 48 rows (countSetRows)
+    std::vector<ConditionRow> setRows; // the set rows in evaluation order
+    int swapFlag = 1;                  // from "亥子巳午阴阳置换" (swapFlagOf)
+};
+
+/// The conditions of `form` as a query evaluates them.
+[[nodiscard]] QueryConditions captureConditions(const FormState& form);
+
+/// Does a moment with these chart tables satisfy one set row. The rows of the
+/// seven groups run their own checks; a spirit-star row is never satisfied.
+[[nodiscard]] bool rowSatisfied(const ConditionRow& row, const ChartTable& chart,
+                                const HiddenStemTable& hidden);
+
+/// Does the moment satisfy every set row: its chart tables are formed (with the
+/// form's swap flag) and the rows evaluated in order; the moment matches when
+/// the number of satisfied rows equals the condition count. Precondition: the
+/// chart's four pillars are filled.
+[[nodiscard]] bool momentMatches(const QueryConditions& conditions, const MomentChart& chart);
+
 /// The 36 moments of the window ending at 22:00 of `date`, newest first.
 [[nodiscard]] std::vector<CivilDateTime> queryMoments(CivilDate date);
 
-/// Runs the query. Throws std::out_of_range when the form's date is outside
+/// Runs the query: captures the form's conditions, and unless none is set
+/// lists every moment of the window that satisfies all of them, newest first;
+/// then the status, summary and outcome. Throws std::out_of_range when the form's date is outside
 /// kFirstQueryDate..kLastQueryDate, and chartlib::MissingFunctionError when the
 /// chart primitives library cannot be used.
 [[nodiscard]] QueryResult runQuery(const FormState& form);
