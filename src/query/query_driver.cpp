@@ -4,6 +4,7 @@
 #include "conditions/element_chart_group.h"
 #include "conditions/element_hidden_group.h"
 #include "conditions/hidden_stem_group.h"
+#include "conditions/spirit_star_group.h"
 #include "conditions/stem_group.h"
 #include "conditions/ten_god_chart_group.h"
 #include "conditions/ten_god_hidden_group.h"
@@ -17,13 +18,7 @@ namespace {
 
 using RowCheck = bool (*)(const ConditionRow&, const ChartTable&, const HiddenStemTable&);
 
-// The spirit-star rows count as conditions but have no checks of their own yet.
-bool spiritStarRowSatisfied(const ConditionRow&, const ChartTable&, const HiddenStemTable&) {
-    return false;
-}
-
 // GroupTable: the checks of each group box, in evaluation order (GroupId order).
-// A further group is added after the last one with its row check.
 struct GroupEntry {
     GroupId id;
     RowCheck rowSatisfied;
@@ -37,7 +32,7 @@ constexpr std::array<GroupEntry, 8> kGroupTable = {{
     {GroupId::hiddenStem,    &HiddenStemGroup::rowSatisfied},
     {GroupId::tenGodChart,   &TenGodChartGroup::rowSatisfied},
     {GroupId::tenGodHidden,  &TenGodHiddenGroup::rowSatisfied},
-    {GroupId::spiritStar,    &spiritStarRowSatisfied},
+    {GroupId::spiritStar,    &SpiritStarGroup::rowSatisfied},
 }};
 // clang-format on
 
