@@ -8,12 +8,14 @@
 
 namespace bazi::ephem {
 
+struct SolarEphemeris;
+
 inline constexpr int kTableFirstYear = 1880;
 inline constexpr int kTableLastYear = 2079;
 inline constexpr int kTermsPerYear = 24;
 
 /// The moments of all terms, year by year from kTableFirstYear, term 1..24.
-[[nodiscard]] std::vector<CalendarSecond> computeSolarTermTable(const struct SolarEphemeris& ephemeris);
+[[nodiscard]] std::vector<CalendarSecond> computeSolarTermTable(const SolarEphemeris& ephemeris);
 
 /// The complete header text for `records` (24 per year from kTableFirstYear,
 /// one line per year). Throws std::invalid_argument when the count is not
