@@ -31,7 +31,7 @@ public:
     [[nodiscard]] const char* c_str() const { return m_text; }
 
 private:
-    std::array<char, 64> m_small{};
+    std::array<char, 64> m_small; // filled up to the terminating zero only
     std::string m_large;
     const char* m_text = nullptr;
 };
@@ -41,9 +41,26 @@ template <typename Fn>
     return reinterpret_cast<Fn>(resolveExport(exportName));
 }
 
+// The length of a zero-terminated text that is usually a few bytes long: a
+// bounded loop measures those faster than a call to strlen, which takes over
+// for longer texts.
+[[nodiscard]] std::size_t shortTextLength(const char* text) {
+    constexpr std::size_t kShort = 64;
+    for (std::size_t length = 0; length < kShort; ++length) {
+        if (text[length] == '\0') {
+            return length;
+        }
+    }
+    return kShort + std::strlen(text + kShort);
+}
+
 // The library's result copied at once; a null result reads as "".
 [[nodiscard]] std::string copied(const char* text) {
-    return text != nullptr ? std::string(text) : std::string();
+    if (text == nullptr) {
+        return {};
+    }
+    const std::size_t length = shortTextLength(text);
+    return std::string(text, length);
 }
 
 } // namespace

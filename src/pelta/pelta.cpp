@@ -4,7 +4,9 @@
 
 #include "pelta/tables.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <initializer_list>
 #include <string_view>
 
@@ -13,15 +15,44 @@ namespace {
 using pelta::BranchRow;
 using pelta::StemRow;
 
+// The length of a zero-terminated text that is usually a few bytes long: a
+// bounded loop measures those faster than a call to strlen, which takes over
+// for longer texts.
+[[nodiscard]] std::size_t shortTextLength(const char* text) {
+    constexpr std::size_t kShort = 64;
+    for (std::size_t length = 0; length < kShort; ++length) {
+        if (text[length] == '\0') {
+            return length;
+        }
+    }
+    return kShort + std::strlen(text + kShort);
+}
+
 // A null argument reads as the empty text.
 [[nodiscard]] std::string_view textOf(const char* text) {
-    return text != nullptr ? std::string_view{text} : std::string_view{};
+    if (text == nullptr) {
+        return {};
+    }
+    const std::size_t length = shortTextLength(text);
+    return {text, length};
 }
 
 // Every name of the tables is a string literal, so its data() is zero-terminated.
 [[nodiscard]] const char* exported(std::string_view tableName) { return tableName.data(); }
 
+// Every stem and branch is one three-byte UTF-8 character.
+constexpr std::size_t kCharacterBytes = 3;
+static_assert(std::ranges::all_of(pelta::kStems, [](const StemRow& row) {
+    return row.name.size() == kCharacterBytes;
+}));
+static_assert(std::ranges::all_of(pelta::kBranches, [](const BranchRow& row) {
+    return row.name.size() == kCharacterBytes;
+}));
+
 [[nodiscard]] const StemRow* findStem(std::string_view name) {
+    if (name.size() != kCharacterBytes) {
+        return nullptr;
+    }
     for (const StemRow& row : pelta::kStems) {
         if (row.name == name) {
             return &row;
@@ -31,6 +62,9 @@ using pelta::StemRow;
 }
 
 [[nodiscard]] const BranchRow* findBranch(std::string_view name) {
+    if (name.size() != kCharacterBytes) {
+        return nullptr;
+    }
     for (const BranchRow& row : pelta::kBranches) {
         if (row.name == name) {
             return &row;
