@@ -23,7 +23,7 @@
 // Seconds after 2005 rest on a ΔT forecast, not on observation: 64.7 s in
 // 2005 rising 0.4 s a year to 2009, then a linear blend over 100 years onto
 // −20 + 31 u² s (u = (year − 1820)/100). It gives about 76 s in 2016 and 126 s
-// in 2048; the Earth's actual rotation has since run ahead of it (about 69 s
+// in 2048; the Earth's actual rotation has since run ahead of it (about 68 s
 // in 2016), so those moments may differ from an almanac's by seconds.
 //
 // When updating:
