@@ -1,0 +1,173 @@
+// The whole query on real dates: the window, the order of matches, the grid
+// rows, the labels and the outcome, and the range of reference dates.
+#include "query/query_driver.h"
+
+#include "query/result_listing.h"
+
+#include "../conditions/row_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+using namespace bazi;
+using rowtest::RowText;
+using rowtest::setRow;
+
+constexpr CivilDate kMarch16{2016, 3, 16};
+
+FormState formWith(CivilDate date, GroupId group, const RowText& row) {
+    FormState form(date);
+    setRow(form, group, 1, row);
+    return form;
+}
+
+TEST(QueryMoments, ThirtySixEvenHoursFrom22hOfTheDateBackTo0hTwoDaysBefore) {
+    const auto moments = queryMoments(kMarch16);
+    ASSERT_EQ(moments.size(), 36u);
+    EXPECT_EQ(moments[0], (CivilDateTime{{2016, 3, 16}, 22, 0, 0}));
+    EXPECT_EQ(moments[11], (CivilDateTime{{2016, 3, 16}, 0, 0, 0}));
+    EXPECT_EQ(moments[12], (CivilDateTime{{2016, 3, 15}, 22, 0, 0}));
+    EXPECT_EQ(moments[35], (CivilDateTime{{2016, 3, 14}, 0, 0, 0}));
+    for (std::size_t k = 1; k < moments.size(); ++k)
+        EXPECT_EQ(addHours(moments[k], 2), moments[k - 1]) << "slot " << k + 1;
+}
+
+TEST(QueryMoments, TheWindowCrossesMonthAndYearEnds) {
+    EXPECT_EQ(queryMoments({2016, 3, 1})[35], (CivilDateTime{{2016, 2, 28}, 0, 0, 0}));
+    EXPECT_EQ(queryMoments({2017, 3, 1})[35], (CivilDateTime{{2017, 2, 27}, 0, 0, 0}));
+    EXPECT_EQ(queryMoments({2020, 1, 1})[13], (CivilDateTime{{2019, 12, 31}, 20, 0, 0}));
+}
+
+TEST(RunQuery, WithoutAnyConditionNothingIsExamined) {
+    FormState form(kMarch16);
+    // Position, count and reveal controls set on a row whose value is "-".
+    form.select("组合框_位置支1", 2);
+    form.select("组合框_支数量1", 3);
+    const QueryResult r = runQuery(form);
+    EXPECT_EQ(r.conditionCount, 0);
+    EXPECT_EQ(r.matchCount, 0);
+    EXPECT_TRUE(r.rows.empty());
+    EXPECT_EQ(r.status, "查询列表完毕！");
+    EXPECT_EQ(r.summary, "条件数：0  符合数：0");
+    EXPECT_EQ(r.message, "未设置条件！");
+    EXPECT_FALSE(r.showResultPage);
+}
+
+TEST(RunQuery, EveryMomentMatchingFillsThirtySixRowsNewestFirst) {
+    // 子 absent or not, some branch is always missing: 不指定 / 不固定 / "0".
+    const QueryResult r = runQuery(formWith(kMarch16, GroupId::branch, {"不指定", "不固定", "0"}));
+    EXPECT_EQ(r.conditionCount, 1);
+    EXPECT_EQ(r.matchCount, 36);
+    ASSERT_EQ(r.rows.size(), 36u);
+    EXPECT_EQ(r.summary, "条件数：1  符合数：36");
+    EXPECT_FALSE(r.message.has_value());
+    EXPECT_TRUE(r.showResultPage);
+    EXPECT_EQ(r.rows[0].gregorian, "2016年3月16日22时");
+    EXPECT_EQ(r.rows[0].lunar, "2016年 2月 初8");
+    EXPECT_EQ(r.rows[0].chart, "丙申 辛卯 丁酉 辛亥");
+    EXPECT_EQ(r.rows[11].gregorian, "2016年3月16日");
+    EXPECT_EQ(r.rows[11].chart, "丙申 辛卯 丁酉 庚子");
+    EXPECT_EQ(r.rows[34].gregorian, "2016年3月14日2时");
+    EXPECT_EQ(r.rows[35].gregorian, "2016年3月14日");
+    EXPECT_EQ(r.rows[35].lunar, "2016年 2月 初6");
+    for (std::size_t k = 1; k < r.rows.size(); ++k)
+        EXPECT_GT(r.rows[k - 1].moment, r.rows[k].moment);
+}
+
+TEST(RunQuery, TheHourBranchPicksOneMomentADay) {
+    const QueryResult r = runQuery(formWith(kMarch16, GroupId::branch, {"亥", "时支", "非0"}));
+    ASSERT_EQ(r.matchCount, 3);
+    EXPECT_EQ(r.rows[0].gregorian, "2016年3月16日22时");
+    EXPECT_EQ(r.rows[1].gregorian, "2016年3月15日22时");
+    EXPECT_EQ(r.rows[2].gregorian, "2016年3月14日22时");
+    EXPECT_EQ(r.summary, "条件数：1  符合数：3");
+}
+
+TEST(RunQuery, RowsOfDifferentGroupsAreAnded) {
+    FormState form(kMarch16);
+    setRow(form, GroupId::branch, 1, {"亥", "时支", "非0"});
+    setRow(form, GroupId::stem, 2, {"丁", "日干", "非0"}); // 2016-03-16 is 丁酉
+    const QueryResult r = runQuery(form);
+    EXPECT_EQ(r.conditionCount, 2);
+    ASSERT_EQ(r.matchCount, 1);
+    EXPECT_EQ(r.rows[0].chart, "丙申 辛卯 丁酉 辛亥");
+}
+
+TEST(RunQuery, ContradictoryRowsFindNothing) {
+    // The form's conflict example: 金 revealed (八字, 透干) and not revealed (藏干, 不透).
+    FormState form(kMarch16);
+    setRow(form, GroupId::elementChart, 1, {"金", "不固定", "非0", "透干"});
+    setRow(form, GroupId::elementHidden, 1, {"金", "不固定", "非0", "ticked"});
+    const QueryResult r = runQuery(form);
+    EXPECT_EQ(r.matchCount, 0);
+    EXPECT_EQ(r.message, "指定时间内没有找到符合条件的八字或条件冲突！");
+    EXPECT_FALSE(r.showResultPage);
+    EXPECT_TRUE(r.rows.empty());
+}
+
+TEST(RunQuery, ASpiritStarRowCountsAsACondition) {
+    // A star stands at no more than four pillars, so count "5" can never hold.
+    FormState form(kMarch16);
+    setRow(form, GroupId::branch, 1, {"不指定", "不固定", "0"});
+    form.select("组合框_神煞1", 1);
+    form.select("组合框_神煞数1", 5);
+    const QueryResult r = runQuery(form);
+    EXPECT_EQ(r.conditionCount, 2);
+    EXPECT_EQ(r.matchCount, 0);
+    EXPECT_EQ(r.summary, "条件数：2  符合数：0");
+    EXPECT_EQ(r.message, "指定时间内没有找到符合条件的八字或条件冲突！");
+}
+
+TEST(RunQuery, TheSwapBoxChangesTenGodsOfTheSwappedBranches) {
+    // The day stem is 丁 (yin fire) on 03-16 only. To 丁 a yang water branch is
+    // 正官, a yin one 偏官: 子 is yang and 亥 yin, the other way round when
+    // "亥子巳午阴阳置换" is ticked.
+    const auto hourOfMatches = [](const FormState& form) {
+        std::vector<std::string> out;
+        for (const ResultRow& row : runQuery(form).rows)
+            out.push_back(row.gregorian);
+        return out;
+    };
+    using Texts = std::vector<std::string>;
+    FormState form(kMarch16);
+    setRow(form, GroupId::stem, 1, {"丁", "日干", "非0"});
+    setRow(form, GroupId::tenGodChart, 1, {"偏官", "时支", "非0"});
+    EXPECT_EQ(hourOfMatches(form), Texts{"2016年3月16日22时"});
+    form.setChecked(std::string(kSwapCheckBox), true);
+    EXPECT_EQ(hourOfMatches(form), Texts{"2016年3月16日"});
+    setRow(form, GroupId::tenGodChart, 1, {"正官", "时支", "非0"});
+    EXPECT_EQ(hourOfMatches(form), Texts{"2016年3月16日22时"});
+}
+
+TEST(RunQuery, ReferenceDatesWhoseWindowLeavesTheCalendarAreRefused) {
+    const struct {
+        CivilDate date;
+        bool runs;
+        const char* note;
+    } cases[] = {
+        {{1901, 2, 21}, true, "first date: the window starts 1901-02-19 00:00"},
+        {{1901, 2, 20}, false, "the window would start 1901-02-18"},
+        {{1900, 6, 1}, false, "before the calendar"},
+        {{2048, 12, 31}, true, "last date"},
+        {{2049, 1, 1}, false, "after the calendar"},
+        {{2023, 2, 30}, false, "not a real day"},
+        {{}, false, "no date at all"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.note);
+        const FormState form = formWith(c.date, GroupId::branch, {"不指定", "不固定", "0"});
+        if (c.runs) {
+            const QueryResult r = runQuery(form);
+            EXPECT_EQ(r.matchCount, 36);
+            for (const ResultRow& row : r.rows)
+                EXPECT_EQ(row.chart.size(), std::string("丙申 辛卯 丁酉 辛亥").size());
+        } else {
+            EXPECT_THROW((void)runQuery(form), std::out_of_range);
+        }
+    }
+}
+
+} // namespace
