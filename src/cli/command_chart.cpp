@@ -1,0 +1,161 @@
+// bazi-seek chart: the four pillars, lunar date and solar term of a moment or of
+// a series of moments.
+
+#include "cli/calendar_commands.h"
+#include "cli/cli_common.h"
+#include "query/moment_chart.h"
+#include "query/solar_terms.h"
+
+#include <CLI/CLI.hpp>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace bazi::cli {
+
+namespace {
+
+constexpr CivilDateTime kFirstMoment{CivilDate{1901, 2, 19}, 0, 0, 0};
+constexpr CivilDateTime kLastMoment{CivilDate{2048, 12, 31}, 23, 59, 59};
+
+struct ChartOptions {
+    std::string from;            // MOMENT
+    std::string to;              // --to MOMENT, empty for one moment
+    int stepHours = 2;           // --step-hours
+    bool json = false;           // --json
+    // What else each moment shows; options of further chart views add a flag here
+    // and a few lines to writeJsonLine and writeTextLine.
+    bool tables = false;         // the chart tables of the moment
+    bool swap = false;           // ... formed with the swap flag
+};
+
+CivilDateTime momentInRange(const std::string& text, std::string_view what) {
+    const CivilDateTime moment = parseMoment(text, what);
+    if (moment < kFirstMoment || moment > kLastMoment)
+        throw InputError(std::string(what) + " " + dateTimeText(moment) +
+                         " is outside the calendar's range; give a moment from " +
+                         dateTimeText(kFirstMoment) + " to " + dateTimeText(kLastMoment));
+    return moment;
+}
+
+// One moment, everything the chart command shows of it.
+struct ChartLine {
+    MomentChart chart;
+    TermRef term; // the term in force: always in the table inside the chart range
+};
+
+ChartLine chartLineOf(CivilDateTime moment) {
+    return ChartLine{momentChartOf(moment), termInForce(moment).value_or(TermRef{})};
+}
+
+void appendJsonMoment(std::string& text, std::string_view key, CivilDateTime moment) {
+    appendJsonKey(text, key);
+    appendJsonString(text, isoDateTime(moment));
+}
+
+void appendJsonInt(std::string& text, std::string_view key, int value) {
+    appendJsonKey(text, key);
+    text += std::to_string(value);
+}
+
+// {"moment": .., "pillars": [..], "lunar": {..}, "lunarText": .., "term": {..}}, written
+// field by field: a long series is hundreds of thousands of lines.
+void writeJsonLine(OutputBuffer& out, const ChartOptions& /*options*/, const ChartLine& line) {
+    const MomentChart& c = line.chart;
+    std::string text = "{";
+    appendJsonMoment(text, "moment", c.moment);
+    appendJsonKey(text, "pillars");
+    text += '[';
+    for (const std::string* pillar : {&c.yearPillar, &c.monthPillar, &c.dayPillar, &c.hourPillar}) {
+        if (text.back() != '[')
+            text += ", ";
+        appendJsonString(text, *pillar);
+    }
+    text += ']';
+    appendJsonKey(text, "lunar");
+    text += '{';
+    appendJsonInt(text, "year", c.lunarYear);
+    appendJsonInt(text, "month", c.lunarMonth);
+    appendJsonInt(text, "day", c.lunarDay);
+    appendJsonKey(text, "leap");
+    text += c.leap ? "true" : "false";
+    text += '}';
+    appendJsonKey(text, "lunarText");
+    appendJsonString(text, lunarTimeText(c));
+    appendJsonKey(text, "term");
+    text += '{';
+    appendJsonInt(text, "year", line.term.year);
+    appendJsonInt(text, "n", line.term.n);
+    appendJsonKey(text, "name");
+    appendJsonString(text, solarTermName(line.term.n));
+    appendJsonMoment(text, "moment", termMoment(line.term.year, line.term.n));
+    text += '}';
+    // Further views of the chart add their keys here, e.g. with appendJsonKey and
+    // appendJsonLine for a nlohmann value.
+    text += '}';
+    out.line(text);
+}
+
+void writeTextLine(OutputBuffer& out, const ChartOptions& /*options*/, const ChartLine& line) {
+    const MomentChart& c = line.chart;
+    std::string text = dateTimeText(c.moment);
+    text += "  八字 ";
+    text += c.spacedChartText();
+    text += "  农历 ";
+    text += lunarTimeText(c);
+    text += "  节气 ";
+    text += solarTermName(line.term.n);
+    text += ' ';
+    text += dateTimeText(termMoment(line.term.year, line.term.n));
+    out.line(text);
+}
+
+void runChart(const ChartOptions& options) {
+    const CivilDateTime first = momentInRange(options.from, "MOMENT");
+    const CivilDateTime last = options.to.empty() ? first : momentInRange(options.to, "--to");
+    if (last < first)
+        throw InputError("--to " + dateTimeText(last) + " is before MOMENT " + dateTimeText(first) +
+                         "; give a --to moment at or after it");
+
+    OutputBuffer out;
+    for (CivilDateTime moment = first; moment <= last; moment = addHours(moment, options.stepHours)) {
+        const ChartLine line = chartLineOf(moment);
+        if (options.json)
+            writeJsonLine(out, options, line);
+        else
+            writeTextLine(out, options, line);
+    }
+    out.flush();
+}
+
+} // namespace
+
+void registerChartCommand(CLI::App& app) {
+    auto options = std::make_shared<ChartOptions>();
+    CLI::App* command = app.add_subcommand(
+        "chart", "The four pillars (八字), lunar date and solar term in force of a moment, "
+                 "or of every moment from MOMENT to --to in steps of --step-hours");
+    command->add_option("MOMENT", options->from,
+                        "Local civil time (UTC+8) \"YYYY-MM-DD HH:MM[:SS]\", "
+                        "1901-02-19 00:00 to 2048-12-31 23:59:59")
+        ->required();
+    CLI::Option* to = command->add_option("--to", options->to,
+                                          "Last moment of a series (inclusive), same form as MOMENT");
+    command->add_option("--step-hours", options->stepHours, "Hours between the moments of a series (default 2)")
+        ->check(CLI::Range(1, 1000000))
+        ->needs(to);
+    command->add_flag("--json", options->json,
+                      "One JSON object per line: moment, pillars, lunar, lunarText, term");
+    command->footer(R"(The year pillar changes at the second of 立春, the month pillar at the second
+of each odd-numbered solar term, the day pillar at 23:00. The term shown is the
+last one at or before the moment (before 小寒, the previous year's 冬至).
+
+Examples:
+  bazi-seek chart "2016-03-16 22:00"
+  bazi-seek chart "2016-02-04 17:45:53" --json
+  bazi-seek chart "2016-03-14 00:00" --to "2016-03-16 22:00" --step-hours 2)");
+    command->callback([options] { runChart(*options); });
+}
+
+} // namespace bazi::cli

@@ -1,0 +1,93 @@
+// bazi-seek lunar: the lunar date line of a date or of every date of a range.
+
+#include "cli/calendar_commands.h"
+#include "cli/cli_common.h"
+#include "lunar/lunar_calendar.h"
+#include "lunar/lunar_date_text.h"
+
+#include <CLI/CLI.hpp>
+
+#include <memory>
+#include <string>
+
+namespace bazi::cli {
+
+namespace {
+
+struct LunarOptions {
+    std::string from;   // DATE
+    std::string to;     // --to DATE, empty for one date
+    std::string format; // --format, empty for the default
+    bool json = false;  // --json
+};
+
+CivilDate dateInRange(const std::string& text, std::string_view what) {
+    const CivilDate date = parseDate(text, what);
+    if (date < kLunarFirstDate || date > kLunarLastDate)
+        throw InputError(std::string(what) + " " + isoDate(date) +
+                         " is outside the lunar calendar's range; give a date from " +
+                         isoDate(kLunarFirstDate) + " to " + isoDate(kLunarLastDate));
+    return date;
+}
+
+void runLunar(const LunarOptions& options) {
+    const CivilDate first = dateInRange(options.from, "DATE");
+    const CivilDate last = options.to.empty() ? first : dateInRange(options.to, "--to");
+    if (last < first)
+        throw InputError("--to " + isoDate(last) + " is before DATE " + isoDate(first) +
+                         "; give a --to date at or after it");
+
+    OutputBuffer out;
+    for (CivilDate date = first; date <= last; date = stepDay(date, StepDirection::forward)) {
+        const std::string text = lunarDateText(date, options.format);
+        if (!options.json) {
+            out.line(text);
+            continue;
+        }
+        const LunarDate lunar = toLunar(date).value_or(LunarDate{}); // always inside the range
+        std::string line = "{";
+        appendJsonKey(line, "date");
+        appendJsonString(line, isoDate(date));
+        appendJsonKey(line, "year");
+        line += std::to_string(lunar.year);
+        appendJsonKey(line, "month");
+        line += std::to_string(lunar.month);
+        appendJsonKey(line, "day");
+        line += std::to_string(lunar.day);
+        appendJsonKey(line, "leap");
+        line += lunar.leap ? "true" : "false";
+        appendJsonKey(line, "text");
+        appendJsonString(line, text);
+        line += '}';
+        out.line(line);
+    }
+    out.flush();
+}
+
+} // namespace
+
+void registerLunarCommand(CLI::App& app) {
+    auto options = std::make_shared<LunarOptions>();
+    CLI::App* command = app.add_subcommand(
+        "lunar", "The lunar date line of a date (as the form's date box shows it), or of every "
+                 "date from DATE to --to");
+    command->add_option("DATE", options->from, "Gregorian date \"YYYY-MM-DD\", 1901-02-19 to 2048-12-31")
+        ->required();
+    command->add_option("--to", options->to, "Last date of a range (inclusive)");
+    command->add_option("--format", options->format,
+                        "Line format (default \"%Y年(%S)%M%D %y-%m-%d\"): %Y zodiac animal, %S year "
+                        "pillar, %M lunar month, %D lunar day, %y %m %d Gregorian year, month, day");
+    command->add_flag("--json", options->json,
+                      "One JSON object per line: date, year, month, day, leap, text");
+    command->footer(R"(The year animal and pillar change on the day of 立春; the lunar month and day
+follow the lunar calendar, so between 立春 and the lunar new year the line shows
+the new year's animal with the old year's last month.
+
+Examples:
+  bazi-seek lunar 2016-03-16
+  bazi-seek lunar 2023-03-20 --to 2023-03-24 --json
+  bazi-seek lunar 2016-02-04 --format "%S年 %M%D")");
+    command->callback([options] { runLunar(*options); });
+}
+
+} // namespace bazi::cli
