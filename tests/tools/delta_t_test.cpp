@@ -34,7 +34,8 @@ TEST(DeltaT, MatchesTheValuesThePinnedRowsNeed) {
         {"2016 小寒", 2016.01, 76.2, 76.6},
         {"2048 立春", 2048.09, 125.8, 126.8},
         // Published yearly values, corrected only before 1955.
-        {"1880, −5.36 s corrected by −0.0001916 × 75² s", 1880.0, -5.36 - 1.078 - 0.01, -5.36 - 1.078 + 0.01},
+        {"1880, −5.36 s corrected by −0.0001916 × 75² s", 1880.0, -5.36 - 1.078 - 0.01,
+         -5.36 - 1.078 + 0.01},
         {"1955, no correction", 1955.0, 31.06, 31.08},
         {"2000, IERS", 2000.0, 63.82, 63.84},
     };
@@ -52,7 +53,8 @@ TEST(DeltaT, IsContinuousWhereTheTableHandsOverToTheForecast) {
         const char* note;
         double year;
     };
-    const Case cases[] = {{"end of the table", 2005.0}, {"the knot", 2009.0}, {"end of the blend", 2109.0}};
+    const Case cases[] = {
+        {"end of the table", 2005.0}, {"the knot", 2009.0}, {"end of the blend", 2109.0}};
     // The forecast starts from 64.7 s, the IERS 64.69 s of 2005 rounded.
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
@@ -93,13 +95,15 @@ TEST(DeltaT, RefusesBadTables) {
         std::string text;
     };
     const Case cases[] = {
-        {"a year missing", "2000 63.8\n2001 64.1\n2003 64.5\n2004 64.6\n2005 64.7\n2006 64.8\n2007 65\n"},
+        {"a year missing",
+         "2000 63.8\n2001 64.1\n2003 64.5\n2004 64.6\n2005 64.7\n2006 64.8\n2007 65\n"},
         {"not a number", "2000 63.8\n2001 sixty\n"},
         {"too short", "2000 63.8\n2001 64.1\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
-        EXPECT_THROW((void)DeltaTModel::load(writeTemp("bazi_delta_t_bad.txt", c.text)), std::runtime_error);
+        EXPECT_THROW((void)DeltaTModel::load(writeTemp("bazi_delta_t_bad.txt", c.text)),
+                     std::runtime_error);
     }
     EXPECT_THROW((void)DeltaTModel::load(kData / "no_such_file.txt"), std::runtime_error);
 }

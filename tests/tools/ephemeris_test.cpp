@@ -44,7 +44,8 @@ TEST(Nutation1980, AgreesWithErfaOverTheTableYears) {
         const NutationAngles n = ephemeris().nutation.at((jd - kJ2000) / 36525);
         double dpsi = 0, deps = 0;
         eraNut80(kJ2000, jd - kJ2000, &dpsi, &deps);
-        worst = std::max({worst, std::abs(n.longitude - dpsi / ERFA_DAS2R), std::abs(n.obliquity - deps / ERFA_DAS2R)});
+        worst = std::max({worst, std::abs(n.longitude - dpsi / ERFA_DAS2R),
+                          std::abs(n.obliquity - deps / ERFA_DAS2R)});
     }
     EXPECT_LT(worst, 1e-9); // arcseconds
 }
@@ -68,7 +69,8 @@ TEST(Vsop87Earth, RefusesAMalformedLine) {
 TEST(ApparentSolarLongitude, AgreesWithErfaToATenthOfAnArcsecond) {
     double worst = 0;
     for (double jd = 2407700.5; jd < 2481000.5; jd += 23.3) {
-        double d = (apparentSolarLongitude(ephemeris(), jd) - erfaApparentSolarLongitude(jd)) * 3600;
+        double d =
+            (apparentSolarLongitude(ephemeris(), jd) - erfaApparentSolarLongitude(jd)) * 3600;
         d = std::remainder(d, 360.0 * 3600);
         worst = std::max(worst, std::abs(d));
     }
@@ -82,8 +84,11 @@ TEST(TermMoment, LandsOnTheTermLongitude) {
         const char* note;
         int year, n;
     };
-    const Case cases[] = {{"小寒 1880", 1880, 1}, {"立春 1901", 1901, 3}, {"春分 2016", 2016, 6},
-                          {"冬至 2016", 2016, 24}, {"夏至 2079", 2079, 12}};
+    const Case cases[] = {{"小寒 1880", 1880, 1},
+                          {"立春 1901", 1901, 3},
+                          {"春分 2016", 2016, 6},
+                          {"冬至 2016", 2016, 24},
+                          {"夏至 2079", 2079, 12}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
         const double jd = termMomentTT(ephemeris(), c.year, c.n);

@@ -18,11 +18,13 @@ using namespace bazi::ephem;
 const std::filesystem::path kData = std::filesystem::path(BAZI_SOURCE_DIR) / "data/solar_terms";
 
 TEST(SolarTermGenerator, RefusesATableOfTheWrongSize) {
-    EXPECT_THROW((void)solarTermTableHeader(std::vector<CalendarSecond>(24)), std::invalid_argument);
+    EXPECT_THROW((void)solarTermTableHeader(std::vector<CalendarSecond>(24)),
+                 std::invalid_argument);
 }
 
 TEST(SolarTermCrossCheck, ErfaAgreesOnEveryDateAndWithinSecondsOnEveryMoment) {
-    const CrossCheckReport report = crossCheckSolarTermTable(DeltaTModel::load(kData / "delta_t_yearly.txt"));
+    const CrossCheckReport report =
+        crossCheckSolarTermTable(DeltaTModel::load(kData / "delta_t_yearly.txt"));
     printCrossCheck(std::cout, report);
     EXPECT_EQ(report.differentDates, 0);
     for (const EraAgreement& a : report.eras) {

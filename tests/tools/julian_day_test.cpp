@@ -44,7 +44,8 @@ TEST(JulianDay, RoundsToTheNearestSecondAndCarriesIntoTheNextDay) {
     const double day = julianDateFromGregorian(2016, 2, 4);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
-        const CalendarSecond s = calendarSecondFromJulianDate(day + c.secondsAfterMidnight / kSecondsPerDay);
+        const CalendarSecond s =
+            calendarSecondFromJulianDate(day + c.secondsAfterMidnight / kSecondsPerDay);
         EXPECT_EQ(s.year, 2016);
         EXPECT_EQ(s.month, 2);
         EXPECT_EQ(s.day, c.day);

@@ -14,7 +14,8 @@ using bazi::CivilDateTime;
 using bazi::kSolarTermTable;
 
 const bazi::SolarTermRecord& record(int year, int n) {
-    return kSolarTermTable[static_cast<std::size_t>((year - bazi::kSolarTermFirstYear) * 24 + (n - 1))];
+    return kSolarTermTable[static_cast<std::size_t>((year - bazi::kSolarTermFirstYear) * 24 +
+                                                    (n - 1))];
 }
 
 CivilDateTime momentOf(int year, int n) {
@@ -59,14 +60,16 @@ TEST(SolarTermTable, TermsAdvanceAboutFifteenDaysAndTwoAMonth) {
             SCOPED_TRACE(std::to_string(year) + " term " + std::to_string(n));
             EXPECT_EQ(record(year, n).month, (n + 1) / 2);
             if (n > 1) {
-                const auto days = bazi::dayDifference(momentOf(year, n).date, momentOf(year, n - 1).date);
+                const auto days =
+                    bazi::dayDifference(momentOf(year, n).date, momentOf(year, n - 1).date);
                 EXPECT_GE(days, 14);
                 EXPECT_LE(days, 16);
                 EXPECT_GE(record(year, n).month, record(year, n - 1).month);
             }
         }
         if (year > bazi::kSolarTermFirstYear) { // 冬至 to the next 小寒
-            const auto days = bazi::dayDifference(momentOf(year, 1).date, momentOf(year - 1, 24).date);
+            const auto days =
+                bazi::dayDifference(momentOf(year, 1).date, momentOf(year - 1, 24).date);
             EXPECT_GE(days, 14);
             EXPECT_LE(days, 16);
         }

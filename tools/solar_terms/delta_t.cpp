@@ -68,7 +68,8 @@ double DeltaTModel::at(double year) const {
         return forecast(year);
     // Interval [y0, y0 + 1] with two values before it and three after.
     const int last = static_cast<int>(m_values.size()) - 1;
-    int i0 = static_cast<int>(std::floor(year)) - m_firstYear; // [.., m_lastTabulated - m_firstYear]
+    int i0 =
+        static_cast<int>(std::floor(year)) - m_firstYear; // [.., m_lastTabulated - m_firstYear]
     i0 = std::clamp(i0, 2, last - 3);
     const double p = year - (m_firstYear + i0);
     auto f = [&](int k) { return m_values[static_cast<std::size_t>(i0 + k)]; };

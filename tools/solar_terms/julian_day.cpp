@@ -42,14 +42,19 @@ CalendarSecond calendarSecondFromJulianDate(double jd) {
     // The civil day starts half a Julian day before the Julian day number.
     const double shifted = jd + 0.5;
     std::int64_t jdn = static_cast<std::int64_t>(std::floor(shifted));
-    auto seconds = static_cast<std::int64_t>(std::llround((shifted - static_cast<double>(jdn)) * kSecondsPerDay));
+    auto seconds = static_cast<std::int64_t>(
+        std::llround((shifted - static_cast<double>(jdn)) * kSecondsPerDay));
     if (seconds >= 86400) { // rounded up into the next day
         seconds -= 86400;
         ++jdn;
     }
     const Ymd date = gregorianFromJulianDayNumber(jdn);
-    return {date.year, date.month, date.day, static_cast<int>(seconds / 3600),
-            static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60)};
+    return {date.year,
+            date.month,
+            date.day,
+            static_cast<int>(seconds / 3600),
+            static_cast<int>(seconds / 60 % 60),
+            static_cast<int>(seconds % 60)};
 }
 
 double decimalYearFromJulianDate(double jd) {

@@ -5,7 +5,7 @@
 
 namespace bazi::ephem {
 
-inline constexpr double kJ2000 = 2451545.0;        // 2000-01-01 12:00 TT
+inline constexpr double kJ2000 = 2451545.0; // 2000-01-01 12:00 TT
 inline constexpr double kDaysPerJulianYear = 365.25;
 inline constexpr double kSecondsPerDay = 86400.0;
 

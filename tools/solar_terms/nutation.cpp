@@ -18,7 +18,8 @@ constexpr double kArcsecToRad = std::numbers::pi / (180.0 * 3600.0);
 // reduced to [0, 2π); keeps the large rates exact before the trigonometry.
 double fundamentalArgument(double arcsec, double revolutionsPerCentury, double t) {
     const double turns = std::fmod(revolutionsPerCentury * t, 1.0);
-    return std::remainder(arcsec * kArcsecToRad + turns * 2 * std::numbers::pi, 2 * std::numbers::pi);
+    return std::remainder(arcsec * kArcsecToRad + turns * 2 * std::numbers::pi,
+                          2 * std::numbers::pi);
 }
 
 } // namespace
@@ -50,12 +51,16 @@ Nutation1980 Nutation1980::load(const std::filesystem::path& file) {
 
 NutationAngles Nutation1980::at(double t) const {
     // Delaunay arguments of the IAU 1980 theory.
-    const double l = fundamentalArgument(485866.733 + (715922.633 + (31.310 + 0.064 * t) * t) * t, 1325.0, t);
+    const double l =
+        fundamentalArgument(485866.733 + (715922.633 + (31.310 + 0.064 * t) * t) * t, 1325.0, t);
     const double lp =
         fundamentalArgument(1287099.804 + (1292581.224 + (-0.577 - 0.012 * t) * t) * t, 99.0, t);
-    const double f = fundamentalArgument(335778.877 + (295263.137 + (-13.257 + 0.011 * t) * t) * t, 1342.0, t);
-    const double d = fundamentalArgument(1072261.307 + (1105601.328 + (-6.891 + 0.019 * t) * t) * t, 1236.0, t);
-    const double om = fundamentalArgument(450160.280 + (-482890.539 + (7.455 + 0.008 * t) * t) * t, -5.0, t);
+    const double f =
+        fundamentalArgument(335778.877 + (295263.137 + (-13.257 + 0.011 * t) * t) * t, 1342.0, t);
+    const double d =
+        fundamentalArgument(1072261.307 + (1105601.328 + (-6.891 + 0.019 * t) * t) * t, 1236.0, t);
+    const double om =
+        fundamentalArgument(450160.280 + (-482890.539 + (7.455 + 0.008 * t) * t) * t, -5.0, t);
 
     // Smallest terms first, for a better rounded sum.
     double dpsi = 0, deps = 0;

@@ -28,7 +28,8 @@ double apparentSolarLongitude(const SolarEphemeris& ephemeris, double jdTT) {
     const NutationAngles nutation = ephemeris.nutation.at(tau * 10);
     // Geometric longitude of the sun: opposite the Earth.
     const double geometric = earth.longitude * kRadToDeg + 180.0;
-    const double corrections = kFk5LongitudeCorrection + nutation.longitude + kAberration / earth.radius;
+    const double corrections =
+        kFk5LongitudeCorrection + nutation.longitude + kAberration / earth.radius;
     double lambda = std::fmod(geometric + corrections / 3600.0, 360.0);
     if (lambda < 0)
         lambda += 360;
@@ -50,7 +51,8 @@ double termMomentTT(const SolarEphemeris& ephemeris, int year, int n) {
     // within a few days.
     constexpr double kMeanDegreesPerDay = 360.0 / 365.2422;
     for (int i = 0; i < 20; ++i) {
-        const double step = signedDegrees(target - apparentSolarLongitude(ephemeris, jd)) / kMeanDegreesPerDay;
+        const double step =
+            signedDegrees(target - apparentSolarLongitude(ephemeris, jd)) / kMeanDegreesPerDay;
         jd += step;
         if (std::abs(step) < 1e-9)
             return jd;
@@ -64,7 +66,8 @@ double civilJulianDateFromTT(const DeltaTModel& deltaT, double jdTT) {
 }
 
 CalendarSecond termMomentCivil(const SolarEphemeris& ephemeris, int year, int n) {
-    return calendarSecondFromJulianDate(civilJulianDateFromTT(ephemeris.deltaT, termMomentTT(ephemeris, year, n)));
+    return calendarSecondFromJulianDate(
+        civilJulianDateFromTT(ephemeris.deltaT, termMomentTT(ephemeris, year, n)));
 }
 
 } // namespace bazi::ephem

@@ -17,7 +17,7 @@ struct SolarEphemeris {
 
 /// FK5 correction to VSOP87 longitudes and the constant of aberration.
 inline constexpr double kFk5LongitudeCorrection = -0.09033; // arcseconds
-inline constexpr double kAberration = -20.4898;            // arcseconds × au
+inline constexpr double kAberration = -20.4898;             // arcseconds × au
 
 /// UTC offset of the table's civil time (China standard time).
 inline constexpr double kCivilOffsetHours = 8.0;

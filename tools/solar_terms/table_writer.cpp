@@ -78,15 +78,18 @@ std::vector<CalendarSecond> computeSolarTermTable(const SolarEphemeris& ephemeri
 
 std::string solarTermTableHeader(const std::vector<CalendarSecond>& records) {
     if (records.size() != kRecordCount)
-        throw std::invalid_argument("the solar-term table needs " + std::to_string(kRecordCount) + " records");
+        throw std::invalid_argument("the solar-term table needs " + std::to_string(kRecordCount) +
+                                    " records");
     std::string text = kPreamble;
     for (std::size_t i = 0; i < records.size(); ++i) {
         const int n = static_cast<int>(i % kTermsPerYear);
         if (n == 0)
-            text += "    /* " + std::to_string(kTableFirstYear + static_cast<int>(i / kTermsPerYear)) + " */";
+            text += "    /* " +
+                    std::to_string(kTableFirstYear + static_cast<int>(i / kTermsPerYear)) + " */";
         const CalendarSecond& r = records[i];
-        text += " {" + std::to_string(r.month) + ", " + std::to_string(r.day) + ", " + std::to_string(r.hour) +
-                ", " + std::to_string(r.minute) + ", " + std::to_string(r.second) + "},";
+        text += " {" + std::to_string(r.month) + ", " + std::to_string(r.day) + ", " +
+                std::to_string(r.hour) + ", " + std::to_string(r.minute) + ", " +
+                std::to_string(r.second) + "},";
         if (n == kTermsPerYear - 1)
             text += '\n';
     }

@@ -19,8 +19,8 @@ CrossCheckReport crossCheckSolarTermTable(const DeltaTModel& deltaT) {
         double sum = 0;
         for (int year = era.firstYear; year <= era.lastYear; ++year) {
             for (int n = 1; n <= 24; ++n) {
-                const SolarTermRecord& r =
-                    kSolarTermTable[static_cast<std::size_t>((year - kSolarTermFirstYear) * 24 + (n - 1))];
+                const SolarTermRecord& r = kSolarTermTable[static_cast<std::size_t>(
+                    (year - kSolarTermFirstYear) * 24 + (n - 1))];
                 const double tableJd = julianDateFromGregorian(year, r.month, r.day) +
                                        (r.hour * 3600 + r.minute * 60 + r.second) / kSecondsPerDay;
                 const double erfaJd = civilJulianDateFromTT(deltaT, erfaTermMomentTT(year, n));
@@ -47,15 +47,17 @@ CrossCheckReport crossCheckSolarTermTable(const DeltaTModel& deltaT) {
 }
 
 void printCrossCheck(std::ostream& out, const CrossCheckReport& report) {
-    out << "years       records  worst |table-ERFA| s (year/term)  mean s  other second  other date\n";
+    out << "years       records  worst |table-ERFA| s (year/term)  mean s  other second  other "
+           "date\n";
     char line[160];
     for (const EraAgreement& a : report.eras) {
-        std::snprintf(line, sizeof line, "%d-%d  %7d  %8.2f (%d/%2d)  %17.2f  %12d  %10d\n", a.era.firstYear,
-                      a.era.lastYear, a.records, a.worstSeconds, a.worstYear, a.worstTerm, a.meanSeconds,
-                      a.differentSeconds, a.differentDates);
+        std::snprintf(line, sizeof line, "%d-%d  %7d  %8.2f (%d/%2d)  %17.2f  %12d  %10d\n",
+                      a.era.firstYear, a.era.lastYear, a.records, a.worstSeconds, a.worstYear,
+                      a.worstTerm, a.meanSeconds, a.differentSeconds, a.differentDates);
         out << line;
     }
-    out << (report.differentDates == 0 ? "every record's date agrees\n" : "some records' dates differ\n");
+    out << (report.differentDates == 0 ? "every record's date agrees\n"
+                                       : "some records' dates differ\n");
 }
 
 } // namespace bazi::ephem

@@ -15,8 +15,8 @@ struct Era {
     int lastYear = 0;
 };
 
-inline constexpr std::array<Era, 5> kCrossCheckEras = {{
-    {1880, 1900}, {1901, 1950}, {1951, 2000}, {2001, 2048}, {2049, 2079}}};
+inline constexpr std::array<Era, 5> kCrossCheckEras = {
+    {{1880, 1900}, {1901, 1950}, {1951, 2000}, {2001, 2048}, {2049, 2079}}};
 
 /// Agreement over one era: table minus ERFA, seconds.
 struct EraAgreement {
@@ -24,7 +24,7 @@ struct EraAgreement {
     int records = 0;
     double worstSeconds = 0; // largest |difference|
     int worstYear = 0, worstTerm = 0;
-    double meanSeconds = 0;  // signed mean
+    double meanSeconds = 0;   // signed mean
     int differentSeconds = 0; // records whose rounded second differs
     int differentDates = 0;   // records whose civil date differs
 };

@@ -16,7 +16,9 @@ namespace {
 
 constexpr double kRadToDeg = 180.0 / std::numbers::pi;
 
-double norm(const double v[3]) { return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]); }
+double norm(const double v[3]) {
+    return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+}
 
 // Frame bias ICRS → mean equator and equinox of J2000.0 (as eraBp00 forms it).
 void frameBias(double rb[3][3]) {

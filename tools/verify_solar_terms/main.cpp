@@ -22,7 +22,8 @@ int main(int argc, char** argv) {
     }
     try {
         using namespace bazi::ephem;
-        const DeltaTModel deltaT = DeltaTModel::load(std::filesystem::path(argv[1]) / "delta_t_yearly.txt");
+        const DeltaTModel deltaT =
+            DeltaTModel::load(std::filesystem::path(argv[1]) / "delta_t_yearly.txt");
         const CrossCheckReport report = crossCheckSolarTermTable(deltaT);
         printCrossCheck(std::cout, report);
         return report.differentDates == 0 ? 0 : 1;
