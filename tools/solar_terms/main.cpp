@@ -7,6 +7,11 @@
 // delta_t_yearly.txt; without an output path the header goes to stdout.
 // Exit 0 on success, 1 when a data file or the output cannot be used, 2 on
 // wrong arguments.
+//
+// Sources: VSOP87D (Bretagnon & Francou 1988) via npm astronomia 4.3.0; the
+// IAU 1980 nutation series (Seidelmann 1982, Explanatory Supplement 1992);
+// ΔT from USNO / the Astronomical Almanac and IERS via npm astronomia 4.3.0;
+// the method of J. Meeus, Astronomical Algorithms (1998), ch. 25 and 27.
 
 #include "solar_longitude.h"
 #include "table_writer.h"
