@@ -30,9 +30,15 @@ struct Chart {
 };
 
 constexpr int kYear = 0, kMonth = 1, kDay = 2, kHour = 3;
-constexpr int stemSlot(int pillar) { return 2 * pillar; }
-constexpr int branchSlot(int pillar) { return 2 * pillar + 1; }
-constexpr bool isBranchSlot(int slot) { return slot % 2 == 1; }
+constexpr int stemSlot(int pillar) {
+    return 2 * pillar;
+}
+constexpr int branchSlot(int pillar) {
+    return 2 * pillar + 1;
+}
+constexpr bool isBranchSlot(int slot) {
+    return slot % 2 == 1;
+}
 
 Chart chartOf(const ChartIndices& indices) {
     Chart c;
@@ -97,7 +103,8 @@ StarPillars frameStar(const Chart& chart, const std::array<CharSet, 12>& table) 
 }
 
 // A star looked up from one character of the chart.
-StarPillars singleStar(const Chart& chart, CharSet names, int ownSlot, std::span<const int> targets) {
+StarPillars singleStar(const Chart& chart, CharSet names, int ownSlot,
+                       std::span<const int> targets) {
     const Reference refs[] = {{names, ownSlot}};
     return standing(chart, refs, targets);
 }
@@ -157,11 +164,16 @@ StarPillars starPillars(SpiritStar star, const ChartIndices& indices, bool femal
     case SpiritStar::tianYiHealer:
         return singleStar(c, stars::rowOf(stars::kTianYiHealer, monthBranch), branchSlot(kMonth),
                           kYearDayHourBranches);
-    case SpiritStar::xianChi: return frameStar(c, stars::kXianChi);
-    case SpiritStar::yiMa: return frameStar(c, stars::kYiMa);
-    case SpiritStar::jiangXing: return frameStar(c, stars::kJiangXing);
-    case SpiritStar::huaGai: return frameStar(c, stars::kHuaGai);
-    case SpiritStar::zhiBei: return frameStar(c, stars::kZhiBei);
+    case SpiritStar::xianChi:
+        return frameStar(c, stars::kXianChi);
+    case SpiritStar::yiMa:
+        return frameStar(c, stars::kYiMa);
+    case SpiritStar::jiangXing:
+        return frameStar(c, stars::kJiangXing);
+    case SpiritStar::huaGai:
+        return frameStar(c, stars::kHuaGai);
+    case SpiritStar::zhiBei:
+        return frameStar(c, stars::kZhiBei);
     case SpiritStar::tongZi: {
         // Either clause is enough: the season of the month, or the year's 纳音.
         const Reference refs[] = {
@@ -171,10 +183,9 @@ StarPillars starPillars(SpiritStar star, const ChartIndices& indices, bool femal
         return standing(c, refs, kDayHourBranches);
     }
     case SpiritStar::yuanChen:
-        return singleStar(c,
-                          stars::rowOf(female ? stars::kYuanChenFemale : stars::kYuanChenMale,
-                                       yearBranch),
-                          branchSlot(kYear), kMonthDayHourBranches);
+        return singleStar(
+            c, stars::rowOf(female ? stars::kYuanChenFemale : stars::kYuanChenMale, yearBranch),
+            branchSlot(kYear), kMonthDayHourBranches);
     case SpiritStar::juanShe:
         return singleStar(c, stars::rowOf(stars::kJuanShe, yearBranch), branchSlot(kYear),
                           kMonthDayHourBranches);
@@ -187,7 +198,8 @@ StarPillars starPillars(SpiritStar star, const ChartIndices& indices, bool femal
 std::array<StarPillars, kSpiritStarCount> allStars(const ChartIndices& chart, bool female) {
     std::array<StarPillars, kSpiritStarCount> result{};
     for (int i = 1; i <= kSpiritStarCount; ++i)
-        result[static_cast<std::size_t>(i - 1)] = starPillars(static_cast<SpiritStar>(i), chart, female);
+        result[static_cast<std::size_t>(i - 1)] =
+            starPillars(static_cast<SpiritStar>(i), chart, female);
     return result;
 }
 

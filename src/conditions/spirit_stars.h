@@ -76,7 +76,7 @@ struct StarPillars {
 
 /// For each pillar, year first, the names of the stars standing there in
 /// value-list order.
-[[nodiscard]] std::array<std::vector<std::string_view>, 4> starNamesByPillar(const ChartIndices& chart,
-                                                                             bool female);
+[[nodiscard]] std::array<std::vector<std::string_view>, 4>
+starNamesByPillar(const ChartIndices& chart, bool female);
 
 } // namespace bazi

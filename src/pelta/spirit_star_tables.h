@@ -113,7 +113,8 @@ struct ParsedRow {
 
 /// The character sets of a whole table, row by row.
 template <std::size_t N>
-[[nodiscard]] constexpr std::array<CharSet, N> parseTable(const std::array<std::string_view, N>& rows) {
+[[nodiscard]] constexpr std::array<CharSet, N>
+parseTable(const std::array<std::string_view, N>& rows) {
     std::array<CharSet, N> sets{};
     for (std::size_t i = 0; i < N; ++i)
         sets[i] = parseRow(rows[i]).set;

@@ -144,7 +144,8 @@ TEST(SpiritStarGroup, RowsCapturedFromTheFormState) {
     // A chart the calendar could not form satisfies only "count 0" rows.
     const ConditionRow nowhere = spiritRow(13, 0, 0);
     EXPECT_TRUE(SpiritStarGroup::rowSatisfied(nowhere, ChartTable{}, HiddenStemTable{}));
-    EXPECT_FALSE(SpiritStarGroup::rowSatisfied(spiritRow(9, 0, 7), ChartTable{}, HiddenStemTable{}));
+    EXPECT_FALSE(
+        SpiritStarGroup::rowSatisfied(spiritRow(9, 0, 7), ChartTable{}, HiddenStemTable{}));
 }
 
 } // namespace

@@ -35,7 +35,9 @@ int onlyStem(CharSet s) {
     return s.branches == 0 ? found : -1;
 }
 
-constexpr int mod12(int a) { return ((a % 12) + 12) % 12; }
+constexpr int mod12(int a) {
+    return ((a % 12) + 12) % 12;
+}
 
 TEST(SpiritStarTables, FrameStarsFollowTheThreeHarmonyFrames) {
     // Branch b belongs to the frame whose peak (帝旺) is 子, 酉, 午 or 卯 as b % 4 is
@@ -132,8 +134,8 @@ TEST(SpiritStarTables, NaYinAgreesWithTheDaYanReckoning) {
     for (int pair = 0; pair < 30; ++pair) {
         const int first = 2 * pair + 1; // cycle index of the pair's first pillar
         const int s1 = (first - 1) % 10, b1 = (first - 1) % 12;
-        const int sum = kStemNumber[s1] + kStemNumber[s1 + 1] + kBranchNumber[b1] +
-                        kBranchNumber[b1 + 1];
+        const int sum =
+            kStemNumber[s1] + kStemNumber[s1 + 1] + kBranchNumber[b1] + kBranchNumber[b1 + 1];
         int r = (49 - sum) % 5;
         if (r == 0)
             r = 5;
@@ -149,8 +151,8 @@ TEST(SpiritStarTables, KongWangIsTheDecadesMissingPair) {
     for (int i = 1; i <= 60; ++i) {
         const int s = (i - 1) % 10, b = (i - 1) % 12;
         CharSet expected;
-        expected.branches = static_cast<std::uint16_t>((1U << mod12(b - s + 10)) |
-                                                       (1U << mod12(b - s + 11)));
+        expected.branches =
+            static_cast<std::uint16_t>((1U << mod12(b - s + 10)) | (1U << mod12(b - s + 11)));
         EXPECT_EQ(kongWangOf(i), expected) << kStemChars[s] << kBranchChars[b];
     }
     EXPECT_TRUE(kongWangOf(0).empty());

@@ -8,10 +8,12 @@ namespace {
 
 TEST(SpiritStarsOutput, JsonListsEveryPillarInOrder) {
     const ChartIndices chart = chartIndicesOfText("甲子己巳辛未甲午");
-    EXPECT_EQ(cli::spiritStarsJson(chart, false).dump(),
-              R"({"年柱":["咸池"],"月柱":["驿马"],"日柱":["天德贵人","童子","元辰"],"时柱":["天乙贵人","童子"]})");
-    EXPECT_EQ(cli::spiritStarsJson(chart, true).dump(),
-              R"({"年柱":["咸池"],"月柱":["驿马","元辰"],"日柱":["天德贵人","童子"],"时柱":["天乙贵人","童子"]})");
+    EXPECT_EQ(
+        cli::spiritStarsJson(chart, false).dump(),
+        R"({"年柱":["咸池"],"月柱":["驿马"],"日柱":["天德贵人","童子","元辰"],"时柱":["天乙贵人","童子"]})");
+    EXPECT_EQ(
+        cli::spiritStarsJson(chart, true).dump(),
+        R"({"年柱":["咸池"],"月柱":["驿马","元辰"],"日柱":["天德贵人","童子"],"时柱":["天乙贵人","童子"]})");
     EXPECT_EQ(cli::spiritStarsJson(ChartIndices{}, false).dump(),
               R"({"年柱":[],"月柱":[],"日柱":[],"时柱":[]})");
 }
