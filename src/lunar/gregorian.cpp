@@ -26,9 +26,11 @@ CivilDate dateFromDayNumber(std::int64_t n) {
     return CivilDate{year, month, day};
 }
 
-CivilDateTime addHours(CivilDateTime t, int hours) {
-    const std::int64_t seconds = dayNumber(t.date) * kSecondsPerDay + t.hour * 3600 +
-                                 t.minute * 60 + t.second + std::int64_t{hours} * 3600;
+CivilDateTime addHours(CivilDateTime t, int hours) { return addSeconds(t, std::int64_t{hours} * 3600); }
+
+CivilDateTime addSeconds(CivilDateTime t, std::int64_t delta) {
+    const std::int64_t seconds =
+        dayNumber(t.date) * kSecondsPerDay + t.hour * 3600 + t.minute * 60 + t.second + delta;
     const std::int64_t days = (seconds >= 0 ? seconds : seconds - (kSecondsPerDay - 1)) / kSecondsPerDay;
     const int ofDay = static_cast<int>(seconds - days * kSecondsPerDay); // [0, 86399]
     return CivilDateTime{dateFromDayNumber(days), ofDay / 3600, ofDay / 60 % 60, ofDay % 60};

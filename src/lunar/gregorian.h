@@ -107,5 +107,7 @@ enum class StepDirection { forward, backward };
 
 /// The date-time moved by a whole number of hours (negative moves back).
 [[nodiscard]] CivilDateTime addHours(CivilDateTime t, int hours);
+/// The date-time moved by a whole number of seconds (negative moves back).
+[[nodiscard]] CivilDateTime addSeconds(CivilDateTime t, std::int64_t seconds);
 
 } // namespace bazi
