@@ -7,6 +7,7 @@
 #include "chartlib/chart_primitives.h"
 #include "cli/calendar_commands.h"
 #include "cli/cli_common.h"
+#include "cli/query_command.h"
 
 #include <CLI/CLI.hpp>
 
@@ -23,6 +24,7 @@ void registerCommands(CLI::App& app) {
     bazi::cli::registerChartCommand(app);
     bazi::cli::registerLunarCommand(app);
     bazi::cli::registerTermsCommand(app);
+    bazi::cli::registerQueryCommand(app);
 }
 
 } // namespace
