@@ -2,7 +2,9 @@
 // a series of moments.
 
 #include "cli/calendar_commands.h"
+#include "cli/chart_tables_output.h"
 #include "cli/cli_common.h"
+#include "conditions/chart_tables.h"
 #include "query/moment_chart.h"
 #include "query/solar_terms.h"
 
@@ -11,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace bazi::cli {
 
@@ -49,6 +52,14 @@ ChartLine chartLineOf(CivilDateTime moment) {
     return ChartLine{momentChartOf(moment), termInForce(moment).value_or(TermRef{})};
 }
 
+// The chart tables of the moment, as the condition groups see them.
+std::pair<ChartTable, HiddenStemTable> chartTablesOf(const ChartOptions& options, const MomentChart& c) {
+    const int swapFlag = swapFlagOf(options.swap);
+    ChartTable table = fillChartTable(c.chartText(), swapFlag);
+    HiddenStemTable hidden = fillHiddenStemTable(table, swapFlag);
+    return {std::move(table), std::move(hidden)};
+}
+
 void appendJsonMoment(std::string& text, std::string_view key, CivilDateTime moment) {
     appendJsonKey(text, key);
     appendJsonString(text, isoDateTime(moment));
@@ -61,7 +72,7 @@ void appendJsonInt(std::string& text, std::string_view key, int value) {
 
 // {"moment": .., "pillars": [..], "lunar": {..}, "lunarText": .., "term": {..}}, written
 // field by field: a long series is hundreds of thousands of lines.
-void writeJsonLine(OutputBuffer& out, const ChartOptions& /*options*/, const ChartLine& line) {
+void writeJsonLine(OutputBuffer& out, const ChartOptions& options, const ChartLine& line) {
     const MomentChart& c = line.chart;
     std::string text = "{";
     appendJsonMoment(text, "moment", c.moment);
@@ -93,11 +104,16 @@ void writeJsonLine(OutputBuffer& out, const ChartOptions& /*options*/, const Cha
     text += '}';
     // Further views of the chart add their keys here, e.g. with appendJsonKey and
     // appendJsonLine for a nlohmann value.
+    if (options.tables) {
+        const auto [table, hidden] = chartTablesOf(options, c);
+        appendJsonKey(text, "tables");
+        appendJsonLine(text, chartTablesJson(table, hidden));
+    }
     text += '}';
     out.line(text);
 }
 
-void writeTextLine(OutputBuffer& out, const ChartOptions& /*options*/, const ChartLine& line) {
+void writeTextLine(OutputBuffer& out, const ChartOptions& options, const ChartLine& line) {
     const MomentChart& c = line.chart;
     std::string text = dateTimeText(c.moment);
     text += "  八字 ";
@@ -109,6 +125,11 @@ void writeTextLine(OutputBuffer& out, const ChartOptions& /*options*/, const Cha
     text += ' ';
     text += dateTimeText(termMoment(line.term.year, line.term.n));
     out.line(text);
+    if (options.tables) {
+        const auto [table, hidden] = chartTablesOf(options, c);
+        for (const std::string& row : chartTablesLines(table, hidden, "  "))
+            out.line(row);
+    }
 }
 
 void runChart(const ChartOptions& options) {
@@ -146,7 +167,15 @@ void registerChartCommand(CLI::App& app) {
         ->check(CLI::Range(1, 1000000))
         ->needs(to);
     command->add_flag("--json", options->json,
-                      "One JSON object per line: moment, pillars, lunar, lunarText, term");
+                      "One JSON object per line: moment, pillars, lunar, lunarText, term "
+                      "(and tables with --tables)");
+    CLI::Option* tables = command->add_flag(
+        "--tables", options->tables,
+        "Also the chart tables: element, ten-god and ordinal of the eight characters and "
+        "of the twelve hidden-stem slots, as the conditions see them");
+    command->add_flag("--swap", options->swap,
+                      "Form the ten-gods with 亥子巳午 swapped in polarity (the box \"亥子巳午阴阳置换\")")
+        ->needs(tables);
     command->footer(R"(The year pillar changes at the second of 立春, the month pillar at the second
 of each odd-numbered solar term, the day pillar at 23:00. The term shown is the
 last one at or before the moment (before 小寒, the previous year's 冬至).
@@ -154,6 +183,7 @@ last one at or before the moment (before 小寒, the previous year's 冬至).
 Examples:
   bazi-seek chart "2016-03-16 22:00"
   bazi-seek chart "2016-02-04 17:45:53" --json
+  bazi-seek chart "2016-03-16 22:00" --tables --swap
   bazi-seek chart "2016-03-14 00:00" --to "2016-03-16 22:00" --step-hours 2)");
     command->callback([options] { runChart(*options); });
 }
