@@ -14,7 +14,8 @@ namespace {
 // Charts of 60 successive days at a fixed hour, cycling the stems and branches
 // so that every branch (one, two and three hidden stems) comes up.
 std::vector<std::string> sampleCharts() {
-    constexpr std::array<const char*, 10> stems{"甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
+    constexpr std::array<const char*, 10> stems{"甲", "乙", "丙", "丁", "戊",
+                                                "己", "庚", "辛", "壬", "癸"};
     constexpr std::array<const char*, 12> branches{"子", "丑", "寅", "卯", "辰", "巳",
                                                    "午", "未", "申", "酉", "戌", "亥"};
     std::vector<std::string> charts;

@@ -14,7 +14,7 @@ namespace {
 // for the short texts of a chart. The library reads up to the first zero byte,
 // so a text with an embedded zero byte is seen cut there.
 class CText {
-public:
+  public:
     explicit CText(std::string_view text) {
         if (text.size() < m_small.size()) {
             std::memcpy(m_small.data(), text.data(), text.size());
@@ -30,14 +30,13 @@ public:
 
     [[nodiscard]] const char* c_str() const { return m_text; }
 
-private:
+  private:
     std::array<char, 64> m_small; // filled up to the terminating zero only
     std::string m_large;
     const char* m_text = nullptr;
 };
 
-template <typename Fn>
-[[nodiscard]] Fn resolve(const char* exportName) {
+template <typename Fn> [[nodiscard]] Fn resolve(const char* exportName) {
     return reinterpret_cast<Fn>(resolveExport(exportName));
 }
 
@@ -116,8 +115,8 @@ int countBranchElements(const std::array<std::string, 4>& e, std::string_view so
 int countHiddenElements(const std::array<std::string, 12>& e, std::string_view sought) {
     static const auto fn = resolve<PeltaCount12Fn>("取藏干五行数量");
     return fn(e[0].c_str(), e[1].c_str(), e[2].c_str(), e[3].c_str(), e[4].c_str(), e[5].c_str(),
-              e[6].c_str(), e[7].c_str(), e[8].c_str(), e[9].c_str(), e[10].c_str(),
-              e[11].c_str(), CText(sought).c_str());
+              e[6].c_str(), e[7].c_str(), e[8].c_str(), e[9].c_str(), e[10].c_str(), e[11].c_str(),
+              CText(sought).c_str());
 }
 
 int countName(std::string_view joined, std::string_view sought) {
@@ -138,8 +137,8 @@ int countBranchTenGods(const std::array<std::string, 4>& t, std::string_view sou
 int countHiddenTenGods(const std::array<std::string, 12>& t, std::string_view sought) {
     static const auto fn = resolve<PeltaCount12Fn>("取藏干十神数量");
     return fn(t[0].c_str(), t[1].c_str(), t[2].c_str(), t[3].c_str(), t[4].c_str(), t[5].c_str(),
-              t[6].c_str(), t[7].c_str(), t[8].c_str(), t[9].c_str(), t[10].c_str(),
-              t[11].c_str(), CText(sought).c_str());
+              t[6].c_str(), t[7].c_str(), t[8].c_str(), t[9].c_str(), t[10].c_str(), t[11].c_str(),
+              CText(sought).c_str());
 }
 
 } // namespace bazi::chartlib

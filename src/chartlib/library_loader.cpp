@@ -6,17 +6,17 @@
 #include <system_error>
 
 #if defined(_WIN32)
-#  ifndef WIN32_LEAN_AND_MEAN
-#    define WIN32_LEAN_AND_MEAN
-#  endif
-#  include <windows.h>
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
 #else
-#  include <dlfcn.h>
-#  if defined(__APPLE__)
-#    include <cstdint>
-#    include <mach-o/dyld.h>
-#    include <vector>
-#  endif
+#include <dlfcn.h>
+#if defined(__APPLE__)
+#include <cstdint>
+#include <mach-o/dyld.h>
+#include <vector>
+#endif
 #endif
 
 namespace bazi::chartlib {
@@ -65,7 +65,8 @@ std::filesystem::path executableDirectory() {
 #if defined(_WIN32)
     std::wstring buffer(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        const DWORD length =
+            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (length == 0) {
             return {};
         }

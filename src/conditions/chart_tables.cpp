@@ -85,8 +85,9 @@ HiddenStemTable fillHiddenStemTable(const ChartTable& chart, int swapFlag) {
         // One to three stems; a text that splits otherwise (the library broke
         // its contract) leaves the branch's slots empty rather than half-filled.
         const std::array<std::string_view, 4> stems = charactersOf<4>(hidden);
-        const bool wellFormed = !stems[0].empty() && stems[3].empty() &&
-                                stems[0].size() + stems[1].size() + stems[2].size() == hidden.size();
+        const bool wellFormed =
+            !stems[0].empty() && stems[3].empty() &&
+            stems[0].size() + stems[1].size() + stems[2].size() == hidden.size();
         for (std::size_t j = 0; j < 3; ++j) {
             ChartCell& slot = table.slots[3 * k + j];
             if (wellFormed) {

@@ -38,7 +38,9 @@ using pelta::StemRow;
 }
 
 // Every name of the tables is a string literal, so its data() is zero-terminated.
-[[nodiscard]] const char* exported(std::string_view tableName) { return tableName.data(); }
+[[nodiscard]] const char* exported(std::string_view tableName) {
+    return tableName.data();
+}
 
 // Every stem and branch is one three-byte UTF-8 character.
 constexpr std::size_t kCharacterBytes = 3;
@@ -178,8 +180,8 @@ PELTA_API int32_t 取地支五行数量(const char* e1, const char* e2, const ch
 
 PELTA_API int32_t 取藏干五行数量(const char* e1, const char* e2, const char* e3, const char* e4,
                                  const char* e5, const char* e6, const char* e7, const char* e8,
-                                 const char* e9, const char* e10, const char* e11,
-                                 const char* e12, const char* sought) {
+                                 const char* e9, const char* e10, const char* e11, const char* e12,
+                                 const char* sought) {
     return countEqual({e1, e2, e3, e4, e5, e6, e7, e8, e9, e10, e11, e12}, sought);
 }
 
@@ -195,8 +197,8 @@ PELTA_API int32_t 取地支十神数量(const char* t1, const char* t2, const ch
 
 PELTA_API int32_t 取藏干十神数量(const char* t1, const char* t2, const char* t3, const char* t4,
                                  const char* t5, const char* t6, const char* t7, const char* t8,
-                                 const char* t9, const char* t10, const char* t11,
-                                 const char* t12, const char* sought) {
+                                 const char* t9, const char* t10, const char* t11, const char* t12,
+                                 const char* sought) {
     return countEqual({t1, t2, t3, t4, t5, t6, t7, t8, t9, t10, t11, t12}, sought);
 }
 

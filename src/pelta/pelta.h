@@ -19,13 +19,13 @@
 #include <stdint.h>
 
 #if defined(_WIN32)
-#  if defined(PELTA_BUILDING_LIBRARY)
-#    define PELTA_API __declspec(dllexport)
-#  else
-#    define PELTA_API __declspec(dllimport)
-#  endif
+#if defined(PELTA_BUILDING_LIBRARY)
+#define PELTA_API __declspec(dllexport)
 #else
-#  define PELTA_API __attribute__((visibility("default")))
+#define PELTA_API __declspec(dllimport)
+#endif
+#else
+#define PELTA_API __attribute__((visibility("default")))
 #endif
 
 #ifdef __cplusplus
@@ -53,16 +53,16 @@ PELTA_API int32_t 取地支五行数量(const char* e1, const char* e2, const ch
                                  const char* sought);
 PELTA_API int32_t 取藏干五行数量(const char* e1, const char* e2, const char* e3, const char* e4,
                                  const char* e5, const char* e6, const char* e7, const char* e8,
-                                 const char* e9, const char* e10, const char* e11,
-                                 const char* e12, const char* sought);
+                                 const char* e9, const char* e10, const char* e11, const char* e12,
+                                 const char* sought);
 PELTA_API int32_t 取天干十神数量(const char* t1, const char* t2, const char* t3,
                                  const char* sought);
 PELTA_API int32_t 取地支十神数量(const char* t1, const char* t2, const char* t3, const char* t4,
                                  const char* sought);
 PELTA_API int32_t 取藏干十神数量(const char* t1, const char* t2, const char* t3, const char* t4,
                                  const char* t5, const char* t6, const char* t7, const char* t8,
-                                 const char* t9, const char* t10, const char* t11,
-                                 const char* t12, const char* sought);
+                                 const char* t9, const char* t10, const char* t11, const char* t12,
+                                 const char* sought);
 
 /* How often `sought` stands in `joined`, counting non-overlapping occurrences
  * that start and end on character boundaries, scanning from the left. An empty
@@ -76,16 +76,15 @@ PELTA_API int32_t 取干支数量(const char* joined, const char* sought);
 #endif
 
 /* The pointer types through which the binding calls the library. */
-typedef const char* (*PeltaTextOfTextFn)(const char*);         /* 取干支五行, 取地支藏干 */
-typedef int32_t (*PeltaOrdinalFn)(const char*);                /* 取干支序数 */
+typedef const char* (*PeltaTextOfTextFn)(const char*); /* 取干支五行, 取地支藏干 */
+typedef int32_t (*PeltaOrdinalFn)(const char*);        /* 取干支序数 */
 typedef const char* (*PeltaTenGodFn)(const char*, const char*, int32_t); /* 取十神关系 */
 typedef int32_t (*PeltaCount3Fn)(const char*, const char*, const char*,
-                                 const char*);                 /* 取天干十神数量 */
+                                 const char*); /* 取天干十神数量 */
 typedef int32_t (*PeltaCount4Fn)(const char*, const char*, const char*, const char*,
                                  const char*); /* 取天干五行数量, 取地支五行数量, 取地支十神数量 */
-typedef int32_t (*PeltaCount12Fn)(const char*, const char*, const char*, const char*,
-                                  const char*, const char*, const char*, const char*,
-                                  const char*, const char*, const char*, const char*,
-                                  const char*);                /* 取藏干五行数量, 取藏干十神数量 */
+typedef int32_t (*PeltaCount12Fn)(const char*, const char*, const char*, const char*, const char*,
+                                  const char*, const char*, const char*, const char*, const char*,
+                                  const char*, const char*,
+                                  const char*); /* 取藏干五行数量, 取藏干十神数量 */
 typedef int32_t (*PeltaCountJoinedFn)(const char*, const char*); /* 取干支数量 */
-

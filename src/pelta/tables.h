@@ -55,9 +55,9 @@ static_assert(kStems.size() == 10);
 
 struct BranchRow {
     std::string_view name;
-    int element;            // kWood..kWater
-    bool yang;              // by cycle position: 子寅辰午申戌 yang
-    bool yangSwapped;       // with 亥子巳午 swapped (by their main hidden stem): 子午 yin, 巳亥 yang
+    int element;      // kWood..kWater
+    bool yang;        // by cycle position: 子寅辰午申戌 yang
+    bool yangSwapped; // with 亥子巳午 swapped (by their main hidden stem): 子午 yin, 巳亥 yang
     std::string_view hidden; // hidden stems joined, main qi first, then middle and residual qi
 };
 

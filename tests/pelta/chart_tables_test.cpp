@@ -39,6 +39,8 @@ void expectSlots(const std::array<ChartCell, 12>& got, const std::array<Cell, 12
 
 const Cell kEmpty{"", "", "", 0};
 
+// clang-format off
+
 struct ChartCase {
     std::string chart;
     int swapFlag;
@@ -83,6 +85,8 @@ const std::vector<ChartCase> kCharts{
      kRenZiSlots, "壬子 丙午 甲午 己巳, swapped"},
 };
 
+// clang-format on
+
 TEST(ChartTables, WholeChartsByHand) {
     for (const ChartCase& c : kCharts) {
         SCOPED_TRACE(c.note);
@@ -115,6 +119,7 @@ TEST(ChartTables, SpacesAreIgnored) {
 
 TEST(ChartTables, ShortAndLongTexts) {
     // Three characters: cells 4..8 are empty, and without a day stem no cell has a ten-god.
+    // clang-format off
     const ChartTable shortChart = bazi::fillChartTable("丙申辛", 1);
     expectCells(shortChart.cells, {{{"丙", "火", "", 3}, {"申", "金", "", 9}, {"辛", "金", "", 8},
                                     kEmpty, kEmpty, kEmpty, kEmpty, kEmpty}});
@@ -122,6 +127,7 @@ TEST(ChartTables, ShortAndLongTexts) {
     expectSlots(shortHidden.slots, {{{"庚", "金", "", 7}, {"壬", "水", "", 9}, {"戊", "土", "", 5},
                                      kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty,
                                      kEmpty}});
+    // clang-format on
     // Characters past the eighth are ignored.
     const ChartTable longChart = bazi::fillChartTable("丙申辛卯丁酉辛亥甲子", 1);
     EXPECT_EQ(longChart.cells[7].character, "亥");
@@ -141,10 +147,12 @@ TEST(ChartTables, SingleHiddenStemBranchesFillOneSlot) {
     const ChartTable chart = bazi::fillChartTable("甲子乙卯丙酉丁午", 1);
     const HiddenStemTable hidden = bazi::fillHiddenStemTable(chart, 1);
     // Day stem 丙 (yang fire).
+    // clang-format off
     expectSlots(hidden.slots, {{{"癸", "水", "正官", 10}, kEmpty, kEmpty,
                                 {"乙", "木", "正印", 2}, kEmpty, kEmpty,
                                 {"辛", "金", "正财", 8}, kEmpty, kEmpty,
                                 {"丁", "火", "劫财", 4}, {"己", "土", "伤官", 6}, kEmpty}});
+    // clang-format on
 }
 
 TEST(ChartTables, DayStemIsItsOwnPeer) {
@@ -152,7 +160,8 @@ TEST(ChartTables, DayStemIsItsOwnPeer) {
     for (const char* stem : stems) {
         SCOPED_TRACE(stem);
         for (int flag : {0, 1}) {
-            const ChartTable chart = bazi::fillChartTable(std::string("甲子乙丑") + stem + "寅丙辰", flag);
+            const ChartTable chart =
+                bazi::fillChartTable(std::string("甲子乙丑") + stem + "寅丙辰", flag);
             EXPECT_EQ(chart.cells[4].tenGod, "比肩");
         }
     }

@@ -45,7 +45,8 @@ TEST(ChartlibBinding, ViewsAreCutWhereTheyEnd) {
 }
 
 TEST(ChartlibBinding, Counts) {
-    const std::array<std::string, 12> twelve{"木", "", "", "水", "", "", "木", "", "", "", "", "木"};
+    const std::array<std::string, 12> twelve{"木", "", "", "水", "", "",
+                                             "木", "", "", "",   "", "木"};
     EXPECT_EQ(countStemElements({"木", "火", "木", "土"}, "木"), 2);
     EXPECT_EQ(countBranchElements({"木", "火", "木", "木"}, "木"), 3);
     EXPECT_EQ(countHiddenElements(twelve, "木"), 3);
@@ -67,7 +68,8 @@ TEST(ChartlibBinding, MissingFunctionNamesFileAndFunction) {
         (void)resolveExport("取不存在的数量");
         FAIL() << "no error";
     } catch (const MissingFunctionError& error) {
-        EXPECT_STREQ(error.what(), "无法找到指定DLL库文件“libpelta.so”中的输出命令“取不存在的数量”");
+        EXPECT_STREQ(error.what(),
+                     "无法找到指定DLL库文件“libpelta.so”中的输出命令“取不存在的数量”");
         EXPECT_EQ(error.file(), "libpelta.so");
         EXPECT_EQ(error.function(), "取不存在的数量");
     }

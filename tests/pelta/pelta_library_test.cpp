@@ -18,11 +18,13 @@ constexpr std::array<std::string_view, 12> kBranches{"子", "丑", "寅", "卯",
 constexpr std::array<std::string_view, 10> kTenGodNames{"正印", "偏印", "正官", "偏官", "正财",
                                                         "偏财", "伤官", "食神", "比肩", "劫财"};
 
-std::string s(std::string_view v) { return std::string(v); }
+std::string s(std::string_view v) {
+    return std::string(v);
+}
 
 // Texts that are no stem or branch: each must get "", 0 and no relation.
-const std::vector<std::string> kNonCharacters{"", "金", "甲子", "子 ", " 甲", "a", "\xE7\x94",
-                                              "正印", "\u3000"};
+const std::vector<std::string> kNonCharacters{"",  "金",       "甲子", "子 ",   " 甲",
+                                              "a", "\xE7\x94", "正印", "\u3000"};
 
 TEST(PeltaLibrary, ElementOfEveryStemAndBranch) {
     struct Case {
@@ -109,7 +111,8 @@ TEST(PeltaLibrary, TenGodOfEveryStemPairWithAnyFlag) {
     for (std::size_t d = 0; d < kStems.size(); ++d) {
         for (std::size_t x = 0; x < kStems.size(); ++x) {
             for (int32_t flag : {1, 0, 2, -1}) {
-                SCOPED_TRACE(s(kStems[d]) + " sees " + s(kStems[x]) + " flag " + std::to_string(flag));
+                SCOPED_TRACE(s(kStems[d]) + " sees " + s(kStems[x]) + " flag " +
+                             std::to_string(flag));
                 EXPECT_STREQ(取十神关系(s(kStems[d]).c_str(), s(kStems[x]).c_str(), flag),
                              s(kStemTenGods[d][x]).c_str());
             }
@@ -179,6 +182,7 @@ TEST(PeltaLibrary, TenGodNeedsAStemDayAndAStemOrBranch) {
 }
 
 TEST(PeltaLibrary, CountsOfEqualNames) {
+    // clang-format off
     struct Case {
         std::array<const char*, 12> names;
         const char* sought;
@@ -197,6 +201,7 @@ TEST(PeltaLibrary, CountsOfEqualNames) {
          "ten-god names, a null among them"},
         {{"比肩", "比", "肩", "比肩 ", "", "", "", "", "", "", "", ""}, "比肩", 1, 1, 1, "whole text only"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
         const auto& n = c.names;
@@ -214,6 +219,7 @@ TEST(PeltaLibrary, CountsOfEqualNames) {
 }
 
 TEST(PeltaLibrary, CountInJoinedText) {
+    // clang-format off
     struct Case {
         const char* joined;
         const char* sought;
@@ -236,6 +242,7 @@ TEST(PeltaLibrary, CountInJoinedText) {
         {"甲", nullptr, 0, "null sought"},
         {"甲乙", "甲乙丙", 0, "sought longer than the text"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
         EXPECT_EQ(取干支数量(c.joined, c.sought), c.count);
@@ -259,7 +266,8 @@ TEST(PeltaLibrary, CountInJoinedTenGodsFindsWholeNamesOnly) {
                         for (std::size_t i : picked) {
                             expected += i == name ? 1 : 0;
                         }
-                        const int32_t got = 取干支数量(joined.c_str(), s(kTenGodNames[name]).c_str());
+                        const int32_t got =
+                            取干支数量(joined.c_str(), s(kTenGodNames[name]).c_str());
                         if (got != expected) {
                             ADD_FAILURE() << joined << " / " << kTenGodNames[name] << ": " << got
                                           << " != " << expected;
