@@ -1,0 +1,18 @@
+#pragma once
+// Runs the bazi-seek executable with arguments and collects what it printed.
+
+#include <string>
+
+namespace bazi::test {
+
+struct CliResult {
+    int exitCode = -1;
+    std::string out; // stdout
+    std::string err; // stderr
+};
+
+/// Runs `BAZI_SEEK_EXE arguments` through the shell; `arguments` is shell text,
+/// quoted as on a command line.
+[[nodiscard]] CliResult runBaziSeek(const std::string& arguments);
+
+} // namespace bazi::test
