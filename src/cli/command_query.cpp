@@ -50,20 +50,23 @@ FormState formStateOf(const QueryOptions& options) {
         throw InputError("give a form state file FORM (\"-\" reads it from standard input), or "
                          "--date YYYY-MM-DD to start from the empty form");
     FormState form;
-    try {
-        if (!options.formFile.empty())
+    if (!options.formFile.empty()) {
+        const std::string where = options.formFile == "-" ? "standard input" : options.formFile;
+        try {
             form = formStateFromJson(readFormText(options.formFile), options.date.empty());
-        if (!options.date.empty())
-            form.date = parseDate(options.date, "--date");
+        } catch (const FormStateError& e) {
+            throw InputError(where + ": " + e.what());
+        }
+    }
+    if (!options.date.empty())
+        form.date = parseDate(options.date, "--date");
+    try {
         std::vector<ControlSetting> settings;
         for (const std::string& s : options.sets)
             settings.push_back(parseControlSetting(s));
         applyControlSettings(form, settings);
     } catch (const FormStateError& e) {
-        const std::string where = options.formFile.empty() || options.formFile == "-"
-                                      ? std::string()
-                                      : options.formFile + ": ";
-        throw InputError(where + e.what());
+        throw InputError(std::string("--set ") + e.what());
     }
     if (!isQueryDateInRange(form.date))
         throw InputError("the reference date " + isoDate(form.date) +
