@@ -89,6 +89,12 @@ ConditionRow* ConditionRow::build(QGroupBox* box, const GroupSpec& spec, int row
         }
     }
 
+    // Screen readers name each box by its group, row and role: "八字 条件一 位置".
+    const QString rowName = toQString(spec.caption) + QLatin1Char(' ') + rowLabelCaption(row).chopped(1);
+    r->m_value->setAccessibleName(rowName);
+    r->m_position->setAccessibleName(rowName + QStringLiteral(" 位置"));
+    r->m_count->setAccessibleName(rowName + QStringLiteral(" 数量"));
+
     r->apply(initialRowState(spec.reveal));
     connect(r->m_value, &QComboBox::activated, r, &ConditionRow::applyEnablingRule);
     connect(r->m_position, &QComboBox::activated, r, &ConditionRow::applyCountPresetRule);
