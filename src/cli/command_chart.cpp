@@ -4,6 +4,7 @@
 #include "cli/calendar_commands.h"
 #include "cli/chart_tables_output.h"
 #include "cli/cli_common.h"
+#include "cli/spirit_stars_output.h"
 #include "conditions/chart_tables.h"
 #include "query/moment_chart.h"
 #include "query/solar_terms.h"
@@ -31,6 +32,7 @@ struct ChartOptions {
     // and a few lines to writeJsonLine and writeTextLine.
     bool tables = false;         // the chart tables of the moment
     bool swap = false;           // ... formed with the swap flag
+    bool female = false;         // spirit stars read for a woman (元辰)
 };
 
 CivilDateTime momentInRange(const std::string& text, std::string_view what) {
@@ -70,7 +72,7 @@ void appendJsonInt(std::string& text, std::string_view key, int value) {
     text += std::to_string(value);
 }
 
-// {"moment": .., "pillars": [..], "lunar": {..}, "lunarText": .., "term": {..}}, written
+// {"moment": .., "pillars": [..], "lunar": {..}, "lunarText": .., "term": {..}, "stars": {..}}, written
 // field by field: a long series is hundreds of thousands of lines.
 void writeJsonLine(OutputBuffer& out, const ChartOptions& options, const ChartLine& line) {
     const MomentChart& c = line.chart;
@@ -102,6 +104,8 @@ void writeJsonLine(OutputBuffer& out, const ChartOptions& options, const ChartLi
     appendJsonString(text, solarTermName(line.term.n));
     appendJsonMoment(text, "moment", termMoment(line.term.year, line.term.n));
     text += '}';
+    appendJsonKey(text, "stars");
+    appendJsonLine(text, spiritStarsJson(chartIndicesOfText(c.chartText()), options.female));
     // Further views of the chart add their keys here, e.g. with appendJsonKey and
     // appendJsonLine for a nlohmann value.
     if (options.tables) {
@@ -124,6 +128,8 @@ void writeTextLine(OutputBuffer& out, const ChartOptions& options, const ChartLi
     text += solarTermName(line.term.n);
     text += ' ';
     text += dateTimeText(termMoment(line.term.year, line.term.n));
+    text += "  ";
+    text += spiritStarsLine(chartIndicesOfText(c.chartText()), options.female);
     out.line(text);
     if (options.tables) {
         const auto [table, hidden] = chartTablesOf(options, c);
@@ -167,8 +173,11 @@ void registerChartCommand(CLI::App& app) {
         ->check(CLI::Range(1, 1000000))
         ->needs(to);
     command->add_flag("--json", options->json,
-                      "One JSON object per line: moment, pillars, lunar, lunarText, term "
-                      "(and tables with --tables)");
+                      "One JSON object per line: moment, pillars, lunar, lunarText, term, "
+                      "stars (and tables with --tables)");
+    command->add_flag("--female", options->female,
+                      "Read the spirit stars for a woman (the box \"女命\"): 元辰 lies on the "
+                      "other side of the clash");
     CLI::Option* tables = command->add_flag(
         "--tables", options->tables,
         "Also the chart tables: element, ten-god and ordinal of the eight characters and "
@@ -179,10 +188,13 @@ void registerChartCommand(CLI::App& app) {
     command->footer(R"(The year pillar changes at the second of 立春, the month pillar at the second
 of each odd-numbered solar term, the day pillar at 23:00. The term shown is the
 last one at or before the moment (before 小寒, the previous year's 冬至).
+The spirit stars (神煞) standing at each pillar follow, in the order of the
+form's list ("-" for a pillar without one).
 
 Examples:
   bazi-seek chart "2016-03-16 22:00"
   bazi-seek chart "2016-02-04 17:45:53" --json
+  bazi-seek chart "2023-07-13 12:00" --female
   bazi-seek chart "2016-03-16 22:00" --tables --swap
   bazi-seek chart "2016-03-14 00:00" --to "2016-03-16 22:00" --step-hours 2)");
     command->callback([options] { runChart(*options); });
