@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 #include <QTableView>
@@ -99,7 +100,16 @@ void CnCalendar::showPopup() {
     m_calendar->setSelectedDate(m_date);
     showSelectedDay();
     m_popup->adjustSize();
-    m_popup->move(mapToGlobal(QPoint(0, height())));
+    // Below the box, or above it where the screen ends; never off its sides.
+    QPoint pos = mapToGlobal(QPoint(0, height()));
+    if (const QScreen* s = screen()) {
+        const QRect area = s->availableGeometry();
+        if (pos.y() + m_popup->height() > area.bottom() + 1)
+            pos.setY(mapToGlobal(QPoint(0, 0)).y() - m_popup->height());
+        pos.setX(std::clamp(pos.x(), area.left(),
+                            std::max(area.left(), area.right() + 1 - m_popup->width())));
+    }
+    m_popup->move(pos);
     m_popup->show();
     m_calendar->setFocus(Qt::PopupFocusReason);
 }

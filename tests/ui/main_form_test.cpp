@@ -273,6 +273,61 @@ private Q_SLOTS:
         }
     }
 
+    void groupBoxesAndRowsStandWhereTheFormPutsThem() {
+        struct Box {
+            const char* name;
+            QRect geometry;
+            int firstTop, lastTop, valueLeft, positionLeft, countLeft;
+        };
+        const Box boxes[] = {
+            {"分组框7", {10, 33, 710, 150}, 18, 118, 74, 202, 326},
+            {"分组框13", {10, 189, 455, 150}, 18, 118, 74, 202, 326},
+            {"分组框1", {10, 33, 472, 123}, 18, 93, 75, 205, 332},
+            {"分组框2", {10, 164, 406, 129}, 18, 100, 75, 205, 332},
+            {"分组框14", {10, 301, 462, 129}, 18, 100, 75, 205, 332},
+            {"分组框6", {10, 33, 712, 205}, 18, 174, 74, 202, 326},
+            {"分组框22", {10, 246, 462, 202}, 18, 174, 75, 205, 332},
+            {"分组框23", {10, 33, 406, 352}, 18, 318, 75, 205, 332},
+        };
+        for (const Box& b : boxes) {
+            auto* box = find<QGroupBox>(b.name);
+            QCOMPARE(box->geometry(), b.geometry);
+            const GroupSpec& g = *std::find_if(groupSpecs().begin(), groupSpecs().end(),
+                                               [&](const GroupSpec& s) { return s.boxName == b.name; });
+            const Row first = row(g.id, 1);
+            const Row last = row(g.id, g.rowCount);
+            QCOMPARE(first.value->y(), b.firstTop);
+            QCOMPARE(last.value->y(), b.lastTop);
+            QCOMPARE(last.value->x(), b.valueLeft);
+            QCOMPARE(last.position->x(), b.positionLeft);
+            QCOMPARE(last.count->x(), b.countLeft);
+            // Every control inside its box and no two overlapping, except the
+            // radio sets' own boxes, whose frames start 6 px below their tops.
+            QList<QWidget*> controls;
+            for (QObject* child : box->children())
+                if (auto* w = qobject_cast<QWidget*>(child))
+                    controls << w;
+            for (QWidget* w : controls) {
+                QVERIFY2(box->rect().contains(w->geometry()), qPrintable(w->objectName()));
+                for (QWidget* other : controls)
+                    QVERIFY2(w == other || !w->geometry().intersects(other->geometry()) ||
+                                 (qobject_cast<QGroupBox*>(w) && qobject_cast<QGroupBox*>(other)),
+                             qPrintable(w->objectName() + " / " + other->objectName()));
+            }
+        }
+        // The reveal radio sets: 分组框8 .. 分组框12 at 404, 分组框15 .. 分组框21 at 406.
+        QCOMPARE(find<QGroupBox>("分组框8")->geometry(), QRect(404, 8, 296, 30));
+        QCOMPARE(find<QGroupBox>("分组框12")->geometry(), QRect(404, 108, 296, 30));
+        QCOMPARE(find<QGroupBox>("分组框15")->geometry(), QRect(406, 10, 296, 30));
+        QCOMPARE(find<QGroupBox>("分组框21")->geometry(), QRect(406, 164, 296, 30));
+        QCOMPARE(find<QRadioButton>("单选框1")->geometry(), QRect(8, 10, 56, 18));
+        QCOMPARE(find<QRadioButton>("单选框4")->geometry(), QRect(242, 10, 46, 18));
+        QCOMPARE(find<QRadioButton>("单选框4")->text(), QStringLiteral("不透"));
+        QCOMPARE(find<QRadioButton>("单选框5")->text(), QStringLiteral("通根"));
+        QCOMPARE(find<QRadioButton>("单选框56")->text(), QStringLiteral("不透"));
+        QCOMPARE(find<QRadioButton>("单选框56")->parentWidget(), find<QGroupBox>("分组框21"));
+    }
+
     void pickingAValueEnablesTheRow() {
         // "不指定" enables exactly as a concrete value does; "-" resets.
         for (const GroupSpec& g : groupSpecs()) {
