@@ -24,11 +24,11 @@ namespace bazi::cli {
 namespace {
 
 struct QueryOptions {
-    std::string formFile;           // FORM: a file, "-" for standard input, empty for none
-    std::string date;               // --date, empty for the form's own
-    std::vector<std::string> sets;  // --set NAME=VALUE, in order
-    bool json = false;              // --json
-    bool csv = false;               // --csv
+    std::string formFile;          // FORM: a file, "-" for standard input, empty for none
+    std::string date;              // --date, empty for the form's own
+    std::vector<std::string> sets; // --set NAME=VALUE, in order
+    bool json = false;             // --json
+    bool csv = false;              // --csv
 };
 
 std::string readFormText(const std::string& path) {
@@ -179,10 +179,11 @@ void registerQueryCommand(CLI::App& app) {
     command->add_option("--date", options->date,
                         "Reference date \"YYYY-MM-DD\" (1901-02-21 to 2048-12-31), in place of the "
                         "file's \"date\"");
-    command->add_option("--set", options->sets,
-                           "Set one control, after the file: NAME=VALUE with an item's text or "
-                           "index for a combo box, true/false/1/0 for a check or radio box; repeat "
-                           "for more controls")
+    command
+        ->add_option("--set", options->sets,
+                     "Set one control, after the file: NAME=VALUE with an item's text or "
+                     "index for a combo box, true/false/1/0 for a check or radio box; repeat "
+                     "for more controls")
         ->expected(1)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     auto* json = command->add_flag("--json", options->json,
@@ -192,7 +193,8 @@ void registerQueryCommand(CLI::App& app) {
                                   "CSV: a header line (moment,gregorian,lunar,chart) and one line "
                                   "per match");
     json->excludes(csv);
-    command->footer(R"(The output is the result grid (公历时间, 农历时间, 八字; newest moment first),
+    command->footer(
+        R"(The output is the result grid (公历时间, 农历时间, 八字; newest moment first),
 then the status and summary labels, then the outcome message when there is one.
 The exit status is 0 whenever the query ran, matches or not; 2 for a bad form
 state or argument; 1 when the chart primitives library cannot be used.

@@ -5,7 +5,9 @@
 namespace bazi {
 namespace {
 
-bool isPillarPosition(int p) { return p >= 1 && p <= 4; }
+bool isPillarPosition(int p) {
+    return p >= 1 && p <= 4;
+}
 
 // The chart cell of pillar p's branch: 1, 3, 5, 7.
 const ChartCell& branchOfPillar(const ChartTable& chart, int p) {
@@ -26,9 +28,8 @@ bool BranchGroup::positionTest(const ConditionRow& row, const ChartTable& chart,
     return isPillarPosition(p) && branchOfPillar(chart, p).character == row.valueText;
 }
 
-std::optional<BranchGroup::Find> BranchGroup::countTest(const ConditionRow& row,
-                                                        const ChartTable& chart,
-                                                        const HiddenStemTable&) {
+std::optional<BranchGroup::Find>
+BranchGroup::countTest(const ConditionRow& row, const ChartTable& chart, const HiddenStemTable&) {
     const int p = row.positionIndex;
     CandidateList candidates;
     if (row.valueIndex >= 2)

@@ -19,9 +19,8 @@ struct BranchGroup {
                                            const HiddenStemTable& hidden);
     /// Candidates: the value; for "不指定" the twelve branches 子 .. 亥, or the
     /// chosen pillar's branch. The count is its number among the four branches.
-    [[nodiscard]] static std::optional<Find> countTest(const ConditionRow& row,
-                                                       const ChartTable& chart,
-                                                       const HiddenStemTable& hidden);
+    [[nodiscard]] static std::optional<Find>
+    countTest(const ConditionRow& row, const ChartTable& chart, const HiddenStemTable& hidden);
     /// PositionTest and CountTest in order.
     [[nodiscard]] static bool rowSatisfied(const ConditionRow& row, const ChartTable& chart,
                                            const HiddenStemTable& hidden);

@@ -32,11 +32,16 @@ struct CountRule {
 
     [[nodiscard]] constexpr bool holds(int c) const {
         switch (test) {
-        case Test::equal: return c == n;
-        case Test::notEqual: return c != n;
-        case Test::atLeast: return c >= n;
-        case Test::atMost: return c <= n;
-        case Test::never: return false;
+        case Test::equal:
+            return c == n;
+        case Test::notEqual:
+            return c != n;
+        case Test::atLeast:
+            return c >= n;
+        case Test::atMost:
+            return c <= n;
+        case Test::never:
+            return false;
         }
         return false;
     }
@@ -54,19 +59,19 @@ struct CountRule {
 /// Indexes are selection indexes (0 = first item of the control's list).
 struct ConditionRow {
     GroupId group = GroupId::elementChart;
-    int row = 1;                   // 1..rowCount of the group
-    int valueIndex = 0;            // 0 "-" (not set), 1 "不指定", 2.. a value
-    std::string_view valueText;    // text of the selected value item ("" outside the list)
-    int positionIndex = 0;         // 0 "不固定"
-    int countIndex = 0;            // selection of the count box
-    CountRule countRule;           // the rule of that item
-    bool revealTicked = false;     // the row's reveal check box, where it has one
+    int row = 1;                // 1..rowCount of the group
+    int valueIndex = 0;         // 0 "-" (not set), 1 "不指定", 2.. a value
+    std::string_view valueText; // text of the selected value item ("" outside the list)
+    int positionIndex = 0;      // 0 "不固定"
+    int countIndex = 0;         // selection of the count box
+    CountRule countRule;        // the rule of that item
+    bool revealTicked = false;  // the row's reveal check box, where it has one
     /// The reveal radio set, where the row has one: the first checked option in
     /// the order 无限制, 透干, 虚浮, 通根, 不透; nullopt when none is checked.
     std::optional<RevealOption> revealOption;
-    bool female = false;           // spirit-star rows: the page's "女命" box
+    bool female = false; // spirit-star rows: the page's "女命" box
 
-    [[nodiscard]] bool isSet() const { return valueIndex != 0; }
+    [[nodiscard]] constexpr bool isSet() const { return valueIndex != 0; }
 };
 
 /// Row `row` (1..rowCount) of group `group` as the form state holds it.
@@ -105,8 +110,7 @@ struct TenGodTally {
 };
 
 /// What a successful CountTest hands to the RevealTest of the same row.
-template <class Tally>
-struct CountFind {
+template <class Tally> struct CountFind {
     SoughtValue sought;
     Tally tally;
 };
@@ -115,7 +119,7 @@ struct CountFind {
 /// An empty text (an unfilled hidden-stem slot, or a character missing from the
 /// chart) is not a value of any kind and is never added: it must not satisfy a row.
 class CandidateList {
-public:
+  public:
     constexpr void add(std::string_view candidate) {
         if (!candidate.empty() && m_size < m_items.size())
             m_items[m_size++] = candidate;
@@ -128,7 +132,7 @@ public:
     [[nodiscard]] constexpr const std::string_view* end() const { return m_items.data() + m_size; }
     [[nodiscard]] constexpr std::size_t size() const { return m_size; }
 
-private:
+  private:
     std::array<std::string_view, 12> m_items{};
     std::size_t m_size = 0;
 };
@@ -138,10 +142,9 @@ private:
 /// to. The first candidate whose count meets the rule is found; later ones are
 /// not tried.
 template <class Tally, class CountOf, class CountIn>
-[[nodiscard]] std::optional<CountFind<Tally>> firstCandidateMeeting(const CandidateList& candidates,
-                                                                    const CountRule& rule,
-                                                                    CountOf countOf,
-                                                                    CountIn countIn) {
+[[nodiscard]] std::optional<CountFind<Tally>>
+firstCandidateMeeting(const CandidateList& candidates, const CountRule& rule, CountOf countOf,
+                      CountIn countIn) {
     for (std::string_view candidate : candidates) {
         const Tally tally = countOf(candidate);
         if (rule.holds(countIn(tally)))
@@ -174,11 +177,16 @@ template <class Group>
     if (!option)
         return false;
     switch (*option) {
-    case RevealOption::unrestricted: return true;
-    case RevealOption::revealed: return stems != 0;
-    case RevealOption::floating: return hidden == 0;
-    case RevealOption::rooted: return hidden != 0;
-    case RevealOption::notRevealed: return stems == 0;
+    case RevealOption::unrestricted:
+        return true;
+    case RevealOption::revealed:
+        return stems != 0;
+    case RevealOption::floating:
+        return hidden == 0;
+    case RevealOption::rooted:
+        return hidden != 0;
+    case RevealOption::notRevealed:
+        return stems == 0;
     }
     return false;
 }

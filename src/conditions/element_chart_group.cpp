@@ -5,10 +5,12 @@
 namespace bazi {
 namespace {
 
-constexpr int kStemsPosition = 9;    // "天干"
+constexpr int kStemsPosition = 9;     // "天干"
 constexpr int kBranchesPosition = 10; // "地支"
 
-bool isCharacterPosition(int p) { return p >= 1 && p <= 8; }
+bool isCharacterPosition(int p) {
+    return p >= 1 && p <= 8;
+}
 
 } // namespace
 
@@ -30,9 +32,9 @@ bool ElementChartGroup::positionTest(const ConditionRow& row, const ChartTable& 
     return false;
 }
 
-std::optional<ElementChartGroup::Find>
-ElementChartGroup::countTest(const ConditionRow& row, const ChartTable& chart,
-                             const HiddenStemTable& hidden) {
+std::optional<ElementChartGroup::Find> ElementChartGroup::countTest(const ConditionRow& row,
+                                                                    const ChartTable& chart,
+                                                                    const HiddenStemTable& hidden) {
     const int p = row.positionIndex;
     CandidateList candidates;
     if (row.valueIndex >= 2)

@@ -26,9 +26,8 @@ struct ElementChartGroup {
     /// element of the chosen character. The first whose count of the eight
     /// characters meets the count rule is found, with its stem, branch and
     /// hidden-stem counts.
-    [[nodiscard]] static std::optional<Find> countTest(const ConditionRow& row,
-                                                       const ChartTable& chart,
-                                                       const HiddenStemTable& hidden);
+    [[nodiscard]] static std::optional<Find>
+    countTest(const ConditionRow& row, const ChartTable& chart, const HiddenStemTable& hidden);
     /// 无限制 always; 透干 on some stem; 虚浮 in no hidden stem; 通根 in some
     /// hidden stem; 不透 on no stem; no option checked: never.
     [[nodiscard]] static bool revealTest(const ConditionRow& row, const Find& found,

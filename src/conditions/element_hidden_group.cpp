@@ -5,7 +5,9 @@
 namespace bazi {
 namespace {
 
-bool isPillarPosition(int p) { return p >= 1 && p <= 4; }
+bool isPillarPosition(int p) {
+    return p >= 1 && p <= 4;
+}
 
 } // namespace
 

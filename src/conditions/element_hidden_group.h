@@ -22,9 +22,8 @@ struct ElementHiddenGroup {
                                            const HiddenStemTable& hidden);
     /// Candidates: the value; for "不指定" 金 水 木 火 土, or the elements of the
     /// chosen branch's filled slots in slot order.
-    [[nodiscard]] static std::optional<Find> countTest(const ConditionRow& row,
-                                                       const ChartTable& chart,
-                                                       const HiddenStemTable& hidden);
+    [[nodiscard]] static std::optional<Find>
+    countTest(const ConditionRow& row, const ChartTable& chart, const HiddenStemTable& hidden);
     /// With "不透" ticked, no stem of the chart has the found element (asked afresh).
     [[nodiscard]] static bool revealTest(const ConditionRow& row, const Find& found,
                                          const ChartTable& chart, const HiddenStemTable& hidden);

@@ -5,7 +5,9 @@
 namespace bazi {
 namespace {
 
-bool isPillarPosition(int p) { return p >= 1 && p <= 4; }
+bool isPillarPosition(int p) {
+    return p >= 1 && p <= 4;
+}
 
 } // namespace
 
@@ -43,7 +45,9 @@ std::optional<HiddenStemGroup::Find> HiddenStemGroup::countTest(const ConditionR
     const std::string slots = joinedSlots(hidden);
     return firstCandidateMeeting<StemBranchTally>(
         candidates, row.countRule,
-        [&](std::string_view s) { return StemBranchTally{0, 0, chartlib::countName(slots, s)}; },
+        [&](std::string_view s) {
+            return StemBranchTally{0, 0, chartlib::countName(slots, s)};
+        },
         [](const StemBranchTally& t) { return t.hiddenStems; });
 }
 

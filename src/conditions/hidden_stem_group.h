@@ -22,9 +22,8 @@ struct HiddenStemGroup {
     /// Candidates: the value; for "不指定" the ten stems 甲 .. 癸, or the stems of
     /// the chosen branch's filled slots in slot order. The count is its number
     /// among the twelve slots.
-    [[nodiscard]] static std::optional<Find> countTest(const ConditionRow& row,
-                                                       const ChartTable& chart,
-                                                       const HiddenStemTable& hidden);
+    [[nodiscard]] static std::optional<Find>
+    countTest(const ConditionRow& row, const ChartTable& chart, const HiddenStemTable& hidden);
     /// With "不透" ticked, the found stem stands on none of the four stems.
     [[nodiscard]] static bool revealTest(const ConditionRow& row, const Find& found,
                                          const ChartTable& chart, const HiddenStemTable& hidden);

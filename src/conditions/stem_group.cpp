@@ -5,10 +5,14 @@
 namespace bazi {
 namespace {
 
-bool isPillarPosition(int p) { return p >= 1 && p <= 4; }
+bool isPillarPosition(int p) {
+    return p >= 1 && p <= 4;
+}
 
 // The chart cell of pillar p's stem: 0, 2, 4, 6.
-const ChartCell& stemOfPillar(const ChartTable& chart, int p) { return chart.cells[2 * (p - 1)]; }
+const ChartCell& stemOfPillar(const ChartTable& chart, int p) {
+    return chart.cells[2 * (p - 1)];
+}
 
 } // namespace
 
@@ -24,9 +28,8 @@ bool StemGroup::positionTest(const ConditionRow& row, const ChartTable& chart,
     return isPillarPosition(p) && stemOfPillar(chart, p).character == row.valueText;
 }
 
-std::optional<StemGroup::Find> StemGroup::countTest(const ConditionRow& row,
-                                                    const ChartTable& chart,
-                                                    const HiddenStemTable&) {
+std::optional<StemGroup::Find>
+StemGroup::countTest(const ConditionRow& row, const ChartTable& chart, const HiddenStemTable&) {
     const int p = row.positionIndex;
     CandidateList candidates;
     if (row.valueIndex >= 2)
@@ -39,7 +42,9 @@ std::optional<StemGroup::Find> StemGroup::countTest(const ConditionRow& row,
     const std::string stems = joinedStems(chart);
     return firstCandidateMeeting<StemBranchTally>(
         candidates, row.countRule,
-        [&](std::string_view s) { return StemBranchTally{chartlib::countName(stems, s), 0, 0}; },
+        [&](std::string_view s) {
+            return StemBranchTally{chartlib::countName(stems, s), 0, 0};
+        },
         [](const StemBranchTally& t) { return t.stems; });
 }
 

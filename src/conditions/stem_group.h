@@ -20,9 +20,8 @@ struct StemGroup {
                                            const HiddenStemTable& hidden);
     /// Candidates: the value; for "不指定" the ten stems 甲 .. 癸, or the chosen
     /// pillar's stem. The count is its number among the four stems.
-    [[nodiscard]] static std::optional<Find> countTest(const ConditionRow& row,
-                                                       const ChartTable& chart,
-                                                       const HiddenStemTable& hidden);
+    [[nodiscard]] static std::optional<Find>
+    countTest(const ConditionRow& row, const ChartTable& chart, const HiddenStemTable& hidden);
     /// With "藏干无" ticked, no hidden-stem slot holds the found stem.
     [[nodiscard]] static bool revealTest(const ConditionRow& row, const Find& found,
                                          const ChartTable& chart, const HiddenStemTable& hidden);

@@ -13,7 +13,9 @@ constexpr int kBranchesPosition = 9; // "地支"
 // Chart cells of places 1..7: every character but the day stem (cell 4).
 constexpr std::array<int, 7> kPlaceCells = {0, 1, 2, 3, 5, 6, 7};
 
-bool isPlace(int p) { return p >= 1 && p <= 7; }
+bool isPlace(int p) {
+    return p >= 1 && p <= 7;
+}
 
 const ChartCell& cellAtPlace(const ChartTable& chart, int p) {
     return chart.cells[kPlaceCells[p - 1]];

@@ -25,9 +25,8 @@ struct TenGodChartGroup {
     /// Candidates: the value; for "不指定" the ten names 正印 .. 劫财, the
     /// ten-god of the chosen place, or those of the four stems (the day stem's
     /// own included) for "天干", of the four branches for "地支".
-    [[nodiscard]] static std::optional<Find> countTest(const ConditionRow& row,
-                                                       const ChartTable& chart,
-                                                       const HiddenStemTable& hidden);
+    [[nodiscard]] static std::optional<Find>
+    countTest(const ConditionRow& row, const ChartTable& chart, const HiddenStemTable& hidden);
     /// As the element rows: 透干 and 不透 look at the stem count, 虚浮 and 通根
     /// at the hidden-stem count of the found name.
     [[nodiscard]] static bool revealTest(const ConditionRow& row, const Find& found,

@@ -5,7 +5,9 @@
 namespace bazi {
 namespace {
 
-bool isPillarPosition(int p) { return p >= 1 && p <= 4; }
+bool isPillarPosition(int p) {
+    return p >= 1 && p <= 4;
+}
 
 } // namespace
 
@@ -26,9 +28,9 @@ bool TenGodHiddenGroup::positionTest(const ConditionRow& row, const ChartTable&,
     return false;
 }
 
-std::optional<TenGodHiddenGroup::Find>
-TenGodHiddenGroup::countTest(const ConditionRow& row, const ChartTable& chart,
-                             const HiddenStemTable& hidden) {
+std::optional<TenGodHiddenGroup::Find> TenGodHiddenGroup::countTest(const ConditionRow& row,
+                                                                    const ChartTable& chart,
+                                                                    const HiddenStemTable& hidden) {
     const int p = row.positionIndex;
     CandidateList candidates;
     if (row.valueIndex >= 2)

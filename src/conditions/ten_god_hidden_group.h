@@ -23,9 +23,8 @@ struct TenGodHiddenGroup {
     /// Candidates: the value; for "不指定" the ten names 正印 .. 劫财, or the
     /// ten-god of the chosen pillar's heavenly stem (the day pillar: the day
     /// stem's own). The count is its number among the twelve slots.
-    [[nodiscard]] static std::optional<Find> countTest(const ConditionRow& row,
-                                                       const ChartTable& chart,
-                                                       const HiddenStemTable& hidden);
+    [[nodiscard]] static std::optional<Find>
+    countTest(const ConditionRow& row, const ChartTable& chart, const HiddenStemTable& hidden);
     /// With "不透" ticked, none of the four stems, the day stem included, bears
     /// the found name.
     [[nodiscard]] static bool revealTest(const ConditionRow& row, const Find& found,

@@ -10,7 +10,9 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-std::string inQuotes(std::string_view s) { return "\"" + std::string(s) + "\""; }
+std::string inQuotes(std::string_view s) {
+    return "\"" + std::string(s) + "\"";
+}
 
 // "0..6: -, 不指定, 金, 水, 木, 火, 土"
 std::string listDescription(ItemList list) {
@@ -55,14 +57,14 @@ void checkIndex(std::string_view name, ItemList list, long long index) {
 }
 
 [[noreturn]] void notAnItem(std::string_view name, ItemList list, std::string_view text) {
-    throw FormStateError(std::string(name) + ": " + inQuotes(text) + " is not an item of its list (" +
-                         listDescription(list) + ")");
+    throw FormStateError(std::string(name) + ": " + inQuotes(text) +
+                         " is not an item of its list (" + listDescription(list) + ")");
 }
 
 // Applies one batch of settings (the "controls" of a file, or the --set
 // options) and refuses two radio boxes of one set given true in it.
 class Batch {
-public:
+  public:
     explicit Batch(FormState& form) : m_form(form) {}
 
     void selectIndex(std::string_view name, const ControlSpec& spec, long long index) {
@@ -75,13 +77,14 @@ public:
             const auto set = std::make_pair(static_cast<int>(spec.group), spec.row);
             const auto [it, fresh] = m_trueRadio.emplace(set, std::string(name));
             if (!fresh && it->second != name)
-                throw FormStateError(std::string(name) + ": " + it->second + " of the same radio set " +
+                throw FormStateError(std::string(name) + ": " + it->second +
+                                     " of the same radio set " +
                                      "is also given true; at most one box of a set can be checked");
         }
         m_form.setChecked(name, checked);
     }
 
-private:
+  private:
     FormState& m_form;
     std::map<std::pair<int, int>, std::string> m_trueRadio;
 };
@@ -105,7 +108,8 @@ void applyJsonControl(Batch& batch, const std::string& name, const Json& value) 
         return;
     }
     if (!value.is_boolean())
-        throw FormStateError(name + ": a check or radio box takes true or false, not " + value.dump());
+        throw FormStateError(name + ": a check or radio box takes true or false, not " +
+                             value.dump());
     batch.setBox(name, spec, value.get<bool>());
 }
 
@@ -138,7 +142,8 @@ FormState formStateFromJson(std::string_view jsonText, bool dateRequired) {
         throw FormStateError(std::string("malformed JSON: ") + e.what());
     }
     if (!doc.is_object())
-        throw FormStateError("a form state is a JSON object with the keys \"date\" and \"controls\"");
+        throw FormStateError(
+            "a form state is a JSON object with the keys \"date\" and \"controls\"");
 
     FormState form;
     bool haveDate = false;

@@ -1,6 +1,5 @@
 #include "query/result_listing.h"
 
-
 namespace bazi {
 
 std::string dateTimeText(CivilDateTime t) {
