@@ -23,6 +23,10 @@ CivilDate civilFromQDate(QDate date) { return {date.year(), date.month(), date.d
 
 QDate qDateFromCivil(CivilDate date) { return QDate(date.year, date.month, date.day); }
 
+QString lunarText(QDate date, const QString& format) {
+    return toQString(lunarDateText(civilFromQDate(date), format.toStdString()));
+}
+
 CnCalendar::CnCalendar(QWidget* parent)
     : QWidget(parent), m_popup(new QWidget(this, Qt::Popup)),
       m_calendar(new QCalendarWidget(m_popup)), m_status(new QLabel(m_popup)) {
@@ -86,9 +90,7 @@ void CnCalendar::setFormat(const QString& format) {
     refreshText();
 }
 
-QString CnCalendar::textOf(QDate date) const {
-    return toQString(lunarDateText(civilFromQDate(date), m_format.toStdString()));
-}
+QString CnCalendar::textOf(QDate date) const { return lunarText(date, m_format); }
 
 void CnCalendar::refreshText() {
     m_text = textOf(m_date);
@@ -140,12 +142,13 @@ QDate CnCalendar::dateAtCell(const QModelIndex& index) const {
     return QDate(month.year(), month.month(), day);
 }
 
-void CnCalendar::showSelectedDay() { m_status->setText(textOf(m_calendar->selectedDate())); }
+// The status line always uses the default format, whatever the box's own.
+void CnCalendar::showSelectedDay() { m_status->setText(lunarText(m_calendar->selectedDate())); }
 
 void CnCalendar::showDayAt(QPoint viewportPos) {
     const QDate date = dateAtCell(m_dayGrid->indexAt(viewportPos));
     if (date.isValid() && date >= minimumDate() && date <= maximumDate())
-        m_status->setText(textOf(date));
+        m_status->setText(lunarText(date));
     else
         showSelectedDay();
 }

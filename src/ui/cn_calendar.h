@@ -21,6 +21,8 @@ namespace bazi::ui {
 
 [[nodiscard]] CivilDate civilFromQDate(QDate date);
 [[nodiscard]] QDate qDateFromCivil(CivilDate date);
+/// The lunar date line of a date; an empty format means the default one.
+[[nodiscard]] QString lunarText(QDate date, const QString& format = {});
 
 class CnCalendar : public QWidget {
     Q_OBJECT
@@ -45,6 +47,7 @@ public:
     void setFormat(const QString& format);
 
     /// The line the box shows, and the line of any date in the box's format.
+    /// The calendar's status line uses the default format.
     [[nodiscard]] QString text() const { return m_text; }
     [[nodiscard]] QString textOf(QDate date) const;
 

@@ -14,11 +14,11 @@ using namespace bazi::ui;
 
 namespace {
 
-QString lunarText(QDate d) {
-    return QString::fromStdString(lunarDateText(civilFromQDate(d)));
-}
+// The engine's line for a date in the default format.
+QString engineText(QDate d) { return QString::fromStdString(lunarDateText(civilFromQDate(d))); }
 
 } // namespace
+
 
 class CnCalendarTest : public QObject {
     Q_OBJECT
@@ -95,8 +95,11 @@ private Q_SLOTS:
         QCOMPARE(m_box->text(), QStringLiteral("兔年(癸卯)闰二月初一 2023-3-22"));
         m_box->setFormat(QStringLiteral("%y/%m/%d %M%D"));
         QCOMPARE(m_box->text(), QStringLiteral("2023/3/22 闰二月初一"));
+        m_box->showPopup();
+        QCOMPARE(m_box->statusLine()->text(), QStringLiteral("兔年(癸卯)闰二月初一 2023-3-22"));
+        m_box->hidePopup();
         m_box->setFormat(QString());
-        QCOMPARE(m_box->text(), lunarText(QDate(2023, 3, 22)));
+        QCOMPARE(m_box->text(), engineText(QDate(2023, 3, 22)));
     }
 
     void keyboardStepsDaysAndMonths() {
@@ -113,7 +116,7 @@ private Q_SLOTS:
         for (const Case& c : cases) {
             QTest::keyClick(m_box, c.key);
             QCOMPARE(m_box->date(), c.expected);
-            QCOMPARE(m_box->text(), lunarText(c.expected));
+            QCOMPARE(m_box->text(), engineText(c.expected));
         }
         m_box->setDate(QDate(2048, 12, 31));
         QTest::keyClick(m_box, Qt::Key_Up);
@@ -128,10 +131,10 @@ private Q_SLOTS:
         QTest::keyClick(m_box, Qt::Key_Down, Qt::AltModifier);
         QVERIFY(m_box->isPopupVisible());
         QCOMPARE(m_box->calendar()->selectedDate(), QDate(2016, 3, 16));
-        QCOMPARE(m_box->statusLine()->text(), lunarText(QDate(2016, 3, 16)));
+        QCOMPARE(m_box->statusLine()->text(), engineText(QDate(2016, 3, 16)));
 
         QTest::keyClick(m_box->dayGrid(), Qt::Key_Right);
-        QCOMPARE(m_box->statusLine()->text(), lunarText(QDate(2016, 3, 17)));
+        QCOMPARE(m_box->statusLine()->text(), engineText(QDate(2016, 3, 17)));
         QCOMPARE(m_box->date(), QDate(2016, 3, 16)); // not picked yet
         QTest::keyClick(m_box->dayGrid(), Qt::Key_Return);
         QVERIFY(!m_box->isPopupVisible());
@@ -186,11 +189,11 @@ private Q_SLOTS:
             QVERIFY2(cell.isValid(), c.note);
             QCOMPARE(cell.data().toInt(), c.date.day());
             hover(cell);
-            QCOMPARE(m_box->statusLine()->text(), lunarText(c.date));
+            QCOMPARE(m_box->statusLine()->text(), engineText(c.date));
         }
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(m_box->dayGrid()->viewport(), &leave);
-        QCOMPARE(m_box->statusLine()->text(), lunarText(QDate(2016, 3, 16)));
+        QCOMPARE(m_box->statusLine()->text(), engineText(QDate(2016, 3, 16)));
 
         QTest::mouseClick(m_box->dayGrid()->viewport(), Qt::LeftButton, {},
                           m_box->dayGrid()->visualRect(cellOf(QDate(2016, 3, 20))).center());
