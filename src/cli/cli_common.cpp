@@ -1,19 +1,46 @@
 #include "cli/cli_common.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
-#include <regex>
 
 namespace bazi::cli {
 
 namespace {
 
-int toInt(const std::csub_match& digits) {
-    int value = 0;
-    const std::string_view text(digits.first, static_cast<std::size_t>(digits.length()));
-    std::from_chars(text.data(), text.data() + text.size(), value); // digits only, at most 4
-    return value;
+// A strict left-to-right reader of the fixed date and time forms: digits and
+// separators only, no signs, no spaces other than the one separator.
+class FieldReader {
+public:
+    explicit FieldReader(std::string_view text) : m_text(text) {}
+
+    /// Reads minDigits..maxDigits decimal digits as a number.
+    bool number(int minDigits, int maxDigits, int& value) {
+        int digits = 0;
+        value = 0;
+        while (digits < maxDigits && m_pos < m_text.size() && m_text[m_pos] >= '0' && m_text[m_pos] <= '9') {
+            value = value * 10 + (m_text[m_pos] - '0');
+            ++m_pos;
+            ++digits;
+        }
+        return digits >= minDigits;
+    }
+    /// Reads one of the characters of `choices`.
+    bool separator(std::string_view choices) {
+        if (m_pos >= m_text.size() || choices.find(m_text[m_pos]) == std::string_view::npos)
+            return false;
+        ++m_pos;
+        return true;
+    }
+    [[nodiscard]] bool atEnd() const { return m_pos == m_text.size(); }
+
+private:
+    std::string_view m_text;
+    std::size_t m_pos = 0;
+};
+
+bool readDate(FieldReader& in, CivilDate& date) {
+    return in.number(4, 4, date.year) && in.separator("-") && in.number(1, 2, date.month) &&
+           in.separator("-") && in.number(1, 2, date.day);
 }
 
 std::string twoDigits(int value) {
@@ -25,13 +52,15 @@ std::string twoDigits(int value) {
 } // namespace
 
 CivilDateTime parseMoment(std::string_view text, std::string_view what) {
-    static const std::regex kMoment(R"((\d{4})-(\d{1,2})-(\d{1,2})[ T](\d{1,2}):(\d{2})(?::(\d{2}))?)");
-    std::cmatch m;
-    if (!std::regex_match(text.data(), text.data() + text.size(), m, kMoment))
+    FieldReader in(text);
+    CivilDateTime moment;
+    bool wellFormed = readDate(in, moment.date) && in.separator(" T") && in.number(1, 2, moment.hour) &&
+                      in.separator(":") && in.number(2, 2, moment.minute);
+    if (wellFormed && !in.atEnd())
+        wellFormed = in.separator(":") && in.number(2, 2, moment.second);
+    if (!wellFormed || !in.atEnd())
         throw InputError(std::string(what) + " \"" + std::string(text) +
                          "\" is not a moment; write it as \"YYYY-MM-DD HH:MM\" or \"YYYY-MM-DD HH:MM:SS\"");
-    CivilDateTime moment{CivilDate{toInt(m[1]), toInt(m[2]), toInt(m[3])}, toInt(m[4]), toInt(m[5]),
-                         m[6].matched ? toInt(m[6]) : 0};
     if (!moment.ok())
         throw InputError(std::string(what) + " \"" + std::string(text) +
                          "\" does not exist; check the day of the month and that the time is "
@@ -40,12 +69,11 @@ CivilDateTime parseMoment(std::string_view text, std::string_view what) {
 }
 
 CivilDate parseDate(std::string_view text, std::string_view what) {
-    static const std::regex kDate(R"((\d{4})-(\d{1,2})-(\d{1,2}))");
-    std::cmatch m;
-    if (!std::regex_match(text.data(), text.data() + text.size(), m, kDate))
+    FieldReader in(text);
+    CivilDate date;
+    if (!readDate(in, date) || !in.atEnd())
         throw InputError(std::string(what) + " \"" + std::string(text) +
                          "\" is not a date; write it as \"YYYY-MM-DD\"");
-    const CivilDate date{toInt(m[1]), toInt(m[2]), toInt(m[3])};
     if (!date.ok())
         throw InputError(std::string(what) + " \"" + std::string(text) +
                          "\" does not exist; check the month (1-12) and the day of the month");
