@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <map>
+#include <set>
 
 namespace bazi {
 namespace {
@@ -137,7 +138,21 @@ std::optional<CivilDate> parseIsoDate(std::string_view text) {
 FormState formStateFromJson(std::string_view jsonText, bool dateRequired) {
     Json doc;
     try {
-        doc = Json::parse(jsonText);
+        // A key given twice in one object would silently keep only the last
+        // value; it is refused instead.
+        std::vector<std::set<std::string>> keysOfOpenObjects;
+        const auto refuseRepeatedKeys = [&](int, Json::parse_event_t event, Json& parsed) {
+            if (event == Json::parse_event_t::object_start)
+                keysOfOpenObjects.emplace_back();
+            else if (event == Json::parse_event_t::object_end && !keysOfOpenObjects.empty())
+                keysOfOpenObjects.pop_back();
+            else if (event == Json::parse_event_t::key && !keysOfOpenObjects.empty() &&
+                     !keysOfOpenObjects.back().insert(parsed.get<std::string>()).second)
+                throw FormStateError("the key " + inQuotes(parsed.get<std::string>()) +
+                                     " is given twice; give each key once");
+            return true;
+        };
+        doc = Json::parse(jsonText, refuseRepeatedKeys);
     } catch (const Json::parse_error& e) {
         throw FormStateError(std::string("malformed JSON: ") + e.what());
     }

@@ -74,6 +74,8 @@ TEST(FormStateJson, RefusedInputsNameTheProblem) {
         {R"({"date": 20160316})", "\"date\"", "date not a text"},
         {R"({"controls": {}})", "no \"date\"", "missing date"},
         {R"({"date": "2016-03-16", "control": {}})", "unknown key \"control\"", "unknown top-level key"},
+        {R"({"date": "2016-03-16", "controls": {"单选框2": true, "单选框2": false}})", "given twice", "a control given twice"},
+        {R"({"date": "2016-03-16", "date": "2016-03-17"})", "given twice", "a key given twice"},
         {R"({"date": "2016-03-16",)", "malformed JSON", "truncated"},
         {R"([1, 2])", "JSON object", "not an object"},
         {"", "malformed JSON", "empty"},
