@@ -52,7 +52,8 @@ struct QueryConditions {
 [[nodiscard]] QueryConditions captureConditions(const FormState& form);
 
 /// Does a moment with these chart tables satisfy one set row. The rows of the
-/// seven groups run their own checks; a spirit-star row is never satisfied.
+/// eight groups (the seven condition boxes, then the 神煞 rows) each run their
+/// own checks.
 [[nodiscard]] bool rowSatisfied(const ConditionRow& row, const ChartTable& chart,
                                 const HiddenStemTable& hidden);
 
