@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -17,7 +18,9 @@ struct CommandRun {
 
 // Runs `bazi-seek query ARGS`, with standard error gathered after standard output.
 CommandRun runQueryCommand(const std::string& args, const std::string& binary = BAZI_SEEK_BINARY) {
-    const auto errFile = std::filesystem::temp_directory_path() / "bazi_query_cli_test.err";
+    // ctest runs the tests of this file as separate processes, possibly at once.
+    const auto errFile = std::filesystem::temp_directory_path() /
+                         ("bazi_query_cli_test." + std::to_string(getpid()) + ".err");
     const std::string command = "cd '" BAZI_SOURCE_DIR "' && '" + binary + "' query " + args +
                                 " 2>'" + errFile.string() + "'";
     CommandRun run{-1, {}};
@@ -34,6 +37,7 @@ CommandRun runQueryCommand(const std::string& args, const std::string& binary = 
             run.out.append(buffer.data(), n);
         std::fclose(err);
     }
+    std::filesystem::remove(errFile);
     return run;
 }
 
@@ -50,22 +54,26 @@ TEST(QueryCommand, GridOutput) {
 }
 
 TEST(QueryCommand, JsonOutputWithSettingsOnTheCommandLineOnly) {
-    const CommandRun r = runQueryCommand("--date 2016-03-16 --set 组合框_支1=亥 --set 组合框_位置支1=时支 "
-                                  "--set 组合框_支数量1=1 --json");
+    const CommandRun r =
+        runQueryCommand("--date 2016-03-16 --set 组合框_支1=亥 --set 组合框_位置支1=时支 "
+                        "--set 组合框_支数量1=1 --json");
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out,
-              R"({"conditions":1,"matches":3,"status":"查询列表完毕！","summary":"条件数：1  符合数：3","message":null,"page":"查询结果","rows":[)"
-              R"({"moment":"2016-03-16T22:00:00","gregorian":"2016年3月16日22时","lunar":"2016年 2月 初8","chart":"丙申 辛卯 丁酉 辛亥"},)"
-              R"({"moment":"2016-03-15T22:00:00","gregorian":"2016年3月15日22时","lunar":"2016年 2月 初7","chart":"丙申 辛卯 丙申 己亥"},)"
-              R"({"moment":"2016-03-14T22:00:00","gregorian":"2016年3月14日22时","lunar":"2016年 2月 初6","chart":"丙申 辛卯 乙未 丁亥"}]})"
-              "\n");
+    EXPECT_EQ(
+        r.out,
+        R"({"conditions":1,"matches":3,"status":"查询列表完毕！","summary":"条件数：1  符合数：3","message":null,"page":"查询结果","rows":[)"
+        R"({"moment":"2016-03-16T22:00:00","gregorian":"2016年3月16日22时","lunar":"2016年 2月 初8","chart":"丙申 辛卯 丁酉 辛亥"},)"
+        R"({"moment":"2016-03-15T22:00:00","gregorian":"2016年3月15日22时","lunar":"2016年 2月 初7","chart":"丙申 辛卯 丙申 己亥"},)"
+        R"({"moment":"2016-03-14T22:00:00","gregorian":"2016年3月14日22时","lunar":"2016年 2月 初6","chart":"丙申 辛卯 乙未 丁亥"}]})"
+        "\n");
 }
 
 TEST(QueryCommand, OutcomesWithoutMatchesStillExitZero) {
     const CommandRun none = runQueryCommand("--date 2016-03-16 --json");
     EXPECT_EQ(none.status, 0);
-    EXPECT_EQ(none.out, R"({"conditions":0,"matches":0,"status":"查询列表完毕！","summary":"条件数：0  符合数：0","message":"未设置条件！","page":null,"rows":[]})"
-                        "\n");
+    EXPECT_EQ(
+        none.out,
+        R"({"conditions":0,"matches":0,"status":"查询列表完毕！","summary":"条件数：0  符合数：0","message":"未设置条件！","page":null,"rows":[]})"
+        "\n");
     const CommandRun conflict = runQueryCommand("examples/conflict.json");
     EXPECT_EQ(conflict.status, 0);
     EXPECT_EQ(conflict.out, "公历时间  农历时间  八字\n查询列表完毕！\n条件数：2  符合数：0\n"
@@ -75,12 +83,14 @@ TEST(QueryCommand, OutcomesWithoutMatchesStillExitZero) {
 TEST(QueryCommand, CsvOutputAndSettingsAppliedAfterTheFile) {
     // The file asks for 水 hidden twice under the hour; --date moves the window
     // and --set clears the 不透 box.
-    const CommandRun r = runQueryCommand("examples/hidden-water-hour-not-revealed.json --date 2019-11-10 "
-                                  "--set 选择框_行透01=false --csv");
+    const CommandRun r =
+        runQueryCommand("examples/hidden-water-hour-not-revealed.json --date 2019-11-10 "
+                        "--set 选择框_行透01=false --csv");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "moment,gregorian,lunar,chart");
-    EXPECT_NE(r.out.find("2019-11-08T00:00:00,2019年11月8日,2019年 10月 初12,己亥 甲戌 己酉 甲子\n"),
-              std::string::npos);
+    EXPECT_NE(
+        r.out.find("2019-11-08T00:00:00,2019年11月8日,2019年 10月 初12,己亥 甲戌 己酉 甲子\n"),
+        std::string::npos);
 }
 
 TEST(QueryCommand, RefusedInputsExitTwoWithAMessageNamingTheProblem) {
@@ -111,13 +121,15 @@ TEST(QueryCommand, RefusedInputsExitTwoWithAMessageNamingTheProblem) {
 
 TEST(QueryCommand, AMissingChartLibraryExitsOne) {
     namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / "bazi_query_cli_test_without_pelta";
+    const fs::path dir = fs::temp_directory_path() /
+                         ("bazi_query_cli_test_without_pelta." + std::to_string(getpid()));
     fs::create_directories(dir);
     const fs::path copy = dir / "bazi-seek";
     fs::copy_file(BAZI_SEEK_BINARY, copy, fs::copy_options::overwrite_existing);
     const CommandRun r = runQueryCommand("examples/metal-three-with-stem.json", copy.string());
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.out.find("无法找到指定DLL库文件“libpelta.so”中的输出命令“"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("无法找到指定DLL库文件“libpelta.so”中的输出命令“"), std::string::npos)
+        << r.out;
     fs::remove_all(dir);
 }
 
