@@ -1,6 +1,5 @@
 #include "cli/cli_common.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace bazi::cli {
@@ -43,11 +42,63 @@ bool readDate(FieldReader& in, CivilDate& date) {
            in.separator("-") && in.number(1, 2, date.day);
 }
 
-std::string twoDigits(int value) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%02d", value);
-    return text;
+// True when `text` can stand between JSON quotes as it is: well-formed UTF-8 (no
+// stray continuation bytes, no overlong forms, no surrogates, nothing above
+// U+10FFFF) without quotes, backslashes or control characters.
+bool isPlainJsonText(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            if (lead < 0x20 || lead == '"' || lead == '\\')
+                return false;
+            ++i;
+            continue;
+        }
+        std::size_t length = 0;
+        unsigned codePoint = 0;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+            codePoint = lead & 0x1FU;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            codePoint = lead & 0x0FU;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            codePoint = lead & 0x07U;
+        } else {
+            return false;
+        }
+        if (i + length > text.size())
+            return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0U) != 0x80U)
+                return false;
+            codePoint = (codePoint << 6) | (next & 0x3FU);
+        }
+        if ((length == 3 && (codePoint < 0x800 || (codePoint >= 0xD800 && codePoint <= 0xDFFF))) ||
+            (length == 4 && (codePoint < 0x10000 || codePoint > 0x10FFFF)))
+            return false;
+        i += length;
+    }
+    return true;
 }
+
+// Appends `value` (0..9999) with at least `width` digits, zero-padded.
+void appendDigits(std::string& out, int value, int width) {
+    char digits[4];
+    int n = 0;
+    do {
+        digits[n++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value > 0 && n < 4);
+    for (int pad = n; pad < width; ++pad)
+        out += '0';
+    while (n > 0)
+        out += digits[--n];
+}
+
 
 } // namespace
 
@@ -81,14 +132,25 @@ CivilDate parseDate(std::string_view text, std::string_view what) {
 }
 
 std::string isoDate(CivilDate date) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
+    std::string text;
+    text.reserve(10);
+    appendDigits(text, date.year, 4);
+    text += '-';
+    appendDigits(text, date.month, 2);
+    text += '-';
+    appendDigits(text, date.day, 2);
     return text;
 }
 
 std::string isoDateTime(CivilDateTime moment) {
-    return isoDate(moment.date) + 'T' + twoDigits(moment.hour) + ':' + twoDigits(moment.minute) +
-           ':' + twoDigits(moment.second);
+    std::string text = isoDate(moment.date);
+    text += 'T';
+    appendDigits(text, moment.hour, 2);
+    text += ':';
+    appendDigits(text, moment.minute, 2);
+    text += ':';
+    appendDigits(text, moment.second, 2);
+    return text;
 }
 
 std::string dateTimeText(CivilDateTime moment) {
@@ -113,7 +175,7 @@ void appendJsonLine(std::string& out, const nlohmann::ordered_json& value) {
             if (!first)
                 out += ", ";
             first = false;
-            out += nlohmann::ordered_json(key).dump();
+            appendJsonString(out, key);
             out += ": ";
             appendJsonLine(out, item);
         }
@@ -128,17 +190,16 @@ void appendJsonLine(std::string& out, const nlohmann::ordered_json& value) {
             appendJsonLine(out, item);
         }
         out += ']';
+    } else if (value.is_string()) {
+        appendJsonString(out, value.get_ref<const std::string&>());
     } else {
-        // Strings escaped as JSON requires, UTF-8 kept as it is.
+        // Numbers, booleans and null as nlohmann writes them.
         out += value.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
     }
 }
 
 void appendJsonString(std::string& out, std::string_view text) {
-    const bool plain = std::none_of(text.begin(), text.end(), [](char c) {
-        return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
-    });
-    if (!plain) {
+    if (!isPlainJsonText(text)) {
         // Invalid UTF-8 from an argument becomes U+FFFD rather than an error.
         out += nlohmann::ordered_json(std::string(text))
                    .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);

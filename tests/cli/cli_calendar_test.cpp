@@ -70,6 +70,10 @@ TEST(CliLunar, GoldenOutput) {
         {"quotes in a format are escaped in JSON", "lunar 2016-03-16 --format 'say \"%D\"' --json",
          R"({"date": "2016-03-16", "year": 2016, "month": 2, "day": 8, "leap": false, "text": "say \"初八\""})"
          "\n"},
+        {"invalid UTF-8 in a format becomes U+FFFD in JSON",
+         "lunar 2016-03-16 --format \"$(printf '%%d\\377')\" --json",
+         R"({"date": "2016-03-16", "year": 2016, "month": 2, "day": 8, "leap": false, "text": "16�"})"
+         "\n"},
     };
     for (const GoldenCase& c : cases)
         expectGolden(c);
