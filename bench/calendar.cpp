@@ -16,7 +16,8 @@ using namespace bazi;
 void BM_ToLunarEveryDay(benchmark::State& state) {
     std::int64_t calls = 0;
     for (auto _ : state) {
-        for (CivilDate d = kLunarFirstDate; d <= kLunarLastDate; d = stepDay(d, StepDirection::forward)) {
+        for (CivilDate d = kLunarFirstDate; d <= kLunarLastDate;
+             d = stepDay(d, StepDirection::forward)) {
             benchmark::DoNotOptimize(toLunar(d));
             ++calls;
         }
@@ -44,7 +45,8 @@ BENCHMARK(BM_FromLunar)->Unit(benchmark::kMillisecond);
 void BM_PillarIndicesEveryTwoHours(benchmark::State& state) {
     std::int64_t calls = 0;
     for (auto _ : state) {
-        for (CivilDate d = kLunarFirstDate; d <= kLunarLastDate; d = stepDay(d, StepDirection::forward)) {
+        for (CivilDate d = kLunarFirstDate; d <= kLunarLastDate;
+             d = stepDay(d, StepDirection::forward)) {
             for (int hour = 0; hour < 24; hour += 2) {
                 benchmark::DoNotOptimize(pillarIndices(CivilDateTime{d, hour, 0, 0}));
                 ++calls;
@@ -59,7 +61,8 @@ BENCHMARK(BM_PillarIndicesEveryTwoHours)->Unit(benchmark::kMillisecond);
 void BM_FourPillarsEveryTwoHours(benchmark::State& state) {
     std::int64_t calls = 0;
     for (auto _ : state) {
-        for (CivilDate d = kLunarFirstDate; d <= kLunarLastDate; d = stepDay(d, StepDirection::forward)) {
+        for (CivilDate d = kLunarFirstDate; d <= kLunarLastDate;
+             d = stepDay(d, StepDirection::forward)) {
             for (int hour = 0; hour < 24; hour += 2) {
                 benchmark::DoNotOptimize(fourPillars(CivilDateTime{d, hour, 0, 0}));
                 ++calls;

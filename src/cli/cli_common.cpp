@@ -9,14 +9,15 @@ namespace {
 // A strict left-to-right reader of the fixed date and time forms: digits and
 // separators only, no signs, no spaces other than the one separator.
 class FieldReader {
-public:
+  public:
     explicit FieldReader(std::string_view text) : m_text(text) {}
 
     /// Reads minDigits..maxDigits decimal digits as a number.
     bool number(int minDigits, int maxDigits, int& value) {
         int digits = 0;
         value = 0;
-        while (digits < maxDigits && m_pos < m_text.size() && m_text[m_pos] >= '0' && m_text[m_pos] <= '9') {
+        while (digits < maxDigits && m_pos < m_text.size() && m_text[m_pos] >= '0' &&
+               m_text[m_pos] <= '9') {
             value = value * 10 + (m_text[m_pos] - '0');
             ++m_pos;
             ++digits;
@@ -32,7 +33,7 @@ public:
     }
     [[nodiscard]] bool atEnd() const { return m_pos == m_text.size(); }
 
-private:
+  private:
     std::string_view m_text;
     std::size_t m_pos = 0;
 };
@@ -99,19 +100,20 @@ void appendDigits(std::string& out, int value, int width) {
         out += digits[--n];
 }
 
-
 } // namespace
 
 CivilDateTime parseMoment(std::string_view text, std::string_view what) {
     FieldReader in(text);
     CivilDateTime moment;
-    bool wellFormed = readDate(in, moment.date) && in.separator(" T") && in.number(1, 2, moment.hour) &&
-                      in.separator(":") && in.number(2, 2, moment.minute);
+    bool wellFormed = readDate(in, moment.date) && in.separator(" T") &&
+                      in.number(1, 2, moment.hour) && in.separator(":") &&
+                      in.number(2, 2, moment.minute);
     if (wellFormed && !in.atEnd())
         wellFormed = in.separator(":") && in.number(2, 2, moment.second);
     if (!wellFormed || !in.atEnd())
-        throw InputError(std::string(what) + " \"" + std::string(text) +
-                         "\" is not a moment; write it as \"YYYY-MM-DD HH:MM\" or \"YYYY-MM-DD HH:MM:SS\"");
+        throw InputError(
+            std::string(what) + " \"" + std::string(text) +
+            "\" is not a moment; write it as \"YYYY-MM-DD HH:MM\" or \"YYYY-MM-DD HH:MM:SS\"");
     if (!moment.ok())
         throw InputError(std::string(what) + " \"" + std::string(text) +
                          "\" does not exist; check the day of the month and that the time is "

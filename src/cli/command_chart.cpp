@@ -24,15 +24,15 @@ constexpr CivilDateTime kFirstMoment{CivilDate{1901, 2, 19}, 0, 0, 0};
 constexpr CivilDateTime kLastMoment{CivilDate{2048, 12, 31}, 23, 59, 59};
 
 struct ChartOptions {
-    std::string from;            // MOMENT
-    std::string to;              // --to MOMENT, empty for one moment
-    int stepHours = 2;           // --step-hours
-    bool json = false;           // --json
+    std::string from;  // MOMENT
+    std::string to;    // --to MOMENT, empty for one moment
+    int stepHours = 2; // --step-hours
+    bool json = false; // --json
     // What else each moment shows; options of further chart views add a flag here
     // and a few lines to writeJsonLine and writeTextLine.
-    bool tables = false;         // the chart tables of the moment
-    bool swap = false;           // ... formed with the swap flag
-    bool female = false;         // spirit stars read for a woman (元辰)
+    bool tables = false; // the chart tables of the moment
+    bool swap = false;   // ... formed with the swap flag
+    bool female = false; // spirit stars read for a woman (元辰)
 };
 
 CivilDateTime momentInRange(const std::string& text, std::string_view what) {
@@ -55,7 +55,8 @@ ChartLine chartLineOf(CivilDateTime moment) {
 }
 
 // The chart tables of the moment, as the condition groups see them.
-std::pair<ChartTable, HiddenStemTable> chartTablesOf(const ChartOptions& options, const MomentChart& c) {
+std::pair<ChartTable, HiddenStemTable> chartTablesOf(const ChartOptions& options,
+                                                     const MomentChart& c) {
     const int swapFlag = swapFlagOf(options.swap);
     ChartTable table = fillChartTable(c.chartText(), swapFlag);
     HiddenStemTable hidden = fillHiddenStemTable(table, swapFlag);
@@ -72,8 +73,8 @@ void appendJsonInt(std::string& text, std::string_view key, int value) {
     text += std::to_string(value);
 }
 
-// {"moment": .., "pillars": [..], "lunar": {..}, "lunarText": .., "term": {..}, "stars": {..}}, written
-// field by field: a long series is hundreds of thousands of lines.
+// {"moment": .., "pillars": [..], "lunar": {..}, "lunarText": .., "term": {..}, "stars": {..}},
+// written field by field: a long series is hundreds of thousands of lines.
 void writeJsonLine(OutputBuffer& out, const ChartOptions& options, const ChartLine& line) {
     const MomentChart& c = line.chart;
     std::string text = "{";
@@ -146,7 +147,8 @@ void runChart(const ChartOptions& options) {
                          "; give a --to moment at or after it");
 
     OutputBuffer out;
-    for (CivilDateTime moment = first; moment <= last; moment = addHours(moment, options.stepHours)) {
+    for (CivilDateTime moment = first; moment <= last;
+         moment = addHours(moment, options.stepHours)) {
         const ChartLine line = chartLineOf(moment);
         if (options.json)
             writeJsonLine(out, options, line);
@@ -163,13 +165,16 @@ void registerChartCommand(CLI::App& app) {
     CLI::App* command = app.add_subcommand(
         "chart", "The four pillars (八字), lunar date and solar term in force of a moment, "
                  "or of every moment from MOMENT to --to in steps of --step-hours");
-    command->add_option("MOMENT", options->from,
-                        "Local civil time (UTC+8) \"YYYY-MM-DD HH:MM[:SS]\", "
-                        "1901-02-19 00:00 to 2048-12-31 23:59:59")
+    command
+        ->add_option("MOMENT", options->from,
+                     "Local civil time (UTC+8) \"YYYY-MM-DD HH:MM[:SS]\", "
+                     "1901-02-19 00:00 to 2048-12-31 23:59:59")
         ->required();
-    CLI::Option* to = command->add_option("--to", options->to,
-                                          "Last moment of a series (inclusive), same form as MOMENT");
-    command->add_option("--step-hours", options->stepHours, "Hours between the moments of a series (default 2)")
+    CLI::Option* to = command->add_option(
+        "--to", options->to, "Last moment of a series (inclusive), same form as MOMENT");
+    command
+        ->add_option("--step-hours", options->stepHours,
+                     "Hours between the moments of a series (default 2)")
         ->check(CLI::Range(1, 1000000))
         ->needs(to);
     command->add_flag("--json", options->json,
@@ -182,8 +187,10 @@ void registerChartCommand(CLI::App& app) {
         "--tables", options->tables,
         "Also the chart tables: element, ten-god and ordinal of the eight characters and "
         "of the twelve hidden-stem slots, as the conditions see them");
-    command->add_flag("--swap", options->swap,
-                      "Form the ten-gods with 亥子巳午 swapped in polarity (the box \"亥子巳午阴阳置换\")")
+    command
+        ->add_flag(
+            "--swap", options->swap,
+            "Form the ten-gods with 亥子巳午 swapped in polarity (the box \"亥子巳午阴阳置换\")")
         ->needs(tables);
     command->footer(R"(The year pillar changes at the second of 立春, the month pillar at the second
 of each odd-numbered solar term, the day pillar at 23:00. The term shown is the

@@ -71,12 +71,15 @@ void registerLunarCommand(CLI::App& app) {
     CLI::App* command = app.add_subcommand(
         "lunar", "The lunar date line of a date (as the form's date box shows it), or of every "
                  "date from DATE to --to");
-    command->add_option("DATE", options->from, "Gregorian date \"YYYY-MM-DD\", 1901-02-19 to 2048-12-31")
+    command
+        ->add_option("DATE", options->from,
+                     "Gregorian date \"YYYY-MM-DD\", 1901-02-19 to 2048-12-31")
         ->required();
     command->add_option("--to", options->to, "Last date of a range (inclusive)");
-    command->add_option("--format", options->format,
-                        "Line format (default \"%Y年(%S)%M%D %y-%m-%d\"): %Y zodiac animal, %S year "
-                        "pillar, %M lunar month, %D lunar day, %y %m %d Gregorian year, month, day");
+    command->add_option(
+        "--format", options->format,
+        "Line format (default \"%Y年(%S)%M%D %y-%m-%d\"): %Y zodiac animal, %S year "
+        "pillar, %M lunar month, %D lunar day, %y %m %d Gregorian year, month, day");
     command->add_flag("--json", options->json,
                       "One JSON object per line: date, year, month, day, leap, text");
     command->footer(R"(The year animal and pillar change on the day of 立春; the lunar month and day

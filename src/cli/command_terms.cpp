@@ -17,16 +17,17 @@ namespace bazi::cli {
 namespace {
 
 struct TermsOptions {
-    int from = 0;                // YEAR
-    std::optional<int> to;       // --to YEAR
-    bool json = false;           // --json
+    int from = 0;          // YEAR
+    std::optional<int> to; // --to YEAR
+    bool json = false;     // --json
 };
 
 int yearInRange(int year, std::string_view what) {
     if (year < kSolarTermFirstYear || year > kSolarTermLastYear)
         throw InputError(std::string(what) + " " + std::to_string(year) +
                          " is outside the solar-term table; give a year from " +
-                         std::to_string(kSolarTermFirstYear) + " to " + std::to_string(kSolarTermLastYear));
+                         std::to_string(kSolarTermFirstYear) + " to " +
+                         std::to_string(kSolarTermLastYear));
     return year;
 }
 
@@ -34,8 +35,8 @@ void runTerms(const TermsOptions& options) {
     const int first = yearInRange(options.from, "YEAR");
     const int last = options.to ? yearInRange(*options.to, "--to") : first;
     if (last < first)
-        throw InputError("--to " + std::to_string(last) + " is before YEAR " + std::to_string(first) +
-                         "; give a --to year at or after it");
+        throw InputError("--to " + std::to_string(last) + " is before YEAR " +
+                         std::to_string(first) + "; give a --to year at or after it");
 
     OutputBuffer out;
     for (int year = first; year <= last; ++year) {
@@ -51,8 +52,8 @@ void runTerms(const TermsOptions& options) {
             } else {
                 char number[8];
                 std::snprintf(number, sizeof number, "%2d", n);
-                out.line(std::to_string(year) + ' ' + number + ' ' + std::string(solarTermName(n)) + ' ' +
-                         dateTimeText(moment));
+                out.line(std::to_string(year) + ' ' + number + ' ' + std::string(solarTermName(n)) +
+                         ' ' + dateTimeText(moment));
             }
         }
     }

@@ -32,8 +32,12 @@ struct CivilDateTime {
 };
 
 /// Floored modulo: the result has the sign of m, so floorMod(-1, 60) == 59.
-[[nodiscard]] constexpr int floorMod(int a, int m) { return ((a % m) + m) % m; }
-[[nodiscard]] constexpr std::int64_t floorMod(std::int64_t a, std::int64_t m) { return ((a % m) + m) % m; }
+[[nodiscard]] constexpr int floorMod(int a, int m) {
+    return ((a % m) + m) % m;
+}
+[[nodiscard]] constexpr std::int64_t floorMod(std::int64_t a, std::int64_t m) {
+    return ((a % m) + m) % m;
+}
 
 [[nodiscard]] constexpr bool isGregorianLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
@@ -67,7 +71,9 @@ constexpr bool CivilDateTime::ok() const {
         ++n;
     return n;
 }
-[[nodiscard]] constexpr std::int64_t dayNumber(CivilDate d) { return dayNumber(d.year, d.month, d.day); }
+[[nodiscard]] constexpr std::int64_t dayNumber(CivilDate d) {
+    return dayNumber(d.year, d.month, d.day);
+}
 
 /// Days from b to a: positive when a is later.
 [[nodiscard]] constexpr std::int64_t dayDifference(CivilDate a, CivilDate b) {

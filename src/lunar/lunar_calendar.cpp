@@ -23,7 +23,7 @@ constexpr bool inTable(int lunarYear) {
 constexpr int leapMonthIn(int lunarYear) {
     if (!inTable(lunarYear))
         return kNoLeapTableEntry;
-    const int i = lunarYear - kLunarFirstYear;                       // [0, 148]
+    const int i = lunarYear - kLunarFirstYear; // [0, 148]
     const unsigned byte = kLunarLeapBytes[static_cast<std::size_t>(i / 2)];
     return static_cast<int>(i % 2 == 0 ? byte >> 4 : byte & 0x0F); // [0, 15]
 }
@@ -93,13 +93,17 @@ static_assert(kYearStartSpan[2049 - kLunarFirstYear] ==
 
 } // namespace
 
-int leapMonthOf(int lunarYear) { return leapMonthIn(lunarYear); }
+int leapMonthOf(int lunarYear) {
+    return leapMonthIn(lunarYear);
+}
 
 LunarMonthDays lunarMonthDays(int lunarYear, int lunarMonth) {
     return monthDaysIn(lunarYear, lunarMonth);
 }
 
-int lunarYearDays(int lunarYear) { return inTable(lunarYear) ? yearDaysIn(lunarYear) : 0; }
+int lunarYearDays(int lunarYear) {
+    return inTable(lunarYear) ? yearDaysIn(lunarYear) : 0;
+}
 
 LunarDate lunarFromSpan(std::int64_t span) {
     if (span < 0 || span >= kYearStartSpan.back())
@@ -115,7 +119,8 @@ LunarDate lunarFromSpan(std::int64_t span) {
     const auto yearOffset = static_cast<int>(next - kYearStartSpan.begin()) - 1; // [0, 148]
     LunarDate result;
     result.year = kLunarFirstYear + yearOffset;
-    auto s = static_cast<int>(span - kYearStartSpan[static_cast<std::size_t>(yearOffset)]); // [0, 384]
+    auto s =
+        static_cast<int>(span - kYearStartSpan[static_cast<std::size_t>(yearOffset)]); // [0, 384]
     const int leap = leapMonthIn(result.year);
     int month = 1;
     for (;;) {
@@ -138,13 +143,15 @@ LunarDate lunarFromSpan(std::int64_t span) {
 }
 
 std::optional<LunarDate> toLunar(CivilDate date) {
-    if (!date.ok() || compareDates(date, kLunarFirstDate) < 0 || compareDates(date, kLunarLastDate) > 0)
+    if (!date.ok() || compareDates(date, kLunarFirstDate) < 0 ||
+        compareDates(date, kLunarLastDate) > 0)
         return std::nullopt;
     return lunarFromSpan(dayDifference(date, CivilDate{1901, 1, 1}));
 }
 
 std::optional<CivilDate> fromLunar(LunarDate lunar) {
-    if (!inTable(lunar.year) || lunar.month < 1 || lunar.month > 12 || lunar.day < 1 || lunar.day > 30)
+    if (!inTable(lunar.year) || lunar.month < 1 || lunar.month > 12 || lunar.day < 1 ||
+        lunar.day > 30)
         return std::nullopt;
     if (lunar.leap && leapMonthIn(lunar.year) != lunar.month)
         lunar.leap = false;

@@ -10,9 +10,9 @@
 namespace bazi {
 
 struct LunarDate {
-    int year = 0;  // the Gregorian year in which the lunar year begins
-    int month = 0; // 1..12
-    int day = 0;   // 1..30
+    int year = 0;      // the Gregorian year in which the lunar year begins
+    int month = 0;     // 1..12
+    int day = 0;       // 1..30
     bool leap = false; // the intercalary month that follows regular month `month`
 
     friend constexpr bool operator==(const LunarDate&, const LunarDate&) = default;

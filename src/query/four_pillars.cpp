@@ -49,7 +49,7 @@ constexpr int stemFor(const StemByBranch& table, int cycleIndex, int branch) {
 
 constexpr CivilDate kFirstDate{1901, 2, 19};
 constexpr int kLastYear = 2048;
-constexpr int kYear1901Index = 38;   // 辛丑
+constexpr int kYear1901Index = 38;    // 辛丑
 constexpr int kDay19010101Index = 16; // 己卯
 
 // The number of the term in force on the moment's date, looked up as the table is
@@ -97,7 +97,8 @@ PillarIndices pillarIndices(CivilDateTime moment) {
         monthBranch -= 12; // [1, 12]
     const int month = cycleIndexOf(stemFor(kMonthStem, year, monthBranch), monthBranch);
 
-    const auto e = static_cast<int>(floorMod(dayNumber(date) - dayNumber(1901, 1, 1), std::int64_t{60}));
+    const auto e =
+        static_cast<int>(floorMod(dayNumber(date) - dayNumber(1901, 1, 1), std::int64_t{60}));
     int day = cycleAdd(kDay19010101Index, e);
     if (moment.hour >= 23)
         day = cycleAdd(day, 1); // the day pillar changes at 23:00
@@ -112,7 +113,8 @@ std::optional<FourPillars> fourPillars(CivilDateTime moment) {
     if (moment.date.year < 1901)
         return std::nullopt;
     const PillarIndices p = pillarIndices(moment);
-    return FourPillars{pillarText(p.year), pillarText(p.month), pillarText(p.day), pillarText(p.hour)};
+    return FourPillars{pillarText(p.year), pillarText(p.month), pillarText(p.day),
+                       pillarText(p.hour)};
 }
 
 } // namespace bazi

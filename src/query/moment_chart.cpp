@@ -5,7 +5,9 @@
 
 namespace bazi {
 
-std::string MomentChart::chartText() const { return yearPillar + monthPillar + dayPillar + hourPillar; }
+std::string MomentChart::chartText() const {
+    return yearPillar + monthPillar + dayPillar + hourPillar;
+}
 
 std::string MomentChart::spacedChartText() const {
     return yearPillar + ' ' + monthPillar + ' ' + dayPillar + ' ' + hourPillar;

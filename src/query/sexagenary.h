@@ -10,7 +10,7 @@
 namespace bazi {
 
 inline constexpr std::array<std::string_view, 10> kStemNames = {"甲", "乙", "丙", "丁", "戊",
-                                                                 "己", "庚", "辛", "壬", "癸"};
+                                                                "己", "庚", "辛", "壬", "癸"};
 inline constexpr std::array<std::string_view, 12> kBranchNames = {
     "子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥"};
 

@@ -12,7 +12,9 @@ constexpr std::array<std::string_view, 24> kTermNames = {
     "小寒", "大寒", "立春", "雨水", "惊蛰", "春分", "清明", "谷雨", "立夏", "小满", "芒种", "夏至",
     "小暑", "大暑", "立秋", "处暑", "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至"};
 
-constexpr bool inTable(int year) { return year >= kSolarTermFirstYear && year <= kSolarTermLastYear; }
+constexpr bool inTable(int year) {
+    return year >= kSolarTermFirstYear && year <= kSolarTermLastYear;
+}
 
 constexpr const SolarTermRecord& recordOf(int year, int n) {
     return kSolarTermTable[static_cast<std::size_t>((year - kSolarTermFirstYear) * 24 + (n - 1))];

@@ -27,7 +27,9 @@ TEST(FourPillars, KnownCharts) {
         {"a second before 立春", {{2016, 2, 4}, 17, 45, 52}, "乙未 己丑 丙辰 丁酉"},
         {"22:00 is 亥", {{2016, 3, 16}, 22, 0, 0}, "丙申 辛卯 丁酉 辛亥"},
         {"00:00 is 子 of the same day", {{2016, 3, 16}, 0, 0, 0}, "丙申 辛卯 丁酉 庚子"},
-        {"before 小寒: 子 month, last year's stem", {{2016, 1, 3}, 12, 0, 0}, "乙未 戊子 甲申 庚午"},
+        {"before 小寒: 子 month, last year's stem",
+         {{2016, 1, 3}, 12, 0, 0},
+         "乙未 戊子 甲申 庚午"},
         {"小寒 later the same day", {{2016, 1, 6}, 4, 0, 0}, "乙未 戊子 丁亥 壬寅"},
         {"小寒 earlier the same day", {{2016, 1, 6}, 8, 0, 0}, "乙未 己丑 丁亥 甲辰"},
         {"23:00 starts the next day", {{2016, 3, 16}, 23, 0, 0}, "丙申 辛卯 戊戌 壬子"},
@@ -65,7 +67,8 @@ TEST(FourPillars, OutsideTheRangeOrImpossibleGivesZeros) {
 
 TEST(FourPillars, HourBranchesOfOneDay) {
     // Hour -> branch: 23 and 0 are 子, then two hours per branch from 01:00.
-    const int expected[24] = {1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 12, 12, 1};
+    const int expected[24] = {1, 2, 2, 3, 3, 4,  4,  5,  5,  6,  6,  7,
+                              7, 8, 8, 9, 9, 10, 10, 11, 11, 12, 12, 1};
     for (int hour = 0; hour < 24; ++hour) {
         SCOPED_TRACE(hour);
         const PillarIndices p = pillarIndices(CivilDateTime{{2016, 3, 16}, hour, 30, 0});
@@ -79,12 +82,14 @@ TEST(FourPillars, HourBranchesOfOneDay) {
 TEST(FourPillars, EveryDayAdvancesTheDayAndHourPillars) {
     PillarIndices previousNoon = pillarIndices(CivilDateTime{{1901, 2, 19}, 12, 0, 0});
     ASSERT_EQ(previousNoon.day, cycleIndexOf(5, 5)); // 戊辰
-    for (CivilDate d = stepDay(CivilDate{1901, 2, 19}, StepDirection::forward); d <= CivilDate{2048, 12, 31};
-         d = stepDay(d, StepDirection::forward)) {
+    for (CivilDate d = stepDay(CivilDate{1901, 2, 19}, StepDirection::forward);
+         d <= CivilDate{2048, 12, 31}; d = stepDay(d, StepDirection::forward)) {
         const PillarIndices noon = pillarIndices(CivilDateTime{d, 12, 0, 0});
-        ASSERT_EQ(noon.day, cycleAdd(previousNoon.day, 1)) << d.year << '-' << d.month << '-' << d.day;
+        ASSERT_EQ(noon.day, cycleAdd(previousNoon.day, 1))
+            << d.year << '-' << d.month << '-' << d.day;
         ASSERT_NE(noon.year * noon.month * noon.hour, 0);
-        const PillarIndices lateLast = pillarIndices(CivilDateTime{stepDay(d, StepDirection::backward), 23, 0, 0});
+        const PillarIndices lateLast =
+            pillarIndices(CivilDateTime{stepDay(d, StepDirection::backward), 23, 0, 0});
         ASSERT_EQ(lateLast.day, noon.day) << "23:00 belongs to the next day";
         const PillarIndices midnight = pillarIndices(CivilDateTime{d, 0, 0, 0});
         ASSERT_EQ(midnight.hour, lateLast.hour) << "23:00 and 00:00 are the same 子 hour";
@@ -125,7 +130,8 @@ TEST(FourPillars, YearPillarsAndFirstMonthStems) {
         SCOPED_TRACE(year);
         const PillarIndices p = pillarIndices(termMoment(year, 3));
         ASSERT_EQ(p.year, cycleAdd(38, year - 1901));
-        const int firstMonthStem = (stemNumber(p.year) - 1) % 5 * 2 + 3; // 甲己 -> 丙, 乙庚 -> 戊 ..
+        const int firstMonthStem =
+            (stemNumber(p.year) - 1) % 5 * 2 + 3; // 甲己 -> 丙, 乙庚 -> 戊 ..
         ASSERT_EQ(p.month, cycleIndexOf((firstMonthStem - 1) % 10 + 1, 3));
     }
 }

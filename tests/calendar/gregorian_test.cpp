@@ -10,8 +10,8 @@ TEST(Gregorian, FloorModWrapsNegativesUpward) {
         const char* note;
         int a, m, expected;
     } const cases[] = {
-        {"zero", 0, 60, 0},          {"positive", 61, 60, 1},    {"minus one", -1, 60, 59},
-        {"minus m", -60, 60, 0},     {"far below", -121, 60, 59}, {"modulus 12", -13, 12, 11},
+        {"zero", 0, 60, 0},      {"positive", 61, 60, 1},     {"minus one", -1, 60, 59},
+        {"minus m", -60, 60, 0}, {"far below", -121, 60, 59}, {"modulus 12", -13, 12, 11},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
@@ -25,10 +25,14 @@ TEST(Gregorian, MonthLengthsAndLeapYears) {
         const char* note;
         int year, month, days;
     } const cases[] = {
-        {"1900 is not leap (century)", 1900, 2, 28}, {"2000 is leap (400)", 2000, 2, 29},
-        {"2016 is leap", 2016, 2, 29},               {"2023 is common", 2023, 2, 28},
-        {"April", 2023, 4, 30},                      {"December", 2023, 12, 31},
-        {"month 0", 2023, 0, 0},                     {"month 13", 2023, 13, 0},
+        {"1900 is not leap (century)", 1900, 2, 28},
+        {"2000 is leap (400)", 2000, 2, 29},
+        {"2016 is leap", 2016, 2, 29},
+        {"2023 is common", 2023, 2, 28},
+        {"April", 2023, 4, 30},
+        {"December", 2023, 12, 31},
+        {"month 0", 2023, 0, 0},
+        {"month 13", 2023, 13, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
@@ -86,9 +90,12 @@ TEST(Gregorian, AddHoursRollsOverDaysMonthsAndYears) {
         SCOPED_TRACE(c.note);
         EXPECT_EQ(addHours(c.from, c.hours), c.expected);
     }
-    EXPECT_EQ(addSeconds(CivilDateTime{{2016, 1, 1}, 0, 0, 0}, -1), (CivilDateTime{{2015, 12, 31}, 23, 59, 59}));
-    EXPECT_EQ(addSeconds(CivilDateTime{{2016, 2, 4}, 17, 45, 53}, -1), (CivilDateTime{{2016, 2, 4}, 17, 45, 52}));
-    EXPECT_EQ(addSeconds(CivilDateTime{{2016, 2, 28}, 23, 59, 59}, 1), (CivilDateTime{{2016, 2, 29}, 0, 0, 0}));
+    EXPECT_EQ(addSeconds(CivilDateTime{{2016, 1, 1}, 0, 0, 0}, -1),
+              (CivilDateTime{{2015, 12, 31}, 23, 59, 59}));
+    EXPECT_EQ(addSeconds(CivilDateTime{{2016, 2, 4}, 17, 45, 53}, -1),
+              (CivilDateTime{{2016, 2, 4}, 17, 45, 52}));
+    EXPECT_EQ(addSeconds(CivilDateTime{{2016, 2, 28}, 23, 59, 59}, 1),
+              (CivilDateTime{{2016, 2, 29}, 0, 0, 0}));
 }
 
 } // namespace

@@ -94,9 +94,9 @@ TEST(LunarCalendar, LunarFromSpanBeforeAndAfterTheTables) {
         std::int64_t span;
         const char* expected;
     } const cases[] = {
-        {"1901-01-01", 0, "1900 11-11"},       {"1901-01-19", 18, "1900 11-29"},
-        {"1901-01-20", 19, "1900 12-1"},       {"1901-02-18", 48, "1900 12-30"},
-        {"1901-02-19", 49, "1901 1-1"},        {"negative span", -1, "0 0-0"},
+        {"1901-01-01", 0, "1900 11-11"},     {"1901-01-19", 18, "1900 11-29"},
+        {"1901-01-20", 19, "1900 12-1"},     {"1901-02-18", 48, "1900 12-30"},
+        {"1901-02-19", 49, "1901 1-1"},      {"negative span", -1, "0 0-0"},
         {"past lunar 2049", 60000, "0 0-0"},
     };
     for (const Case& c : cases) {
@@ -142,7 +142,8 @@ TEST(LunarCalendar, EveryDayOfTheRange) {
     std::optional<LunarDate> previous;
     int monthLength = 0;
     int days = 0;
-    for (CivilDate d = kLunarFirstDate; d <= kLunarLastDate; d = stepDay(d, StepDirection::forward)) {
+    for (CivilDate d = kLunarFirstDate; d <= kLunarLastDate;
+         d = stepDay(d, StepDirection::forward)) {
         SCOPED_TRACE(text(std::optional<CivilDate>(d)));
         const std::optional<LunarDate> lunar = toLunar(d);
         ASSERT_TRUE(lunar.has_value());
@@ -158,7 +159,8 @@ TEST(LunarCalendar, EveryDayOfTheRange) {
                 const LunarMonthDays table = lunarMonthDays(previous->year, previous->month);
                 ASSERT_EQ(previous->day, previous->leap ? table.leap : table.regular);
                 if (lunar->leap) {
-                    ASSERT_EQ(lunar->month, previous->month) << "a leap month repeats the month before";
+                    ASSERT_EQ(lunar->month, previous->month)
+                        << "a leap month repeats the month before";
                     ASSERT_EQ(leapMonthOf(lunar->year), lunar->month);
                 } else if (previous->month == 12) {
                     ASSERT_EQ(lunar->month, 1);

@@ -33,8 +33,8 @@ std::vector<MonthStart> readMonthStarts() {
         MonthStart s;
         int leap = 0;
         char dash1 = 0, dash2 = 0;
-        fields >> s.lunar.year >> s.lunar.month >> leap >> s.date.year >> dash1 >> s.date.month >> dash2 >>
-            s.date.day;
+        fields >> s.lunar.year >> s.lunar.month >> leap >> s.date.year >> dash1 >> s.date.month >>
+            dash2 >> s.date.day;
         s.lunar.leap = leap == 1;
         s.lunar.day = 1;
         if (fields && dash1 == '-' && dash2 == '-')
@@ -53,7 +53,8 @@ const CivilDate kBeijingTimeStarts[] = {{1916, 2, 4}, {1920, 11, 11}};
 
 TEST(LunarReference, EveryMonthStartAgreesWithAstronomy) {
     const std::vector<MonthStart> starts = readMonthStarts();
-    ASSERT_GT(starts.size(), 1800U) << "reference data missing: " BAZI_TEST_DATA_DIR "/lunar_months.txt";
+    ASSERT_GT(starts.size(), 1800U)
+        << "reference data missing: " BAZI_TEST_DATA_DIR "/lunar_months.txt";
     int compared = 0;
     std::vector<std::string> differences;
     for (const MonthStart& s : starts) {
@@ -64,12 +65,13 @@ TEST(LunarReference, EveryMonthStartAgreesWithAstronomy) {
         if (*lunar == s.lunar)
             continue;
         std::ostringstream note;
-        note << s.date.year << '-' << s.date.month << '-' << s.date.day << ": reference " << s.lunar.year
-             << (s.lunar.leap ? " leap " : " ") << s.lunar.month << "-1, tables " << lunar->year
-             << (lunar->leap ? " leap " : " ") << lunar->month << '-' << lunar->day;
+        note << s.date.year << '-' << s.date.month << '-' << s.date.day << ": reference "
+             << s.lunar.year << (s.lunar.leap ? " leap " : " ") << s.lunar.month << "-1, tables "
+             << lunar->year << (lunar->leap ? " leap " : " ") << lunar->month << '-' << lunar->day;
         differences.push_back(note.str());
-        const bool explained = std::find(std::begin(kBeijingTimeStarts), std::end(kBeijingTimeStarts), s.date) !=
-                               std::end(kBeijingTimeStarts);
+        const bool explained =
+            std::find(std::begin(kBeijingTimeStarts), std::end(kBeijingTimeStarts), s.date) !=
+            std::end(kBeijingTimeStarts);
         EXPECT_TRUE(explained) << note.str();
         // Even then the tables start that month exactly one day earlier.
         EXPECT_EQ(fromLunar(s.lunar), stepDay(s.date, StepDirection::backward)) << note.str();

@@ -5,8 +5,8 @@
 namespace bazi {
 namespace {
 
-static_assert(stemNumber(1) == 1 && branchNumber(1) == 1);    // 甲子
-static_assert(stemNumber(38) == 8 && branchNumber(38) == 2);  // 辛丑
+static_assert(stemNumber(1) == 1 && branchNumber(1) == 1);     // 甲子
+static_assert(stemNumber(38) == 8 && branchNumber(38) == 2);   // 辛丑
 static_assert(stemNumber(60) == 10 && branchNumber(60) == 12); // 癸亥
 static_assert(stemNumber(0) == 0 && branchNumber(0) == 0);
 
@@ -22,8 +22,12 @@ TEST(Sexagenary, CycleIndexOfRefusesImpossiblePairs) {
         const char* note;
         int stem, branch;
     } const cases[] = {
-        {"parity differs: 甲丑", 1, 2}, {"parity differs: 乙子", 2, 1}, {"stem 0", 0, 1},
-        {"branch 0", 1, 0},             {"stem 11", 11, 1},              {"branch 13", 1, 13},
+        {"parity differs: 甲丑", 1, 2},
+        {"parity differs: 乙子", 2, 1},
+        {"stem 0", 0, 1},
+        {"branch 0", 1, 0},
+        {"stem 11", 11, 1},
+        {"branch 13", 1, 13},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
@@ -36,8 +40,8 @@ TEST(Sexagenary, CycleAddWrapsBothWays) {
         const char* note;
         int index, n, expected;
     } const cases[] = {
-        {"forward", 16, 1, 17},         {"60 wraps to 1", 60, 1, 1},   {"1 wraps to 60", 1, -1, 60},
-        {"far back", 5, -125, 60},      {"far forward", 5, 121, 6},    {"no pillar stays 0", 0, 7, 0},
+        {"forward", 16, 1, 17},    {"60 wraps to 1", 60, 1, 1}, {"1 wraps to 60", 1, -1, 60},
+        {"far back", 5, -125, 60}, {"far forward", 5, 121, 6},  {"no pillar stays 0", 0, 7, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);

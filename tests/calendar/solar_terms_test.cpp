@@ -45,9 +45,9 @@ TEST(SolarTerms, TermOnDate) {
         CivilDate date;
         int expected;
     } const cases[] = {
-        {"立春 day", {2016, 2, 4}, 3},       {"day after 立春", {2016, 2, 5}, 0},
-        {"冬至 day", {2016, 12, 21}, 24},    {"小寒 day", {2016, 1, 6}, 1},
-        {"first year", {1880, 1, 6}, 1},    {"before the table", {1879, 1, 6}, 0},
+        {"立春 day", {2016, 2, 4}, 3},        {"day after 立春", {2016, 2, 5}, 0},
+        {"冬至 day", {2016, 12, 21}, 24},     {"小寒 day", {2016, 1, 6}, 1},
+        {"first year", {1880, 1, 6}, 1},      {"before the table", {1879, 1, 6}, 0},
         {"after the table", {2080, 2, 4}, 0}, {"month 13", {2016, 13, 1}, 0},
     };
     for (const Case& c : cases) {

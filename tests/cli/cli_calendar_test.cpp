@@ -29,7 +29,9 @@ void expectGolden(const GoldenCase& c) {
 TEST(CliChart, GoldenOutput) {
     const GoldenCase cases[] = {
         {"one moment as text", "chart \"2016-03-16 22:00\"",
-         "2016-03-16 22:00:00  八字 丙申 辛卯 丁酉 辛亥  农历 2016年 2月 初8  节气 惊蛰 2016-03-05 11:43:23  神煞  年柱 天德贵人  月柱 元辰  日柱 天乙贵人、咸池、童子  时柱 天乙贵人、驿马\n"},
+         "2016-03-16 22:00:00  八字 丙申 辛卯 丁酉 辛亥  农历 2016年 2月 初8  节气 惊蛰 2016-03-05 "
+         "11:43:23  神煞  年柱 天德贵人  月柱 元辰  日柱 天乙贵人、咸池、童子  时柱 "
+         "天乙贵人、驿马\n"},
         {"one moment as JSON", "chart \"2016-03-16 22:00\" --json",
          R"({"moment": "2016-03-16T22:00:00", "pillars": ["丙申", "辛卯", "丁酉", "辛亥"], "lunar": {"year": 2016, "month": 2, "day": 8, "leap": false}, "lunarText": "2016年 2月 初8", "term": {"year": 2016, "n": 5, "name": "惊蛰", "moment": "2016-03-05T11:43:23"}, "stars": {"年柱": ["天德贵人"], "月柱": ["元辰"], "日柱": ["天乙贵人", "咸池", "童子"], "时柱": ["天乙贵人", "驿马"]}})"
          "\n"},
@@ -40,14 +42,24 @@ TEST(CliChart, GoldenOutput) {
          R"({"moment": "1901-02-19T00:00:00", "pillars": ["辛丑", "庚寅", "戊辰", "壬子"], "lunar": {"year": 1901, "month": 1, "day": 1, "leap": false}, "lunarText": "1901年 1月 初1", "term": {"year": 1901, "n": 3, "name": "立春", "moment": "1901-02-04T19:39:59"}, "stars": {"年柱": ["天乙贵人", "天医"], "月柱": ["驿马"], "日柱": ["童子"], "时柱": ["将星", "童子"]}})"
          "\n"},
         {"last second of the range", "chart \"2048-12-31 23:59:59\"",
-         "2048-12-31 23:59:59  八字 戊辰 甲子 丙子 戊子  农历 2048年 11月 初27  节气 冬至 2048-12-21 13:01:23  神煞  年柱 华盖  月柱 将星  日柱 将星  时柱 将星\n"},
+         "2048-12-31 23:59:59  八字 戊辰 甲子 丙子 戊子  农历 2048年 11月 初27  节气 冬至 "
+         "2048-12-21 13:01:23  神煞  年柱 华盖  月柱 将星  日柱 将星  时柱 将星\n"},
         {"a series in two-hour steps", "chart \"2016-03-14 00:00\" --to \"2016-03-14 04:00\"",
-         "2016-03-14 00:00:00  八字 丙申 辛卯 乙未 丙子  农历 2016年 2月 初6  节气 惊蛰 2016-03-05 11:43:23  神煞  年柱 天乙贵人、天德贵人  月柱 将星、元辰  日柱 -  时柱 天乙贵人、咸池、将星、童子\n"
-         "2016-03-14 02:00:00  八字 丙申 辛卯 乙未 丁丑  农历 2016年 2月 初6  节气 惊蛰 2016-03-05 11:43:23  神煞  年柱 天乙贵人、天德贵人  月柱 将星、元辰  日柱 -  时柱 -\n"
-         "2016-03-14 04:00:00  八字 丙申 辛卯 乙未 戊寅  农历 2016年 2月 初6  节气 惊蛰 2016-03-05 11:43:23  神煞  年柱 天乙贵人、天德贵人  月柱 将星、元辰  日柱 -  时柱 天医、驿马、童子\n"},
-        {"the second before 立春 and 立春's second", "chart \"2016-02-04 16:45:53\" --to \"2016-02-04 17:45:53\" --step-hours 1",
-         "2016-02-04 16:45:53  八字 乙未 己丑 丙辰 丙申  农历 2015年 12月 初26  节气 大寒 2016-01-20 23:26:57  神煞  年柱 -  月柱 空亡  日柱 童子、卷舌  时柱 指背\n"
-         "2016-02-04 17:45:53  八字 丙申 庚寅 丙辰 丁酉  农历 2015年 12月 初26  节气 立春 2016-02-04 17:45:53  神煞  年柱 月德贵人、指背  月柱 驿马  日柱 月德贵人、华盖  时柱 天乙贵人、天德贵人、咸池、童子\n"},
+         "2016-03-14 00:00:00  八字 丙申 辛卯 乙未 丙子  农历 2016年 2月 初6  节气 惊蛰 2016-03-05 "
+         "11:43:23  神煞  年柱 天乙贵人、天德贵人  月柱 将星、元辰  日柱 -  时柱 "
+         "天乙贵人、咸池、将星、童子\n"
+         "2016-03-14 02:00:00  八字 丙申 辛卯 乙未 丁丑  农历 2016年 2月 初6  节气 惊蛰 2016-03-05 "
+         "11:43:23  神煞  年柱 天乙贵人、天德贵人  月柱 将星、元辰  日柱 -  时柱 -\n"
+         "2016-03-14 04:00:00  八字 丙申 辛卯 乙未 戊寅  农历 2016年 2月 初6  节气 惊蛰 2016-03-05 "
+         "11:43:23  神煞  年柱 天乙贵人、天德贵人  月柱 将星、元辰  日柱 -  时柱 "
+         "天医、驿马、童子\n"},
+        {"the second before 立春 and 立春's second",
+         "chart \"2016-02-04 16:45:53\" --to \"2016-02-04 17:45:53\" --step-hours 1",
+         "2016-02-04 16:45:53  八字 乙未 己丑 丙辰 丙申  农历 2015年 12月 初26  节气 大寒 "
+         "2016-01-20 23:26:57  神煞  年柱 -  月柱 空亡  日柱 童子、卷舌  时柱 指背\n"
+         "2016-02-04 17:45:53  八字 丙申 庚寅 丙辰 丁酉  农历 2015年 12月 初26  节气 立春 "
+         "2016-02-04 17:45:53  神煞  年柱 月德贵人、指背  月柱 驿马  日柱 月德贵人、华盖  时柱 "
+         "天乙贵人、天德贵人、咸池、童子\n"},
     };
     for (const GoldenCase& c : cases)
         expectGolden(c);
@@ -102,9 +114,11 @@ TEST(CliLunar, WholeRange) {
     const CliResult r = runBaziSeek("lunar 1901-02-19 --to 2048-12-31 --json");
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 54008);
-    EXPECT_NE(r.out.find(R"({"date": "2048-12-31", "year": 2048, "month": 11, "day": 27, "leap": false, "text": "龙年(戊辰)冬月廿七 2048-12-31"})"
-                         "\n"),
-              std::string::npos);
+    EXPECT_NE(
+        r.out.find(
+            R"({"date": "2048-12-31", "year": 2048, "month": 11, "day": 27, "leap": false, "text": "龙年(戊辰)冬月廿七 2048-12-31"})"
+            "\n"),
+        std::string::npos);
 }
 
 struct ErrorCase {
@@ -115,16 +129,21 @@ struct ErrorCase {
 
 TEST(CliErrors, RefusedWithStatus2AndAMessage) {
     const ErrorCase cases[] = {
-        {"chart before the range", "chart \"1901-02-18 23:59:59\"", "from 1901-02-19 00:00:00 to 2048-12-31 23:59:59"},
-        {"chart after the range", "chart \"2049-01-01 00:00\"", "from 1901-02-19 00:00:00 to 2048-12-31 23:59:59"},
-        {"--to after the range", "chart \"2048-12-31 22:00\" --to \"2049-01-01 00:00\"", "outside the calendar's range"},
+        {"chart before the range", "chart \"1901-02-18 23:59:59\"",
+         "from 1901-02-19 00:00:00 to 2048-12-31 23:59:59"},
+        {"chart after the range", "chart \"2049-01-01 00:00\"",
+         "from 1901-02-19 00:00:00 to 2048-12-31 23:59:59"},
+        {"--to after the range", "chart \"2048-12-31 22:00\" --to \"2049-01-01 00:00\"",
+         "outside the calendar's range"},
         {"impossible day", "chart \"2023-02-30 10:00\"", "does not exist"},
         {"impossible hour", "chart \"2016-03-16 25:00\"", "does not exist"},
         {"impossible minute", "chart \"2016-03-16 12:60\"", "does not exist"},
         {"malformed moment", "chart yesterday", "write it as \"YYYY-MM-DD HH:MM\""},
         {"a date is not a moment", "chart 2016-03-16", "is not a moment"},
-        {"--to before the start", "chart \"2016-03-16 22:00\" --to \"2016-03-16 20:00\"", "is before MOMENT"},
-        {"--step-hours 0", "chart \"2016-03-16 00:00\" --to \"2016-03-16 22:00\" --step-hours 0", "--step-hours"},
+        {"--to before the start", "chart \"2016-03-16 22:00\" --to \"2016-03-16 20:00\"",
+         "is before MOMENT"},
+        {"--step-hours 0", "chart \"2016-03-16 00:00\" --to \"2016-03-16 22:00\" --step-hours 0",
+         "--step-hours"},
         {"--step-hours without --to", "chart \"2016-03-16 00:00\" --step-hours 2", "requires --to"},
         {"missing moment", "chart", "MOMENT"},
         {"lunar before the range", "lunar 1901-02-18", "from 1901-02-19 to 2048-12-31"},

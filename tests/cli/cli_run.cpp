@@ -14,7 +14,8 @@ CliResult runBaziSeek(const std::string& arguments) {
     const int fd = mkstemp(errPath);
     if (fd >= 0)
         close(fd);
-    const std::string command = std::string("\"") + BAZI_SEEK_EXE + "\" " + arguments + " 2>" + errPath;
+    const std::string command =
+        std::string("\"") + BAZI_SEEK_EXE + "\" " + arguments + " 2>" + errPath;
     CliResult result;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         char buffer[65536];
