@@ -1,11 +1,14 @@
 #pragma once
 // The two packed year tables of the Chinese lunar calendar, lunar years 1901..2049.
 //
-// Source: the month-length and leap-month tables of the traditional 1901..2049
-// conversion (the Purple Mountain Observatory calendar as published for civil
-// use), cross-checked against the lunar new years of 1901..2049 in
-// tests/data/lunar_new_years.txt. Range: lunar years 1901..2049; there is no
-// fallback outside it, callers refuse such years.
+// Source: the packed tables of the widely circulated 1901..2049 Gregorian-to-
+// lunar conversion; they encode the civil Chinese calendar (农历) as it was
+// issued, including its reckoning in Beijing local time before 1929. Checked
+// against an independent astronomical computation of every month start in
+// tests/data/lunar_months.txt (all agree but lunar 1916 month 1 and 1920
+// month 10, which the issued calendar began a day earlier; see
+// tests/calendar/lunar_reference_test.cpp). Range: lunar years 1901..2049;
+// there is no fallback outside it, callers refuse such years.
 //
 // kLunarMonthWords: one word per lunar year, in year order. Bit 15 describes
 // month 1, bit 14 month 2, and so on down; a set bit means 30 days, a clear bit
@@ -21,8 +24,9 @@
 //      kLunarLeapBytes (a new byte every second year), and move kLunarLastYear.
 //   2. Move kLunarLastDate in lunar_calendar.h to the last Gregorian day whose
 //      lunar year lies inside the table.
-//   3. Add the new years' lunar new-year dates to tests/data/lunar_new_years.txt
-//      and run the calendar tests: every day of the range is checked.
+//   3. Extend tests/data/lunar_months.py to the new years, regenerate
+//      tests/data/lunar_months.txt and run the calendar tests: every day of the
+//      range and every month start is checked.
 
 #include <array>
 #include <cstdint>
