@@ -46,6 +46,15 @@ TEST(FourPillars, KnownCharts) {
     }
 }
 
+// Day and year pillars known from history, independent of the day count used here.
+TEST(FourPillars, HistoricalFacts) {
+    // 1949-10-01, the founding of the People's Republic, was a 甲子 day.
+    EXPECT_EQ(pillarIndices(CivilDateTime{{1949, 10, 1}, 12, 0, 0}).day, 1);
+    // 1984 is the 甲子 year of the current cycle (from its 立春 on), 1911 a 辛亥 year.
+    EXPECT_EQ(pillarIndices(CivilDateTime{{1984, 6, 1}, 12, 0, 0}).year, 1);
+    EXPECT_EQ(pillarIndices(CivilDateTime{{1911, 10, 10}, 12, 0, 0}).year, 48);
+}
+
 TEST(FourPillars, OutsideTheRangeOrImpossibleGivesZeros) {
     struct Case {
         const char* note;
