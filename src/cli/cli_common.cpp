@@ -1,6 +1,7 @@
 #include "cli/cli_common.h"
 
 #include <cstdio>
+#include <exception>
 
 namespace bazi::cli {
 
@@ -162,6 +163,9 @@ std::string dateTimeText(CivilDateTime moment) {
 }
 
 OutputBuffer::~OutputBuffer() {
+    // A listing cut short by an error is dropped, not written half.
+    if (std::uncaught_exceptions() > 0)
+        return;
     try {
         flush();
     } catch (const std::exception&) {

@@ -52,7 +52,8 @@ class OutputBuffer {
     OutputBuffer() { m_text.reserve(kBlockSize + 4096); }
     OutputBuffer(const OutputBuffer&) = delete;
     OutputBuffer& operator=(const OutputBuffer&) = delete;
-    /// Writes what is left; a failure here goes unreported, so call flush() first.
+    /// Writes what is left, unless an exception is unwinding (then the unwritten rest is
+    /// dropped); a write failure here goes unreported, so call flush() first.
     ~OutputBuffer();
 
     /// Appends one line and its line feed.

@@ -106,7 +106,7 @@ void writeJsonLine(OutputBuffer& out, const ChartOptions& options, const ChartLi
     appendJsonMoment(text, "moment", termMoment(line.term.year, line.term.n));
     text += '}';
     appendJsonKey(text, "stars");
-    appendJsonLine(text, spiritStarsJson(chartIndicesOfText(c.chartText()), options.female));
+    appendSpiritStarsJson(text, chartIndicesOfText(c.chartText()), options.female);
     // Further views of the chart add their keys here, e.g. with appendJsonKey and
     // appendJsonLine for a nlohmann value.
     if (options.tables) {

@@ -16,6 +16,28 @@ nlohmann::ordered_json spiritStarsJson(const ChartIndices& chart, bool female) {
     return object;
 }
 
+void appendSpiritStarsJson(std::string& out, const ChartIndices& chart, bool female) {
+    // Star names and pillar captions are plain Chinese text: nothing to escape.
+    const auto names = starNamesByPillar(chart, female);
+    out += '{';
+    for (std::size_t p = 0; p < 4; ++p) {
+        if (p > 0)
+            out += ", ";
+        out += '"';
+        out += kPillarCaptions[p];
+        out += "\": [";
+        for (std::size_t i = 0; i < names[p].size(); ++i) {
+            if (i > 0)
+                out += ", ";
+            out += '"';
+            out += names[p][i];
+            out += '"';
+        }
+        out += ']';
+    }
+    out += '}';
+}
+
 std::string spiritStarsLine(const ChartIndices& chart, bool female) {
     const auto names = starNamesByPillar(chart, female);
     std::string line = "神煞";

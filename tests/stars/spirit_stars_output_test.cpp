@@ -18,6 +18,18 @@ TEST(SpiritStarsOutput, JsonListsEveryPillarInOrder) {
               R"({"年柱":[],"月柱":[],"日柱":[],"时柱":[]})");
 }
 
+TEST(SpiritStarsOutput, DirectJsonEqualsTheJsonValue) {
+    for (const char* text : {"甲子己巳辛未甲午", "癸亥甲子丁卯辛亥", "甲子丙寅戊辰壬子", ""}) {
+        SCOPED_TRACE(text);
+        const ChartIndices chart = chartIndicesOfText(text);
+        for (const bool female : {false, true}) {
+            std::string direct;
+            cli::appendSpiritStarsJson(direct, chart, female);
+            EXPECT_EQ(nlohmann::ordered_json::parse(direct), cli::spiritStarsJson(chart, female));
+        }
+    }
+}
+
 TEST(SpiritStarsOutput, TextLine) {
     EXPECT_EQ(cli::spiritStarsLine(chartIndicesOfText("甲子己巳辛未甲午"), false),
               "神煞  年柱 咸池  月柱 驿马  日柱 天德贵人、童子、元辰  时柱 天乙贵人、童子");
