@@ -244,6 +244,8 @@ def random_state(rng, runner):
                 controls[c["radios"][rng.randrange(1, 5)]] = True
             elif x < 0.5:
                 controls[c["radios"][0]] = True
+            elif x < 0.55:
+                controls[c["radios"][rng.randrange(1, 5)]] = False  # leaves 无限制 checked
         elif "check" in c and rng.random() < 0.4:
             controls[c["check"]] = True
     # Controls of an unused row: ignored by the query.
@@ -273,19 +275,47 @@ def check_refused_dates(runner):
     return problems
 
 
-def check_chart_stars(runner, date, female=False):
-    """The stars `bazi-seek chart` lists agree with the reference tables."""
+def ordinal(ch):
+    if len(ch) == 1 and ch in O.STEMS:
+        return O.STEMS.index(ch) + 1
+    if len(ch) == 1 and ch in O.BRANCHES:
+        return O.BRANCHES.index(ch) + 1
+    return 0
+
+
+def table_problems(o, t, swap):
+    """The chart tables `bazi-seek chart --tables` prints agree with the reference ones."""
+    problems = []
+    got = [(c["character"], c["element"], c["tenGod"], c["ordinal"])
+           for c in o["tables"]["cells"] + o["tables"]["hiddenStems"]]
+    want = [(t.chars[k], t.elem[k], t.god[k], ordinal(t.chars[k])) for k in range(1, 9)]
+    want += [(t.slot[k], t.slot_elem[k], t.slot_god[k], ordinal(t.slot[k])) for k in range(1, 13)]
+    for k, (g, w) in enumerate(zip(got, want)):
+        if g != w:
+            problems.append("chart tables %s %s%s, %s %d: %s, expected %s" % (
+                o["moment"], " ".join(o["pillars"]), " swapped" if swap else "",
+                "cell" if k < 8 else "slot", k + 1 if k < 8 else k - 7, g, w))
+    if len(got) != 20:
+        problems.append("chart tables %s: %d cells and slots" % (o["moment"], len(got)))
+    return problems
+
+
+def check_chart_stars(runner, date, female=False, swap=False):
+    """The stars and chart tables `bazi-seek chart` prints agree with the reference ones."""
     problems = []
     names = ["年柱", "月柱", "日柱", "时柱"]
     moms = O.window(date)
     cmd = [runner.exe, "chart", moms[-1].strftime("%Y-%m-%d %H:%M"), "--to",
-           moms[0].strftime("%Y-%m-%d %H:%M"), "--step-hours", "2", "--json"]
+           moms[0].strftime("%Y-%m-%d %H:%M"), "--step-hours", "2", "--json", "--tables"]
     if female:
         cmd.append("--female")
+    if swap:
+        cmd.append("--swap")
     out = subprocess.run(cmd, capture_output=True, text=True, check=True).stdout
     for line in out.splitlines():
         o = json.loads(line)
-        t = O.Tables(o["pillars"], False)
+        t = O.Tables(o["pillars"], swap)
+        problems += table_problems(o, t, swap)
         for k, n in enumerate(names):
             want = [s for s in O.SPIRIT_STARS if k + 1 in O.star_pillars(s, t, female)]
             if o["stars"][n] != want:
@@ -295,12 +325,39 @@ def check_chart_stars(runner, date, female=False):
     return problems
 
 
+def sweep_states(rng):
+    """One-row states over every value, position and count item of every group."""
+    for g in O.GROUPS:
+        nv = len(O.ITEM_LISTS[g["values"]])
+        npos = len(O.ITEM_LISTS[g["positions"]])
+        nc = len(O.ITEM_LISTS[g["counts"]])
+        for v in range(1, nv):
+            for p in range(npos):
+                for k in range(nc):
+                    row = rng.randint(1, g["rows"])
+                    c = O.row_controls(g["name"], row)
+                    controls = {c["value"]: v, c["position"]: p, c["count"]: k}
+                    if "radios" in c:
+                        opt = rng.randrange(6)
+                        if opt == 5:
+                            controls[c["radios"][0]] = False
+                        else:
+                            controls[c["radios"][opt]] = True
+                    elif "check" in c:
+                        controls[c["check"]] = rng.random() < 0.5
+                    controls[O.SWAP_BOX] = rng.random() < 0.3
+                    controls[O.FEMALE_BOX] = rng.random() < 0.3
+                    yield O.FormState(random_date(rng), controls)
+
+
 def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument("exe")
     ap.add_argument("--count", type=int, default=300)
     ap.add_argument("--seed", type=int, default=20261209)
     ap.add_argument("--max-report", type=int, default=20)
+    ap.add_argument("--sweep", action="store_true",
+                    help="one-row states over every item of every group instead of random ones")
     args = ap.parse_args()
 
     rng = random.Random(args.seed)
@@ -312,10 +369,14 @@ def main():
             failures += 1
         matched_states = 0
         total_rows = 0
-        for i in range(args.count):
-            state = random_state(rng, runner)
+        states = sweep_states(rng) if args.sweep else (
+            random_state(rng, runner) for _ in range(args.count))
+        count = 0
+        for i, state in enumerate(states):
+            count += 1
             if i % 10 == 0:
-                for p in check_chart_stars(runner, state.date, female=(i % 20 == 0)):
+                for p in check_chart_stars(runner, state.date, female=(i % 20 == 0),
+                                           swap=(i % 30 == 0)):
                     failures += 1
                     if failures <= args.max_report:
                         print("MISMATCH", p)
@@ -334,7 +395,7 @@ def main():
                     for d in check(runner, small)[:6]:
                         print("   ", d)
         print("oracle: %d form states (%d with matches, %d matching moments), %d mismatches, "
-              "%d queries run" % (args.count, matched_states, total_rows, failures,
+              "%d queries run" % (count, matched_states, total_rows, failures,
                                   runner.queries))
     return 1 if failures else 0
 
