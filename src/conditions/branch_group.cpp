@@ -3,18 +3,6 @@
 #include "chartlib/chart_primitives.h"
 
 namespace bazi {
-namespace {
-
-bool isPillarPosition(int p) {
-    return p >= 1 && p <= 4;
-}
-
-// The chart cell of pillar p's branch: 1, 3, 5, 7.
-const ChartCell& branchOfPillar(const ChartTable& chart, int p) {
-    return chart.cells[2 * (p - 1) + 1];
-}
-
-} // namespace
 
 bool BranchGroup::positionTest(const ConditionRow& row, const ChartTable& chart,
                                const HiddenStemTable&) {

@@ -212,6 +212,22 @@ template <class Group>
 /// The characters of the twelve slots joined (unfilled slots add nothing).
 [[nodiscard]] std::string joinedSlots(const HiddenStemTable& hidden);
 
+/// Position items 1..4 of the pillar, stem, branch and hidden-stem lists name the
+/// year, month, day and hour pillar.
+[[nodiscard]] constexpr bool isPillarPosition(int p) { return p >= 1 && p <= 4; }
+/// The stem cell of pillar p (1..4): cells 0, 2, 4, 6.
+[[nodiscard]] inline const ChartCell& stemOfPillar(const ChartTable& chart, int p) {
+    return chart.cells[2 * (p - 1)];
+}
+/// The branch cell of pillar p (1..4): cells 1, 3, 5, 7.
+[[nodiscard]] inline const ChartCell& branchOfPillar(const ChartTable& chart, int p) {
+    return chart.cells[2 * (p - 1) + 1];
+}
+/// Hidden-stem slot j (0..2) of pillar p's branch (1..4).
+[[nodiscard]] inline const ChartCell& slotOfPillar(const HiddenStemTable& hidden, int p, int j) {
+    return hidden.slots[3 * (p - 1) + j];
+}
+
 /// The values of a value list from item 2 on ("金" .. "土", "甲" .. "癸", ...): the
 /// candidates of "不指定" with no fixed position.
 [[nodiscard]] std::span<const std::string_view> valuesOf(ItemList valueList);

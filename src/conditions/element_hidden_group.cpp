@@ -3,13 +3,6 @@
 #include "chartlib/chart_primitives.h"
 
 namespace bazi {
-namespace {
-
-bool isPillarPosition(int p) {
-    return p >= 1 && p <= 4;
-}
-
-} // namespace
 
 bool ElementHiddenGroup::positionTest(const ConditionRow& row, const ChartTable&,
                                       const HiddenStemTable& hidden) {
@@ -23,7 +16,7 @@ bool ElementHiddenGroup::positionTest(const ConditionRow& row, const ChartTable&
     if (!isPillarPosition(p))
         return false;
     for (int j = 0; j < 3; ++j)
-        if (hidden.slots[3 * (p - 1) + j].element == row.valueText)
+        if (slotOfPillar(hidden, p, j).element == row.valueText)
             return true;
     return false;
 }
@@ -39,7 +32,7 @@ ElementHiddenGroup::countTest(const ConditionRow& row, const ChartTable&,
         candidates.addAll(valuesOf(ItemList::elementValue));
     } else if (row.valueIndex == 1 && isPillarPosition(p)) {
         for (int j = 0; j < 3; ++j)
-            candidates.add(hidden.slots[3 * (p - 1) + j].element);
+            candidates.add(slotOfPillar(hidden, p, j).element);
     }
 
     const auto slots = slotElements(hidden);

@@ -3,13 +3,6 @@
 #include "chartlib/chart_primitives.h"
 
 namespace bazi {
-namespace {
-
-bool isPillarPosition(int p) {
-    return p >= 1 && p <= 4;
-}
-
-} // namespace
 
 bool HiddenStemGroup::positionTest(const ConditionRow& row, const ChartTable&,
                                    const HiddenStemTable& hidden) {
@@ -23,7 +16,7 @@ bool HiddenStemGroup::positionTest(const ConditionRow& row, const ChartTable&,
     if (!isPillarPosition(p))
         return false;
     for (int j = 0; j < 3; ++j)
-        if (hidden.slots[3 * (p - 1) + j].character == row.valueText)
+        if (slotOfPillar(hidden, p, j).character == row.valueText)
             return true;
     return false;
 }
@@ -39,7 +32,7 @@ std::optional<HiddenStemGroup::Find> HiddenStemGroup::countTest(const ConditionR
         candidates.addAll(valuesOf(ItemList::stemValue));
     } else if (row.valueIndex == 1 && isPillarPosition(p)) {
         for (int j = 0; j < 3; ++j)
-            candidates.add(hidden.slots[3 * (p - 1) + j].character);
+            candidates.add(slotOfPillar(hidden, p, j).character);
     }
 
     const std::string slots = joinedSlots(hidden);

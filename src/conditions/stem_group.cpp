@@ -3,18 +3,6 @@
 #include "chartlib/chart_primitives.h"
 
 namespace bazi {
-namespace {
-
-bool isPillarPosition(int p) {
-    return p >= 1 && p <= 4;
-}
-
-// The chart cell of pillar p's stem: 0, 2, 4, 6.
-const ChartCell& stemOfPillar(const ChartTable& chart, int p) {
-    return chart.cells[2 * (p - 1)];
-}
-
-} // namespace
 
 bool StemGroup::positionTest(const ConditionRow& row, const ChartTable& chart,
                              const HiddenStemTable&) {

@@ -3,13 +3,6 @@
 #include "chartlib/chart_primitives.h"
 
 namespace bazi {
-namespace {
-
-bool isPillarPosition(int p) {
-    return p >= 1 && p <= 4;
-}
-
-} // namespace
 
 bool TenGodHiddenGroup::positionTest(const ConditionRow& row, const ChartTable&,
                                      const HiddenStemTable& hidden) {
@@ -23,7 +16,7 @@ bool TenGodHiddenGroup::positionTest(const ConditionRow& row, const ChartTable&,
     if (!isPillarPosition(p))
         return false;
     for (int j = 0; j < 3; ++j)
-        if (hidden.slots[3 * (p - 1) + j].tenGod == row.valueText)
+        if (slotOfPillar(hidden, p, j).tenGod == row.valueText)
             return true;
     return false;
 }
@@ -38,7 +31,7 @@ std::optional<TenGodHiddenGroup::Find> TenGodHiddenGroup::countTest(const Condit
     else if (row.valueIndex == 1 && p == 0)
         candidates.addAll(valuesOf(ItemList::tenGodValue));
     else if (row.valueIndex == 1 && isPillarPosition(p))
-        candidates.add(chart.cells[2 * (p - 1)].tenGod);
+        candidates.add(stemOfPillar(chart, p).tenGod);
 
     const auto slots = slotTenGods(hidden);
     return firstCandidateMeeting<TenGodTally>(
