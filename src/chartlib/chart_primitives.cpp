@@ -14,7 +14,7 @@ namespace {
 // for the short texts of a chart. The library reads up to the first zero byte,
 // so a text with an embedded zero byte is seen cut there.
 class CText {
-  public:
+public:
     explicit CText(std::string_view text) {
         if (text.size() < m_small.size()) {
             std::memcpy(m_small.data(), text.data(), text.size());
@@ -30,7 +30,7 @@ class CText {
 
     [[nodiscard]] const char* c_str() const { return m_text; }
 
-  private:
+private:
     std::array<char, 64> m_small; // filled up to the terminating zero only
     std::string m_large;
     const char* m_text = nullptr;

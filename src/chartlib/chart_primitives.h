@@ -28,23 +28,23 @@ private:
 };
 
 // One wrapper per exported function, named after what it answers.
-[[nodiscard]] std::string elementOf(std::string_view character);                      // 取干支五行
-[[nodiscard]] int ordinalOf(std::string_view character);                              // 取干支序数
+[[nodiscard]] std::string elementOf(std::string_view character); // 取干支五行
+[[nodiscard]] int ordinalOf(std::string_view character);         // 取干支序数
 [[nodiscard]] std::string tenGodOf(std::string_view dayStem, std::string_view character,
-                                   int swapFlag);                                      // 取十神关系
-[[nodiscard]] std::string hiddenStemsOf(std::string_view branch);                      // 取地支藏干
+                                   int swapFlag);                 // 取十神关系
+[[nodiscard]] std::string hiddenStemsOf(std::string_view branch); // 取地支藏干
 [[nodiscard]] int countStemElements(const std::array<std::string, 4>& elements,
-                                    std::string_view sought);                          // 取天干五行数量
+                                    std::string_view sought); // 取天干五行数量
 [[nodiscard]] int countBranchElements(const std::array<std::string, 4>& elements,
-                                      std::string_view sought);                        // 取地支五行数量
+                                      std::string_view sought); // 取地支五行数量
 [[nodiscard]] int countHiddenElements(const std::array<std::string, 12>& elements,
-                                      std::string_view sought);                        // 取藏干五行数量
-[[nodiscard]] int countName(std::string_view joined, std::string_view sought);          // 取干支数量
+                                      std::string_view sought); // 取藏干五行数量
+[[nodiscard]] int countName(std::string_view joined, std::string_view sought); // 取干支数量
 [[nodiscard]] int countStemTenGods(const std::array<std::string, 3>& tenGods,
-                                   std::string_view sought);                           // 取天干十神数量
+                                   std::string_view sought); // 取天干十神数量
 [[nodiscard]] int countBranchTenGods(const std::array<std::string, 4>& tenGods,
-                                     std::string_view sought);                         // 取地支十神数量
+                                     std::string_view sought); // 取地支十神数量
 [[nodiscard]] int countHiddenTenGods(const std::array<std::string, 12>& tenGods,
-                                     std::string_view sought);                         // 取藏干十神数量
+                                     std::string_view sought); // 取藏干十神数量
 
 } // namespace bazi::chartlib

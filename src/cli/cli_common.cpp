@@ -10,7 +10,7 @@ namespace {
 // A strict left-to-right reader of the fixed date and time forms: digits and
 // separators only, no signs, no spaces other than the one separator.
 class FieldReader {
-  public:
+public:
     explicit FieldReader(std::string_view text) : m_text(text) {}
 
     /// Reads minDigits..maxDigits decimal digits as a number.
@@ -34,7 +34,7 @@ class FieldReader {
     }
     [[nodiscard]] bool atEnd() const { return m_pos == m_text.size(); }
 
-  private:
+private:
     std::string_view m_text;
     std::size_t m_pos = 0;
 };

@@ -16,7 +16,7 @@ namespace bazi::cli {
 /// A bad argument: malformed, impossible or out of range. main() prints its text
 /// and exits with status 2. The text says what was wrong and what to do.
 class InputError : public std::runtime_error {
-  public:
+public:
     using std::runtime_error::runtime_error;
 };
 
@@ -48,7 +48,7 @@ void appendJsonKey(std::string& out, std::string_view key);
 /// Collects output and writes it to stdout in large blocks: a long listing is
 /// neither flushed line by line nor held in memory whole.
 class OutputBuffer {
-  public:
+public:
     OutputBuffer() { m_text.reserve(kBlockSize + 4096); }
     OutputBuffer(const OutputBuffer&) = delete;
     OutputBuffer& operator=(const OutputBuffer&) = delete;
@@ -62,7 +62,7 @@ class OutputBuffer {
     /// Call it once at the end of a listing.
     void flush();
 
-  private:
+private:
     static constexpr std::size_t kBlockSize = 1 << 16;
     std::string m_text;
 };

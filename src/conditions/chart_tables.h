@@ -28,7 +28,9 @@ struct HiddenStemTable {
 };
 
 /// Swap flag passed to the ten-god lookup: 0 when "亥子巳午阴阳置换" is ticked, else 1.
-[[nodiscard]] constexpr int swapFlagOf(bool swapTicked) { return swapTicked ? 0 : 1; }
+[[nodiscard]] constexpr int swapFlagOf(bool swapTicked) {
+    return swapTicked ? 0 : 1;
+}
 
 /// The chart table of a chart text (eight characters; ASCII and full-width
 /// spaces between them are ignored).

@@ -32,16 +32,11 @@ struct CountRule {
 
     [[nodiscard]] constexpr bool holds(int c) const {
         switch (test) {
-        case Test::equal:
-            return c == n;
-        case Test::notEqual:
-            return c != n;
-        case Test::atLeast:
-            return c >= n;
-        case Test::atMost:
-            return c <= n;
-        case Test::never:
-            return false;
+        case Test::equal: return c == n;
+        case Test::notEqual: return c != n;
+        case Test::atLeast: return c >= n;
+        case Test::atMost: return c <= n;
+        case Test::never: return false;
         }
         return false;
     }
@@ -119,7 +114,7 @@ template <class Tally> struct CountFind {
 /// An empty text (an unfilled hidden-stem slot, or a character missing from the
 /// chart) is not a value of any kind and is never added: it must not satisfy a row.
 class CandidateList {
-  public:
+public:
     constexpr void add(std::string_view candidate) {
         if (!candidate.empty() && m_size < m_items.size())
             m_items[m_size++] = candidate;
@@ -132,7 +127,7 @@ class CandidateList {
     [[nodiscard]] constexpr const std::string_view* end() const { return m_items.data() + m_size; }
     [[nodiscard]] constexpr std::size_t size() const { return m_size; }
 
-  private:
+private:
     std::array<std::string_view, 12> m_items{};
     std::size_t m_size = 0;
 };
@@ -177,16 +172,11 @@ template <class Group>
     if (!option)
         return false;
     switch (*option) {
-    case RevealOption::unrestricted:
-        return true;
-    case RevealOption::revealed:
-        return stems != 0;
-    case RevealOption::floating:
-        return hidden == 0;
-    case RevealOption::rooted:
-        return hidden != 0;
-    case RevealOption::notRevealed:
-        return stems == 0;
+    case RevealOption::unrestricted: return true;
+    case RevealOption::revealed: return stems != 0;
+    case RevealOption::floating: return hidden == 0;
+    case RevealOption::rooted: return hidden != 0;
+    case RevealOption::notRevealed: return stems == 0;
     }
     return false;
 }
@@ -214,7 +204,9 @@ template <class Group>
 
 /// Position items 1..4 of the pillar, stem, branch and hidden-stem lists name the
 /// year, month, day and hour pillar.
-[[nodiscard]] constexpr bool isPillarPosition(int p) { return p >= 1 && p <= 4; }
+[[nodiscard]] constexpr bool isPillarPosition(int p) {
+    return p >= 1 && p <= 4;
+}
 /// The stem cell of pillar p (1..4): cells 0, 2, 4, 6.
 [[nodiscard]] inline const ChartCell& stemOfPillar(const ChartTable& chart, int p) {
     return chart.cells[2 * (p - 1)];

@@ -59,7 +59,9 @@ constexpr FamilyNames kFamilies[] = {
     {"组合框_神煞", "组合框_位置神煞", "组合框_神煞数", ""},
 };
 
-std::string numbered(std::string_view stem, int n) { return std::string(stem) + std::to_string(n); }
+std::string numbered(std::string_view stem, int n) {
+    return std::string(stem) + std::to_string(n);
+}
 
 // Radio box numbers of a row, in RevealOption order (无限制, 透干, 虚浮, 通根, 不透).
 // Row 1 of the element box was laid out by hand: its 通根 and 不透 are swapped.
@@ -73,7 +75,9 @@ std::array<int, 5> radioNumbers(GroupId id, int row) {
 }
 
 // The radio sets sit in uncaptioned group boxes 分组框8..12 and 分组框15..21.
-int radioBoxNumber(GroupId id, int row) { return (id == GroupId::elementChart ? 7 : 14) + row; }
+int radioBoxNumber(GroupId id, int row) {
+    return (id == GroupId::elementChart ? 7 : 14) + row;
+}
 
 struct Catalog {
     std::map<std::string, ControlSpec, std::less<>> controls;
@@ -95,8 +99,8 @@ struct Catalog {
                     add(n.checkBox, {ControlKind::checkBox, {}, g.id, row, {}});
                 for (int k = 0; k < 5; ++k)
                     if (!n.radios[k].empty())
-                        add(n.radios[k], {ControlKind::radioBox, {}, g.id, row,
-                                          static_cast<RevealOption>(k)});
+                        add(n.radios[k],
+                            {ControlKind::radioBox, {}, g.id, row, static_cast<RevealOption>(k)});
             }
         }
         add(std::string(kSwapCheckBox), {ControlKind::checkBox, {}, GroupId::tenGodChart, 0, {}});
@@ -131,9 +135,13 @@ std::span<const std::string_view> itemsOf(ItemList list) {
     return {};
 }
 
-std::span<const GroupSpec> groupSpecs() { return kGroups; }
+std::span<const GroupSpec> groupSpecs() {
+    return kGroups;
+}
 
-const GroupSpec& groupSpec(GroupId id) { return kGroups[static_cast<int>(id)]; }
+const GroupSpec& groupSpec(GroupId id) {
+    return kGroups[static_cast<int>(id)];
+}
 
 RowNames rowNames(GroupId id, int row) {
     const GroupSpec& g = groupSpec(id);
@@ -162,6 +170,8 @@ std::optional<ControlSpec> findControl(std::string_view name) {
     return std::nullopt;
 }
 
-const std::vector<std::string>& allControlNames() { return catalog().names; }
+const std::vector<std::string>& allControlNames() {
+    return catalog().names;
+}
 
 } // namespace bazi

@@ -48,8 +48,8 @@ enum class RevealKind { none, checkBox, radioSet };
 
 /// Reveal options of a radio set, in the order the checks read them.
 enum class RevealOption { unrestricted, revealed, floating, rooted, notRevealed };
-inline constexpr std::array<std::string_view, 5> kRevealCaptions = {"无限制", "透干", "虚浮", "通根",
-                                                                    "不透"};
+inline constexpr std::array<std::string_view, 5> kRevealCaptions = {"无限制", "透干", "虚浮",
+                                                                    "通根", "不透"};
 
 /// One group box of condition rows.
 struct GroupSpec {

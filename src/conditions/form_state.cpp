@@ -29,7 +29,7 @@ std::string_view FormState::selectedText(std::string_view comboBox) const {
     const auto items = itemsOf(*spec->items);
     const int index = selection(comboBox);
     return index >= 0 && static_cast<std::size_t>(index) < items.size() ? items[index]
-                                                                          : std::string_view{};
+                                                                        : std::string_view{};
 }
 
 void FormState::select(std::string_view comboBox, int index) {

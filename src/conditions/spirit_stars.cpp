@@ -164,16 +164,11 @@ StarPillars starPillars(SpiritStar star, const ChartIndices& indices, bool femal
     case SpiritStar::tianYiHealer:
         return singleStar(c, stars::rowOf(stars::kTianYiHealer, monthBranch), branchSlot(kMonth),
                           kYearDayHourBranches);
-    case SpiritStar::xianChi:
-        return frameStar(c, stars::kXianChi);
-    case SpiritStar::yiMa:
-        return frameStar(c, stars::kYiMa);
-    case SpiritStar::jiangXing:
-        return frameStar(c, stars::kJiangXing);
-    case SpiritStar::huaGai:
-        return frameStar(c, stars::kHuaGai);
-    case SpiritStar::zhiBei:
-        return frameStar(c, stars::kZhiBei);
+    case SpiritStar::xianChi: return frameStar(c, stars::kXianChi);
+    case SpiritStar::yiMa: return frameStar(c, stars::kYiMa);
+    case SpiritStar::jiangXing: return frameStar(c, stars::kJiangXing);
+    case SpiritStar::huaGai: return frameStar(c, stars::kHuaGai);
+    case SpiritStar::zhiBei: return frameStar(c, stars::kZhiBei);
     case SpiritStar::tongZi: {
         // Either clause is enough: the season of the month, or the year's 纳音.
         const Reference refs[] = {

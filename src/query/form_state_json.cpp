@@ -65,7 +65,7 @@ void checkIndex(std::string_view name, ItemList list, long long index) {
 // Applies one batch of settings (the "controls" of a file, or the --set
 // options) and refuses two radio boxes of one set given true in it.
 class Batch {
-  public:
+public:
     explicit Batch(FormState& form) : m_form(form) {}
 
     void selectIndex(std::string_view name, const ControlSpec& spec, long long index) {
@@ -85,7 +85,7 @@ class Batch {
         m_form.setChecked(name, checked);
     }
 
-  private:
+private:
     FormState& m_form;
     std::map<std::pair<int, int>, std::string> m_trueRadio;
 };

@@ -29,7 +29,7 @@ namespace bazi {
 /// A form state that cannot be read. what() names the key or control and says
 /// what is wrong with it.
 class FormStateError : public std::invalid_argument {
-  public:
+public:
     using std::invalid_argument::invalid_argument;
 };
 

@@ -19,9 +19,13 @@
 
 namespace bazi::ui {
 
-CivilDate civilFromQDate(QDate date) { return {date.year(), date.month(), date.day()}; }
+CivilDate civilFromQDate(QDate date) {
+    return {date.year(), date.month(), date.day()};
+}
 
-QDate qDateFromCivil(CivilDate date) { return QDate(date.year, date.month, date.day); }
+QDate qDateFromCivil(CivilDate date) {
+    return QDate(date.year, date.month, date.day);
+}
 
 QString lunarText(QDate date, const QString& format) {
     return toQString(lunarDateText(civilFromQDate(date), format.toStdString()));
@@ -66,9 +70,13 @@ CnCalendar::CnCalendar(QWidget* parent)
     refreshText();
 }
 
-QDate CnCalendar::minimumDate() { return qDateFromCivil(kFirstQueryDate); }
+QDate CnCalendar::minimumDate() {
+    return qDateFromCivil(kFirstQueryDate);
+}
 
-QDate CnCalendar::maximumDate() { return qDateFromCivil(kLastQueryDate); }
+QDate CnCalendar::maximumDate() {
+    return qDateFromCivil(kLastQueryDate);
+}
 
 QDate CnCalendar::clampedDate(QDate date) {
     return std::clamp(date, minimumDate(), maximumDate());
@@ -90,7 +98,9 @@ void CnCalendar::setFormat(const QString& format) {
     refreshText();
 }
 
-QString CnCalendar::textOf(QDate date) const { return lunarText(date, m_format); }
+QString CnCalendar::textOf(QDate date) const {
+    return lunarText(date, m_format);
+}
 
 void CnCalendar::refreshText() {
     m_text = textOf(m_date);
@@ -116,9 +126,13 @@ void CnCalendar::showPopup() {
     m_calendar->setFocus(Qt::PopupFocusReason);
 }
 
-void CnCalendar::hidePopup() { m_popup->hide(); }
+void CnCalendar::hidePopup() {
+    m_popup->hide();
+}
 
-bool CnCalendar::isPopupVisible() const { return m_popup->isVisible(); }
+bool CnCalendar::isPopupVisible() const {
+    return m_popup->isVisible();
+}
 
 QDate CnCalendar::dateAtCell(const QModelIndex& index) const {
     if (!index.isValid())
@@ -143,7 +157,9 @@ QDate CnCalendar::dateAtCell(const QModelIndex& index) const {
 }
 
 // The status line always uses the default format, whatever the box's own.
-void CnCalendar::showSelectedDay() { m_status->setText(lunarText(m_calendar->selectedDate())); }
+void CnCalendar::showSelectedDay() {
+    m_status->setText(lunarText(m_calendar->selectedDate()));
+}
 
 void CnCalendar::showDayAt(QPoint viewportPos) {
     const QDate date = dateAtCell(m_dayGrid->indexAt(viewportPos));
@@ -203,30 +219,19 @@ void CnCalendar::keyPressEvent(QKeyEvent* event) {
     const bool alt = event->modifiers() & Qt::AltModifier;
     switch (event->key()) {
     case Qt::Key_F4:
-    case Qt::Key_Space:
-        showPopup();
-        return;
+    case Qt::Key_Space: showPopup(); return;
     case Qt::Key_Down:
         if (alt)
             showPopup();
         else
             setDate(m_date.addDays(-1));
         return;
-    case Qt::Key_Left:
-        setDate(m_date.addDays(-1));
-        return;
+    case Qt::Key_Left: setDate(m_date.addDays(-1)); return;
     case Qt::Key_Up:
-    case Qt::Key_Right:
-        setDate(m_date.addDays(1));
-        return;
-    case Qt::Key_PageUp:
-        setDate(m_date.addMonths(1));
-        return;
-    case Qt::Key_PageDown:
-        setDate(m_date.addMonths(-1));
-        return;
-    default:
-        QWidget::keyPressEvent(event);
+    case Qt::Key_Right: setDate(m_date.addDays(1)); return;
+    case Qt::Key_PageUp: setDate(m_date.addMonths(1)); return;
+    case Qt::Key_PageDown: setDate(m_date.addMonths(-1)); return;
+    default: QWidget::keyPressEvent(event);
     }
 }
 

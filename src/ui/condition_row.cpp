@@ -66,8 +66,8 @@ ConditionRow* ConditionRow::build(QGroupBox* box, const GroupSpec& spec, int row
     makeLabel(box, rowLabelCaption(row), at(kRowLabelLeft, kRowLabelWidth));
     r->m_value = makeComboBox(box, r->m_names.value, spec.valueList, at(g.valueLeft, kValueWidth));
     makeLabel(box, QStringLiteral("位置："), at(g.positionLeft - 42, kSmallLabelWidth));
-    r->m_position =
-        makeComboBox(box, r->m_names.position, spec.positionList, at(g.positionLeft, kPositionWidth));
+    r->m_position = makeComboBox(box, r->m_names.position, spec.positionList,
+                                 at(g.positionLeft, kPositionWidth));
     makeLabel(box, QStringLiteral("数量："), at(g.countLeft - 42, kSmallLabelWidth));
     r->m_count = makeComboBox(box, r->m_names.count, spec.countList, at(g.countLeft, kCountWidth));
 
@@ -79,18 +79,21 @@ ConditionRow* ConditionRow::build(QGroupBox* box, const GroupSpec& spec, int row
     if (spec.reveal == RevealKind::radioSet) {
         auto* set = new RevealSetBox(box);
         set->setObjectName(toQString(r->m_names.radioBox));
-        set->setGeometry(QRect(QPoint(g.radioSetLeft, g.radioSetTops[static_cast<std::size_t>(row - 1)]),
-                               kRadioSetSize));
+        set->setGeometry(
+            QRect(QPoint(g.radioSetLeft, g.radioSetTops[static_cast<std::size_t>(row - 1)]),
+                  kRadioSetSize));
         for (std::size_t k = 0; k < r->m_radios.size(); ++k) {
             auto* radio = new QRadioButton(toQString(kRevealCaptions[k]), set);
             radio->setObjectName(toQString(r->m_names.radios[k]));
-            radio->setGeometry(kRadioPlaces[k].left, kRadioTop, kRadioPlaces[k].width, kRadioHeight);
+            radio->setGeometry(kRadioPlaces[k].left, kRadioTop, kRadioPlaces[k].width,
+                               kRadioHeight);
             r->m_radios[k] = radio;
         }
     }
 
     // Screen readers name each box by its group, row and role: "八字 条件一 位置".
-    const QString rowName = toQString(spec.caption) + QLatin1Char(' ') + rowLabelCaption(row).chopped(1);
+    const QString rowName =
+        toQString(spec.caption) + QLatin1Char(' ') + rowLabelCaption(row).chopped(1);
     r->m_value->setAccessibleName(rowName);
     r->m_position->setAccessibleName(rowName + QStringLiteral(" 位置"));
     r->m_count->setAccessibleName(rowName + QStringLiteral(" 数量"));
@@ -153,8 +156,12 @@ void ConditionRow::capture(FormState& form) const {
             form.setChecked(m_names.radios[k], m_radios[k]->isChecked());
 }
 
-void ConditionRow::applyEnablingRule() { apply(applyRowEnabling(state())); }
+void ConditionRow::applyEnablingRule() {
+    apply(applyRowEnabling(state()));
+}
 
-void ConditionRow::applyCountPresetRule() { apply(applyCountPreset(state(), m_spec.countPresetIndex)); }
+void ConditionRow::applyCountPresetRule() {
+    apply(applyCountPreset(state(), m_spec.countPresetIndex));
+}
 
 } // namespace bazi::ui

@@ -4,9 +4,13 @@
 
 namespace bazi::ui {
 
-QSize clientSizeFromOuter(QSize outer) { return outer - kFrameAllowance; }
+QSize clientSizeFromOuter(QSize outer) {
+    return outer - kFrameAllowance;
+}
 
-QSize outerSizeFromClient(QSize client) { return client + kFrameAllowance; }
+QSize outerSizeFromClient(QSize client) {
+    return client + kFrameAllowance;
+}
 
 FormGeometry formLayoutFor(QSize outer) {
     // Margins of the rule: 45 below and 23 right of the page control inside the
@@ -16,8 +20,7 @@ FormGeometry formLayoutFor(QSize outer) {
     const int pageWidth = std::max(0, outer.width() - kPageControlOrigin.x() - 23);
     const int gridHeight = std::max(0, pageHeight - kResultGridOrigin.y() - 25);
     const int gridWidth = std::max(0, pageWidth - kResultGridOrigin.x() - 5);
-    const int warningTop =
-        kPageControlOrigin.y() + pageHeight - kWarningLineDesign.height() - 3;
+    const int warningTop = kPageControlOrigin.y() + pageHeight - kWarningLineDesign.height() - 3;
 
     FormGeometry g;
     g.pageControl = QRect(kPageControlOrigin, QSize(pageWidth, pageHeight));

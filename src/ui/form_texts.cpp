@@ -6,7 +6,9 @@ QString toQString(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-QString windowTitleText() { return QStringLiteral("八字时辰查询 bazi-seek"); }
+QString windowTitleText() {
+    return QStringLiteral("八字时辰查询 bazi-seek");
+}
 
 QString rowLabelCaption(int row) {
     static const QStringList captions = {
@@ -39,11 +41,14 @@ QStringList exampleNoteLines() {
     return {
         QStringLiteral("正确设置说明举例："),
         QString(),
-        QStringLiteral("八字 条件：不指定  位置：不固定 数量 1      表示条件为任一五行在八字中的数量为1"),
-        QStringLiteral("     条件：金      位置：天干   数量 3      表示金在八字中的数量为3且在天干上有金"),
+        QStringLiteral(
+            "八字 条件：不指定  位置：不固定 数量 1      表示条件为任一五行在八字中的数量为1"),
+        QStringLiteral(
+            "     条件：金      位置：天干   数量 3      表示金在八字中的数量为3且在天干上有金"),
         QString(),
         QStringLiteral("藏干 条件：金      位置：不固定 数量 2      表示条件金在藏干中的数量为2"),
-        QStringLiteral("     条件：水      位置：时柱   数量 2 不透 表示条件水在藏干中的数量为2且时支藏干有水且天干没有"),
+        QStringLiteral("     条件：水      位置：时柱   数量 2 不透 "
+                       "表示条件水在藏干中的数量为2且时支藏干有水且天干没有"),
     };
 }
 
@@ -57,14 +62,20 @@ QString warningLineText() {
         "注意：1、所有条件均为[并且]关系 ；  2、请自行检查条件设置是否冲突！否则找不到任何八字！");
 }
 
-QString descriptionCaption() { return QStringLiteral("软件说明："); }
+QString descriptionCaption() {
+    return QStringLiteral("软件说明：");
+}
 
 QString descriptionText() {
     return QStringLiteral("设置指定时间，软件会根据设置的条件查找出符合条件前3天的时间及八字。");
 }
 
-QString messageCaption() { return QStringLiteral("信息："); }
+QString messageCaption() {
+    return QStringLiteral("信息：");
+}
 
-QString progressText() { return QStringLiteral("前三天查询中。。。"); }
+QString progressText() {
+    return QStringLiteral("前三天查询中。。。");
+}
 
 } // namespace bazi::ui

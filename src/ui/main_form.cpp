@@ -123,9 +123,13 @@ FormState MainForm::captureFormState() const {
     return form;
 }
 
-QMessageBox* MainForm::messageBox() const { return m_messageBox.data(); }
+QMessageBox* MainForm::messageBox() const {
+    return m_messageBox.data();
+}
 
-void MainForm::setQueryRunner(QueryRunner runner) { m_runner = std::move(runner); }
+void MainForm::setQueryRunner(QueryRunner runner) {
+    m_runner = std::move(runner);
+}
 
 void MainForm::runQuery() {
     m_status->setText(progressText());
@@ -164,7 +168,8 @@ void MainForm::showDescription() {
 void MainForm::showMessage(const QString& text, MessageKind kind) {
     // Modal for the whole program but not blocking: the click handler returns
     // while the box is open, and input waits until it is closed.
-    auto* box = new QMessageBox(QMessageBox::Critical, messageCaption(), text, QMessageBox::Ok, this);
+    auto* box =
+        new QMessageBox(QMessageBox::Critical, messageCaption(), text, QMessageBox::Ok, this);
     box->setFont(formFont());
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
@@ -174,7 +179,9 @@ void MainForm::showMessage(const QString& text, MessageKind kind) {
     box->show();
 }
 
-void MainForm::endAfterFatalError() { Q_EMIT fatalError(1); }
+void MainForm::endAfterFatalError() {
+    Q_EMIT fatalError(1);
+}
 
 void MainForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);

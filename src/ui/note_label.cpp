@@ -14,7 +14,9 @@ NoteLabel::NoteLabel(const QString& text, int linePitch, QWidget* parent)
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-int NoteLabel::textHeight() const { return layoutLines(nullptr); }
+int NoteLabel::textHeight() const {
+    return layoutLines(nullptr);
+}
 
 void NoteLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);

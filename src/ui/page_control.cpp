@@ -24,15 +24,25 @@ QWidget* PageControl::addPage(const QString& caption) {
     return page;
 }
 
-int PageControl::count() const { return m_tabs->count(); }
+int PageControl::count() const {
+    return m_tabs->count();
+}
 
-int PageControl::currentIndex() const { return m_tabs->currentIndex(); }
+int PageControl::currentIndex() const {
+    return m_tabs->currentIndex();
+}
 
-QWidget* PageControl::page(int index) const { return m_pages->widget(index); }
+QWidget* PageControl::page(int index) const {
+    return m_pages->widget(index);
+}
 
-QString PageControl::pageCaption(int index) const { return m_tabs->tabText(index); }
+QString PageControl::pageCaption(int index) const {
+    return m_tabs->tabText(index);
+}
 
-void PageControl::setCurrentIndex(int index) { m_tabs->setCurrentIndex(index); }
+void PageControl::setCurrentIndex(int index) {
+    m_tabs->setCurrentIndex(index);
+}
 
 void PageControl::resizeEvent(QResizeEvent*) {
     m_pages->setGeometry(rect());

@@ -7,7 +7,7 @@ namespace bazi::ui {
 
 QFont formFont() {
     static const QStringList preferred = {
-        QStringLiteral("SimSun"),                // Windows
+        QStringLiteral("SimSun"), // Windows
         QStringLiteral("宋体"),
         QStringLiteral("NSimSun"),
         QStringLiteral("Noto Sans Mono CJK SC"), // Debian fonts-noto-cjk
@@ -15,7 +15,7 @@ QFont formFont() {
         QStringLiteral("Source Han Sans SC"),
         QStringLiteral("WenQuanYi Zen Hei Mono"),
         QStringLiteral("WenQuanYi Micro Hei"),
-        QStringLiteral("Songti SC"),             // macOS
+        QStringLiteral("Songti SC"), // macOS
         QStringLiteral("STSong"),
         QStringLiteral("PingFang SC"),
         QStringLiteral("Microsoft YaHei"),

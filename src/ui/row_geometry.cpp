@@ -32,6 +32,8 @@ const std::array<GroupGeometry, 8> kGeometry = {{
 
 } // namespace
 
-const GroupGeometry& groupGeometry(GroupId id) { return kGeometry[static_cast<std::size_t>(id)]; }
+const GroupGeometry& groupGeometry(GroupId id) {
+    return kGeometry[static_cast<std::size_t>(id)];
+}
 
 } // namespace bazi::ui

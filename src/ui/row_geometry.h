@@ -13,14 +13,14 @@ namespace bazi::ui {
 
 struct GroupGeometry {
     GroupId id;
-    QRect box;                   // in its page of the page control
+    QRect box;                    // in its page of the page control
     std::span<const int> rowTops; // in the box, row 1 first
-    int valueLeft;               // value box, 80 wide
-    int positionLeft;            // position box, 80 wide
-    int countLeft;               // count box, 65 wide
-    int checkLeft;               // the row's check box; unused without one
+    int valueLeft;                // value box, 80 wide
+    int positionLeft;             // position box, 80 wide
+    int countLeft;                // count box, 65 wide
+    int checkLeft;                // the row's check box; unused without one
     int checkWidth;
-    int radioSetLeft;            // the radio set's own box, 296 x 30; unused without one
+    int radioSetLeft; // the radio set's own box, 296 x 30; unused without one
     std::span<const int> radioSetTops;
 };
 

@@ -13,10 +13,10 @@ namespace bazi::ui {
 /// dependent controls can be used. `reveal` picks the variant of the rules.
 struct RowState {
     RevealKind reveal = RevealKind::none;
-    int value = 0;    // selection index of the value box; 0 is "-", the row unused
-    int position = 0; // 0 is "不固定"
-    int count = 0;    // 0 is "0"
-    bool checked = false;                                  // the row's check box
+    int value = 0;        // selection index of the value box; 0 is "-", the row unused
+    int position = 0;     // 0 is "不固定"
+    int count = 0;        // 0 is "0"
+    bool checked = false; // the row's check box
     std::array<bool, 5> radios = {true, false, false, false, false}; // RevealOption order
     bool positionEnabled = false;
     bool countEnabled = false;

@@ -25,7 +25,7 @@ inline constexpr int kForecastKnotYear = 2009;
 inline constexpr double kForecastBlendYears = 100.0;
 
 class DeltaTModel {
-  public:
+public:
     /// Reads yearly values (lines "year ΔT", '#' comments, consecutive years).
     /// Throws std::runtime_error when the file cannot be read, is malformed,
     /// skips a year or holds fewer than six years.
@@ -47,7 +47,7 @@ class DeltaTModel {
     [[nodiscard]] int firstYear() const { return m_firstYear; }
     [[nodiscard]] int lastYear() const { return m_lastTabulated; }
 
-  private:
+private:
     int m_firstYear = 0;
     int m_lastTabulated = 0;
     // Corrected values for years m_firstYear.. ; continued past the table

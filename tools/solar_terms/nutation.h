@@ -20,7 +20,7 @@ struct NutationTerm {
 };
 
 class Nutation1980 {
-  public:
+public:
     /// Reads the series from `file`: lines of nine numbers
     /// "l l' F D Ω  Δψ-sin Δψ-rate  Δε-cos Δε-rate", '#' comments.
     /// Throws std::runtime_error when the file cannot be read, a line is
@@ -33,7 +33,7 @@ class Nutation1980 {
     /// section 3.222; Seidelmann, Celest. Mech. 27 (1982) 79.
     [[nodiscard]] NutationAngles at(double t) const;
 
-  private:
+private:
     std::vector<NutationTerm> m_terms;
 };
 

@@ -22,7 +22,7 @@ struct VsopTerm {
 
 /// The full VSOP87D Earth series, read from a text file.
 class Vsop87Earth {
-  public:
+public:
     /// Reads the series from `file`: lines "L|B|R power A B C", '#' comments.
     /// Throws std::runtime_error when the file cannot be read or a line is malformed.
     [[nodiscard]] static Vsop87Earth load(const std::filesystem::path& file);
@@ -36,7 +36,7 @@ class Vsop87Earth {
     /// Number of terms read, all variables and powers together.
     [[nodiscard]] std::size_t termCount() const;
 
-  private:
+private:
     static constexpr int kMaxPower = 6; // powers of τ 0..5
     // m_series[variable L=0, B=1, R=2][power]
     std::array<std::array<std::vector<VsopTerm>, kMaxPower>, 3> m_series;
