@@ -155,4 +155,21 @@ std::span<const std::string_view> valuesOf(ItemList valueList) {
     return items.size() > 2 ? items.subspan(2) : std::span<const std::string_view>{};
 }
 
+bool pillarSlotsPositionTest(const ConditionRow& row, const HiddenStemTable& hidden,
+                             std::string ChartCell::*field) {
+    const int p = row.positionIndex;
+    if (row.valueIndex == 1)
+        return true;
+    if (row.valueIndex < 2)
+        return false;
+    if (p == 0)
+        return true;
+    if (!isPillarPosition(p))
+        return false;
+    for (int j = 0; j < 3; ++j)
+        if (slotOfPillar(hidden, p, j).*field == row.valueText)
+            return true;
+    return false;
+}
+
 } // namespace bazi

@@ -220,6 +220,12 @@ template <class Group>
     return hidden.slots[3 * (p - 1) + j];
 }
 
+/// The position test shared by the three hidden-stem row kinds: "不指定" and
+/// "不固定" pass, an unset value fails, and a pillar passes when one of its
+/// branch's slots holds the value in `field` (character, element or ten-god).
+[[nodiscard]] bool pillarSlotsPositionTest(const ConditionRow& row, const HiddenStemTable& hidden,
+                                           std::string ChartCell::*field);
+
 /// The values of a value list from item 2 on ("金" .. "土", "甲" .. "癸", ...): the
 /// candidates of "不指定" with no fixed position.
 [[nodiscard]] std::span<const std::string_view> valuesOf(ItemList valueList);

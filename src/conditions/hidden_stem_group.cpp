@@ -6,19 +6,7 @@ namespace bazi {
 
 bool HiddenStemGroup::positionTest(const ConditionRow& row, const ChartTable&,
                                    const HiddenStemTable& hidden) {
-    const int p = row.positionIndex;
-    if (row.valueIndex == 1)
-        return true;
-    if (row.valueIndex < 2)
-        return false;
-    if (p == 0)
-        return true;
-    if (!isPillarPosition(p))
-        return false;
-    for (int j = 0; j < 3; ++j)
-        if (slotOfPillar(hidden, p, j).character == row.valueText)
-            return true;
-    return false;
+    return pillarSlotsPositionTest(row, hidden, &ChartCell::character);
 }
 
 std::optional<HiddenStemGroup::Find> HiddenStemGroup::countTest(const ConditionRow& row,

@@ -6,19 +6,7 @@ namespace bazi {
 
 bool TenGodHiddenGroup::positionTest(const ConditionRow& row, const ChartTable&,
                                      const HiddenStemTable& hidden) {
-    const int p = row.positionIndex;
-    if (row.valueIndex == 1)
-        return true;
-    if (row.valueIndex < 2)
-        return false;
-    if (p == 0)
-        return true;
-    if (!isPillarPosition(p))
-        return false;
-    for (int j = 0; j < 3; ++j)
-        if (slotOfPillar(hidden, p, j).tenGod == row.valueText)
-            return true;
-    return false;
+    return pillarSlotsPositionTest(row, hidden, &ChartCell::tenGod);
 }
 
 std::optional<TenGodHiddenGroup::Find> TenGodHiddenGroup::countTest(const ConditionRow& row,
