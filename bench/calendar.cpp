@@ -1,10 +1,10 @@
 // The calendar core over its whole range: items/s is calls per second, so the
 // time per call is its reciprocal.
 
-#include "lunar/lunar_calendar.h"
-#include "lunar/lunar_date_text.h"
-#include "query/four_pillars.h"
-#include "query/moment_chart.h"
+#include "calendar/lunar_calendar.h"
+#include "calendar/lunar_date_text.h"
+#include "calendar/four_pillars.h"
+#include "calendar/moment_chart.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // Forming one moment's chart tables: 24 library calls for the eight characters
 // and 40 for the twelve hidden-stem slots. Target: under 2 µs per moment.
 #include "chartlib/chart_primitives.h"
-#include "conditions/chart_tables.h"
+#include "chart/chart_tables.h"
 
 #include <benchmark/benchmark.h>
 

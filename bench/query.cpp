@@ -1,9 +1,9 @@
 // A whole query (36 moments) with every one of the 36 group rows set, and the
 // chart plus chart tables of one moment. Target: the whole query under 1 ms.
-#include "conditions/chart_tables.h"
-#include "conditions/form_catalog.h"
-#include "conditions/form_state.h"
-#include "query/moment_chart.h"
+#include "chart/chart_tables.h"
+#include "form/form_catalog.h"
+#include "form/form_state.h"
+#include "calendar/moment_chart.h"
 #include "query/query_driver.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
 // The thirteen spirit stars of a chart: a query asks for them once per set
 // 神煞 row and moment, at most 12 × 36 times.
-#include "conditions/spirit_stars.h"
+#include "chart/spirit_stars.h"
 
 #include <benchmark/benchmark.h>
 

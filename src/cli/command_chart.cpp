@@ -5,9 +5,9 @@
 #include "cli/chart_tables_output.h"
 #include "cli/cli_common.h"
 #include "cli/spirit_stars_output.h"
-#include "conditions/chart_tables.h"
-#include "query/moment_chart.h"
-#include "query/solar_terms.h"
+#include "chart/chart_tables.h"
+#include "calendar/moment_chart.h"
+#include "calendar/solar_terms.h"
 
 #include <CLI/CLI.hpp>
 

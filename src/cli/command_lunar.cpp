@@ -2,8 +2,8 @@
 
 #include "cli/calendar_commands.h"
 #include "cli/cli_common.h"
-#include "lunar/lunar_calendar.h"
-#include "lunar/lunar_date_text.h"
+#include "calendar/lunar_calendar.h"
+#include "calendar/lunar_date_text.h"
 
 #include <CLI/CLI.hpp>
 

@@ -4,7 +4,7 @@
 
 #include "cli/cli_common.h"
 #include "cli/query_command.h"
-#include "query/form_state_json.h"
+#include "form/form_state_json.h"
 #include "query/query_driver.h"
 #include "query/result_listing.h"
 

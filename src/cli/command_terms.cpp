@@ -2,7 +2,7 @@
 
 #include "cli/calendar_commands.h"
 #include "cli/cli_common.h"
-#include "query/solar_terms.h"
+#include "calendar/solar_terms.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>

@@ -50,7 +50,7 @@ CountRule countRuleOf(ItemList countList, int index) {
     const auto items = itemsOf(countList);
     if (index < 0 || static_cast<std::size_t>(index) >= items.size())
         return {};
-    return countRuleFromText(items[index]).value_or(CountRule{});
+    return countRuleFromText(items[static_cast<std::size_t>(index)]).value_or(CountRule{});
 }
 
 ConditionRow captureRow(const FormState& form, GroupId group, int row) {
@@ -67,7 +67,7 @@ ConditionRow captureRow(const FormState& form, GroupId group, int row) {
     if (spec.reveal == RevealKind::checkBox)
         r.revealTicked = form.isChecked(names.checkBox);
     if (spec.reveal == RevealKind::radioSet) {
-        for (int k = 0; k < 5; ++k) {
+        for (std::size_t k = 0; k < names.radios.size(); ++k) {
             if (form.isChecked(names.radios[k])) {
                 r.revealOption = static_cast<RevealOption>(k);
                 break;

@@ -24,7 +24,7 @@ bool ElementChartGroup::positionTest(const ConditionRow& row, const ChartTable& 
     if (p == 0)
         return true;
     if (isCharacterPosition(p))
-        return chart.cells[p - 1].element == row.valueText;
+        return chart.cells[static_cast<std::size_t>(p - 1)].element == row.valueText;
     if (p == kStemsPosition)
         return chartlib::countStemElements(stemElements(chart), row.valueText) != 0;
     if (p == kBranchesPosition)
@@ -42,7 +42,7 @@ std::optional<ElementChartGroup::Find> ElementChartGroup::countTest(const Condit
     else if (row.valueIndex == 1 && p == 0)
         candidates.addAll(valuesOf(ItemList::elementValue));
     else if (row.valueIndex == 1 && isCharacterPosition(p))
-        candidates.add(chart.cells[p - 1].element);
+        candidates.add(chart.cells[static_cast<std::size_t>(p - 1)].element);
 
     const auto stems = stemElements(chart);
     const auto branches = branchElements(chart);

@@ -11,14 +11,14 @@ constexpr int kStemsPosition = 8;    // "天干"
 constexpr int kBranchesPosition = 9; // "地支"
 
 // Chart cells of places 1..7: every character but the day stem (cell 4).
-constexpr std::array<int, 7> kPlaceCells = {0, 1, 2, 3, 5, 6, 7};
+constexpr std::array<std::size_t, 7> kPlaceCells = {0, 1, 2, 3, 5, 6, 7};
 
 bool isPlace(int p) {
     return p >= 1 && p <= 7;
 }
 
 const ChartCell& cellAtPlace(const ChartTable& chart, int p) {
-    return chart.cells[kPlaceCells[p - 1]];
+    return chart.cells[kPlaceCells[static_cast<std::size_t>(p - 1)]];
 }
 
 } // namespace
@@ -55,10 +55,10 @@ std::optional<TenGodChartGroup::Find> TenGodChartGroup::countTest(const Conditio
         } else if (isPlace(p)) {
             candidates.add(cellAtPlace(chart, p).tenGod);
         } else if (p == kStemsPosition) {
-            for (int k : {0, 2, 4, 6})
+            for (std::size_t k : {0U, 2U, 4U, 6U})
                 candidates.add(c[k].tenGod);
         } else if (p == kBranchesPosition) {
-            for (int k : {1, 3, 5, 7})
+            for (std::size_t k : {1U, 3U, 5U, 7U})
                 candidates.add(c[k].tenGod);
         }
     }

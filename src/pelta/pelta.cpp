@@ -2,7 +2,7 @@
 // tables.h and simple counts, exported with C linkage under Chinese names.
 #include "pelta/pelta.h"
 
-#include "pelta/tables.h"
+#include "tables.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,6 +1,6 @@
 #include "ui/cn_calendar.h"
 
-#include "lunar/lunar_date_text.h"
+#include "calendar/lunar_date_text.h"
 #include "query/query_driver.h"
 #include "ui/form_texts.h"
 

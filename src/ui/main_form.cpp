@@ -1,7 +1,7 @@
 #include "ui/main_form.h"
 
 #include "chartlib/chart_primitives.h"
-#include "conditions/form_catalog.h"
+#include "form/form_catalog.h"
 #include "ui/cn_calendar.h"
 #include "ui/condition_row.h"
 #include "ui/description_window.h"

@@ -1,7 +1,7 @@
-#include "query/four_pillars.h"
+#include "calendar/four_pillars.h"
 
-#include "query/sexagenary.h"
-#include "query/solar_terms.h"
+#include "calendar/sexagenary.h"
+#include "calendar/solar_terms.h"
 
 #include <gtest/gtest.h>
 

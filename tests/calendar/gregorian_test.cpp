@@ -1,4 +1,4 @@
-#include "lunar/gregorian.h"
+#include "calendar/gregorian.h"
 
 #include <gtest/gtest.h>
 

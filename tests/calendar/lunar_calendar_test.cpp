@@ -1,4 +1,4 @@
-#include "lunar/lunar_calendar.h"
+#include "calendar/lunar_calendar.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "lunar/lunar_date_text.h"
+#include "calendar/lunar_date_text.h"
 
-#include "lunar/lunar_calendar.h"
+#include "calendar/lunar_calendar.h"
 
 #include <gtest/gtest.h>
 

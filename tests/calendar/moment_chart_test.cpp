@@ -1,4 +1,4 @@
-#include "query/moment_chart.h"
+#include "calendar/moment_chart.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "query/sexagenary.h"
+#include "calendar/sexagenary.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "query/solar_terms.h"
+#include "calendar/solar_terms.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // Condition rows written the way a user sets them on the form, by item text,
 // captured through the form state exactly as a query captures them.
 
-#include "conditions/chart_tables.h"
+#include "chart/chart_tables.h"
 #include "conditions/condition_model.h"
-#include "conditions/form_state.h"
+#include "form/form_state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "conditions/form_catalog.h"
+#include "form/form_catalog.h"
 
 #include <gtest/gtest.h>
 
@@ -7,12 +7,17 @@
 namespace bazi {
 namespace {
 
+// Index of a std::array or vector from a signed loop counter.
+constexpr std::size_t idx(int i) {
+    return static_cast<std::size_t>(i);
+}
+
 TEST(FormCatalog, CountListsHaveNon0AtThePresetIndex) {
     for (const GroupSpec& g : groupSpecs()) {
         SCOPED_TRACE(std::string(g.boxName));
         const auto counts = itemsOf(g.countList);
         ASSERT_LT(static_cast<std::size_t>(g.countPresetIndex), counts.size());
-        EXPECT_EQ(counts[g.countPresetIndex], "非0");
+        EXPECT_EQ(counts[idx(g.countPresetIndex)], "非0");
     }
 }
 
@@ -54,9 +59,11 @@ TEST(FormCatalog, RowNamesFollowTheFormsNumbering) {
     EXPECT_EQ(e1.count, "组合框_行数量1");
     EXPECT_EQ(e1.radioBox, "分组框8");
     // Row 1 has 通根 and 不透 the other way round from the later rows.
-    EXPECT_EQ(e1.radios, (std::array<std::string, 5>{"单选框1", "单选框2", "单选框3", "单选框5", "单选框4"}));
-    EXPECT_EQ(rowNames(GroupId::elementChart, 3).radios,
-              (std::array<std::string, 5>{"单选框15", "单选框14", "单选框13", "单选框12", "单选框11"}));
+    EXPECT_EQ(e1.radios,
+              (std::array<std::string, 5>{"单选框1", "单选框2", "单选框3", "单选框5", "单选框4"}));
+    EXPECT_EQ(
+        rowNames(GroupId::elementChart, 3).radios,
+        (std::array<std::string, 5>{"单选框15", "单选框14", "单选框13", "单选框12", "单选框11"}));
     EXPECT_EQ(rowNames(GroupId::elementChart, 5).radioBox, "分组框12");
 
     const RowNames h3 = rowNames(GroupId::elementHidden, 3);
@@ -68,7 +75,8 @@ TEST(FormCatalog, RowNamesFollowTheFormsNumbering) {
 
     const RowNames t1 = rowNames(GroupId::tenGodChart, 1);
     EXPECT_EQ(t1.radioBox, "分组框15");
-    EXPECT_EQ(t1.radios, (std::array<std::string, 5>{"单选框30", "单选框29", "单选框28", "单选框27", "单选框26"}));
+    EXPECT_EQ(t1.radios, (std::array<std::string, 5>{"单选框30", "单选框29", "单选框28", "单选框27",
+                                                     "单选框26"}));
     EXPECT_EQ(rowNames(GroupId::tenGodChart, 7).radioBox, "分组框21");
     EXPECT_EQ(rowNames(GroupId::tenGodChart, 7).radios[0], "单选框60");
 

@@ -1,4 +1,4 @@
-#include "conditions/form_state.h"
+#include "form/form_state.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ TEST(FormState, StartsAsTheFreshForm) {
     EXPECT_EQ(form.selectedText("组合框_行1"), "-");
     EXPECT_EQ(form.selectedText("组合框_位置行1"), "不固定");
     EXPECT_EQ(form.selectedText("组合框_行数量1"), "0");
-    EXPECT_TRUE(form.isChecked("单选框1"));  // 无限制
+    EXPECT_TRUE(form.isChecked("单选框1")); // 无限制
     EXPECT_FALSE(form.isChecked("单选框2"));
     EXPECT_TRUE(form.isChecked("单选框60")); // 无限制 of ten-god row 7
     EXPECT_FALSE(form.isChecked("选择框_行透01"));

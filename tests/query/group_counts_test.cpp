@@ -2,10 +2,10 @@
 // independent tally of the characters, for every two-hour moment of 2016 and
 // every value and exact count.
 #include "conditions/condition_model.h"
-#include "query/moment_chart.h"
+#include "calendar/moment_chart.h"
 #include "query/query_driver.h"
 
-#include "../conditions/row_builder.h"
+#include "row_builder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +15,11 @@
 #include <vector>
 
 namespace {
+
+// Index of a std::array or vector from a signed loop counter.
+constexpr std::size_t idx(int i) {
+    return static_cast<std::size_t>(i);
+}
 
 using namespace bazi;
 
@@ -57,7 +62,7 @@ std::map<std::string, std::array<ConditionRow, 5>> rowsOf(GroupId id, ItemList v
     std::map<std::string, std::array<ConditionRow, 5>> rows;
     for (const std::string_view v : valuesOf(values))
         for (int n = 0; n <= 4; ++n)
-            rows[std::string(v)][n] = rowtest::rowOf(id, {v, "不固定", kCounts[n]});
+            rows[std::string(v)][idx(n)] = rowtest::rowOf(id, {v, "不固定", kCounts[idx(n)]});
     return rows;
 }
 
@@ -89,9 +94,9 @@ TEST(GroupCounts, AgreeWithAnIndependentTallyForEveryMomentOf2016) {
             const int inHidden =
                 countIf(hidden, [&](const std::string& c) { return kElementOf.at(c) == element; });
             for (int n = 0; n <= 4; ++n) {
-                ASSERT_EQ(satisfied(elementChartRows.at(element)[n]), inChart == n)
+                ASSERT_EQ(satisfied(elementChartRows.at(element)[idx(n)]), inChart == n)
                     << element << " " << n;
-                ASSERT_EQ(satisfied(elementHiddenRows.at(element)[n]), inHidden == n)
+                ASSERT_EQ(satisfied(elementHiddenRows.at(element)[idx(n)]), inHidden == n)
                     << element << " hidden " << n;
             }
         }
@@ -100,15 +105,15 @@ TEST(GroupCounts, AgreeWithAnIndependentTallyForEveryMomentOf2016) {
             const int onStems = countIf(stems, [&](const std::string& c) { return c == stem; });
             const int inHidden = countIf(hidden, [&](const std::string& c) { return c == stem; });
             for (int n = 0; n <= 4; ++n) {
-                ASSERT_EQ(satisfied(stemRows.at(stem)[n]), onStems == n) << stem;
-                ASSERT_EQ(satisfied(hiddenStemRows.at(stem)[n]), inHidden == n) << stem;
+                ASSERT_EQ(satisfied(stemRows.at(stem)[idx(n)]), onStems == n) << stem;
+                ASSERT_EQ(satisfied(hiddenStemRows.at(stem)[idx(n)]), inHidden == n) << stem;
             }
         }
         for (const auto& [branch, _] : kHiddenOf) {
             const int onBranches =
                 countIf(branches, [&](const std::string& c) { return c == branch; });
             for (int n = 0; n <= 4; ++n)
-                ASSERT_EQ(satisfied(branchRows.at(branch)[n]), onBranches == n) << branch;
+                ASSERT_EQ(satisfied(branchRows.at(branch)[idx(n)]), onBranches == n) << branch;
         }
         ++moments;
     }

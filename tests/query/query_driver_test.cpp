@@ -4,7 +4,7 @@
 
 #include "query/result_listing.h"
 
-#include "../conditions/row_builder.h"
+#include "row_builder.h"
 
 #include <gtest/gtest.h>
 

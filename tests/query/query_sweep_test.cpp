@@ -2,10 +2,10 @@
 // value, position and count box (and indexes just outside each list), every
 // reveal choice, both swap states, on a spread of charts, real and broken.
 #include "conditions/condition_model.h"
-#include "query/moment_chart.h"
+#include "calendar/moment_chart.h"
 #include "query/query_driver.h"
 
-#include "../conditions/row_builder.h"
+#include "row_builder.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +14,16 @@
 
 namespace {
 
+// Index of a std::array or vector from a signed loop counter.
+constexpr std::size_t idx(int i) {
+    return static_cast<std::size_t>(i);
+}
+
 using namespace bazi;
 
-int sizeOf(ItemList list) { return static_cast<int>(itemsOf(list).size()); }
+int sizeOf(ItemList list) {
+    return static_cast<int>(itemsOf(list).size());
+}
 
 // The reveal settings a row of the group can have.
 std::vector<ConditionRow> withEveryReveal(ConditionRow row, RevealKind kind) {
@@ -42,9 +49,9 @@ std::vector<ConditionRow> withEveryReveal(ConditionRow row, RevealKind kind) {
 // Charts of moments across the range and its two ends, and two broken texts.
 std::vector<std::string> sweepCharts() {
     std::vector<std::string> charts;
-    for (const CivilDateTime t : {CivilDateTime{{1901, 2, 19}, 0, 0, 0},
-                                  CivilDateTime{{1984, 2, 4}, 22, 0, 0},
-                                  CivilDateTime{{2048, 12, 31}, 22, 0, 0}})
+    for (const CivilDateTime t :
+         {CivilDateTime{{1901, 2, 19}, 0, 0, 0}, CivilDateTime{{1984, 2, 4}, 22, 0, 0},
+          CivilDateTime{{2048, 12, 31}, 22, 0, 0}})
         charts.push_back(momentChartOf(t).chartText());
     charts.push_back("");
     charts.push_back("丙申辛");
@@ -71,7 +78,7 @@ TEST(QuerySweep, EveryIndexOfEveryBoxWithEveryRevealOnEveryChart) {
                         ConditionRow row;
                         row.group = g.id;
                         row.valueIndex = v;
-                        row.valueText = v >= 0 && v < sizeOf(g.valueList) ? values[v] : "";
+                        row.valueText = v >= 0 && v < sizeOf(g.valueList) ? values[idx(v)] : "";
                         row.positionIndex = p;
                         row.countIndex = c;
                         row.countRule = countRuleOf(g.countList, c);
@@ -85,7 +92,8 @@ TEST(QuerySweep, EveryIndexOfEveryBoxWithEveryRevealOnEveryChart) {
                             }
                             if (!usesTenGods(g.id)) {
                                 ASSERT_EQ(a, b) << "the swap box changed a row that reads no "
-                                                   "ten-god: v " << v << " p " << p << " c " << c;
+                                                   "ten-god: v "
+                                                << v << " p " << p << " c " << c;
                             }
                         }
                     }
@@ -139,10 +147,10 @@ TEST(QuerySweep, EveryControlOfAllFortyEightRowsReachesItsRow) {
                 evaluate(form);
                 EXPECT_TRUE(captureRow(form, g.id, rowNumber).revealTicked);
             }
-            for (int k = 0; k < 5 && !names.radios[k].empty(); ++k) {
+            for (int k = 0; k < 5 && !names.radios[idx(k)].empty(); ++k) {
                 FormState form;
                 form.select(names.value, 1);
-                form.setChecked(names.radios[k], true);
+                form.setChecked(names.radios[idx(k)], true);
                 evaluate(form);
                 EXPECT_EQ(captureRow(form, g.id, rowNumber).revealOption,
                           static_cast<RevealOption>(k));

@@ -1,5 +1,5 @@
 # Runs the solar-term generator and checks that its output is, byte for byte,
-# the committed src/query/solar_term_table.h.
+# the committed src/calendar/solar_term_table.h.
 #   cmake -DGENERATOR=<exe> -DDATA=<data/solar_terms> -DCOMMITTED=<header> -DOUT=<scratch file> -P regenerate.cmake
 execute_process(COMMAND ${GENERATOR} ${DATA} ${OUT} RESULT_VARIABLE status)
 if(NOT status EQUAL 0)

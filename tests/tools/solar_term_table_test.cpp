@@ -1,7 +1,7 @@
 // The committed solar-term table: its pinned rows and the shape of all 4,800
 // records.
 
-#include "query/solar_term_table.h"
+#include "solar_term_table.h"
 
 #include <gtest/gtest.h>
 

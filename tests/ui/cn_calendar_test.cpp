@@ -1,5 +1,5 @@
 // The date box 农历日期框1: range, text, keyboard and its pop-up calendar.
-#include "lunar/lunar_date_text.h"
+#include "calendar/lunar_date_text.h"
 #include "query/query_driver.h"
 #include "ui/cn_calendar.h"
 
@@ -15,10 +15,11 @@ using namespace bazi::ui;
 namespace {
 
 // The engine's line for a date in the default format.
-QString engineText(QDate d) { return QString::fromStdString(lunarDateText(civilFromQDate(d))); }
+QString engineText(QDate d) {
+    return QString::fromStdString(lunarDateText(civilFromQDate(d)));
+}
 
 } // namespace
-
 
 class CnCalendarTest : public QObject {
     Q_OBJECT
@@ -75,7 +76,9 @@ private Q_SLOTS:
         const Case cases[] = {
             {"inside", {2016, 3, 16}, {2016, 3, 16}},
             {"first day", {1901, 2, 21}, {1901, 2, 21}},
-            {"before the range clamps (today's date may be there too)", {1900, 1, 1}, {1901, 2, 21}},
+            {"before the range clamps (today's date may be there too)",
+             {1900, 1, 1},
+             {1901, 2, 21}},
             {"after the range clamps", {2100, 6, 1}, {2048, 12, 31}},
             {"an invalid date is ignored", {}, {2048, 12, 31}},
         };
@@ -109,9 +112,9 @@ private Q_SLOTS:
             QDate expected;
         };
         const Case cases[] = {
-            {Qt::Key_Up, {2016, 3, 17}},       {Qt::Key_Right, {2016, 3, 18}},
-            {Qt::Key_Down, {2016, 3, 17}},     {Qt::Key_Left, {2016, 3, 16}},
-            {Qt::Key_PageUp, {2016, 4, 16}},   {Qt::Key_PageDown, {2016, 3, 16}},
+            {Qt::Key_Up, {2016, 3, 17}},     {Qt::Key_Right, {2016, 3, 18}},
+            {Qt::Key_Down, {2016, 3, 17}},   {Qt::Key_Left, {2016, 3, 16}},
+            {Qt::Key_PageUp, {2016, 4, 16}}, {Qt::Key_PageDown, {2016, 3, 16}},
         };
         for (const Case& c : cases) {
             QTest::keyClick(m_box, c.key);
@@ -149,7 +152,8 @@ private Q_SLOTS:
     }
 
     void cellsReadAsSixConsecutiveWeeks() {
-        const QDate months[] = {{2016, 3, 1}, {2016, 2, 1}, {2021, 2, 1}, {2048, 12, 1}, {1901, 3, 1}};
+        const QDate months[] = {
+            {2016, 3, 1}, {2016, 2, 1}, {2021, 2, 1}, {2048, 12, 1}, {1901, 3, 1}};
         for (QDate month : months) {
             m_box->setDate(month);
             m_box->showPopup();

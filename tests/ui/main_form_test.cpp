@@ -1,6 +1,6 @@
 // The main form driven through its real widgets, found by object name.
 #include "chartlib/chart_primitives.h"
-#include "conditions/form_catalog.h"
+#include "form/form_catalog.h"
 #include "query/query_driver.h"
 #include "ui/cn_calendar.h"
 #include "ui/description_window.h"
@@ -28,7 +28,14 @@ using namespace bazi::ui;
 
 namespace {
 
-QString q(std::string_view utf8) { return QString::fromUtf8(utf8.data(), qsizetype(utf8.size())); }
+// Index of a std::array or vector from a signed loop counter.
+constexpr std::size_t idx(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+QString q(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
 
 // Picks an item as a click in the combo box's list does: the selection
 // changes and `activated` is emitted, which is what the row rules listen to.
@@ -38,7 +45,9 @@ void choose(QComboBox* box, int index) {
     Q_EMIT box->activated(index);
 }
 
-int countOf(const QStringList& items, const QString& text) { return int(items.indexOf(text)); }
+int countOf(const QStringList& items, const QString& text) {
+    return int(items.indexOf(text));
+}
 
 QStringList itemTexts(const QComboBox* box) {
     QStringList items;
@@ -62,8 +71,7 @@ class MainFormTest : public QObject {
 private:
     MainForm* m_form = nullptr;
 
-    template <class T>
-    T* find(std::string_view name) const {
+    template <class T> T* find(std::string_view name) const {
         T* w = m_form->findChild<T*>(q(name));
         if (!w)
             qWarning("no control named %s", std::string(name).c_str());
@@ -80,11 +88,14 @@ private:
     };
     Row row(GroupId id, int r) const {
         const RowNames n = rowNames(id, r);
-        Row w{find<QComboBox>(n.value), find<QComboBox>(n.position), find<QComboBox>(n.count),
-              n.checkBox.empty() ? nullptr : find<QCheckBox>(n.checkBox), {}};
+        Row w{find<QComboBox>(n.value),
+              find<QComboBox>(n.position),
+              find<QComboBox>(n.count),
+              n.checkBox.empty() ? nullptr : find<QCheckBox>(n.checkBox),
+              {}};
         for (int k = 0; k < 5; ++k)
-            if (!n.radios[k].empty())
-                w.radios[k] = find<QRadioButton>(n.radios[k]);
+            if (!n.radios[idx(k)].empty())
+                w.radios[idx(k)] = find<QRadioButton>(n.radios[idx(k)]);
         return w;
     }
 
@@ -102,15 +113,13 @@ private:
         }
         if (w.radios[0]) {
             for (int k = 0; k < 5; ++k) {
-                QCOMPARE(w.radios[k]->isChecked(), k == 0);
-                QVERIFY(!w.radios[k]->isEnabled());
+                QCOMPARE(w.radios[idx(k)]->isChecked(), k == 0);
+                QVERIFY(!w.radios[idx(k)]->isEnabled());
             }
         }
     }
 
-    void clickQueryButton() {
-        QTest::mouseClick(find<QPushButton>("按钮_查询"), Qt::LeftButton);
-    }
+    void clickQueryButton() { QTest::mouseClick(find<QPushButton>("按钮_查询"), Qt::LeftButton); }
 
     // Closes the message box on screen with its OK button and returns its text.
     QString closeMessageBox() {
@@ -132,9 +141,9 @@ private:
         QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("农历时间"));
         QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("八字"));
         for (int r = 0; r < int(rows.size()); ++r) {
-            QCOMPARE(grid->item(r + 1, 0)->text(), q(rows[r].gregorian));
-            QCOMPARE(grid->item(r + 1, 1)->text(), q(rows[r].lunar));
-            QCOMPARE(grid->item(r + 1, 2)->text(), q(rows[r].chart));
+            QCOMPARE(grid->item(r + 1, 0)->text(), q(rows[idx(r)].gregorian));
+            QCOMPARE(grid->item(r + 1, 1)->text(), q(rows[idx(r)].lunar));
+            QCOMPARE(grid->item(r + 1, 2)->text(), q(rows[idx(r)].chart));
         }
         for (int c = 0; c < 3; ++c) {
             QVERIFY(!grid->item(grid->rowCount() - 1, c));
@@ -200,8 +209,9 @@ private Q_SLOTS:
                  qPrintable(family));
 
         auto* warning = find<QLabel>("标签157");
-        QCOMPARE(warning->text(), QStringLiteral("注意：1、所有条件均为[并且]关系 ；  "
-                                                 "2、请自行检查条件设置是否冲突！否则找不到任何八字！"));
+        QCOMPARE(warning->text(),
+                 QStringLiteral("注意：1、所有条件均为[并且]关系 ；  "
+                                "2、请自行检查条件设置是否冲突！否则找不到任何八字！"));
         QVERIFY(!m_form->windowTitle().isEmpty());
 
         auto* grid = find<QTableWidget>("高级表格_结果");
@@ -267,7 +277,7 @@ private Q_SLOTS:
                     QCOMPARE(w.check->text(), q(g.checkCaption));
                 QVERIFY2((g.reveal == RevealKind::radioSet) == (w.radios[0] != nullptr), where);
                 for (int k = 0; w.radios[0] && k < 5; ++k)
-                    QCOMPARE(w.radios[k]->text(), q(kRevealCaptions[k]));
+                    QCOMPARE(w.radios[idx(k)]->text(), q(kRevealCaptions[idx(k)]));
                 verifyUnused(w);
             }
         }
@@ -292,8 +302,9 @@ private Q_SLOTS:
         for (const Box& b : boxes) {
             auto* box = find<QGroupBox>(b.name);
             QCOMPARE(box->geometry(), b.geometry);
-            const GroupSpec& g = *std::find_if(groupSpecs().begin(), groupSpecs().end(),
-                                               [&](const GroupSpec& s) { return s.boxName == b.name; });
+            const GroupSpec& g =
+                *std::find_if(groupSpecs().begin(), groupSpecs().end(),
+                              [&](const GroupSpec& s) { return s.boxName == b.name; });
             const Row first = row(g.id, 1);
             const Row last = row(g.id, g.rowCount);
             QCOMPARE(first.value->y(), b.firstTop);
@@ -339,7 +350,7 @@ private Q_SLOTS:
                 if (w.check)
                     QVERIFY(w.check->isEnabled());
                 for (int k = 0; w.radios[0] && k < 5; ++k)
-                    QVERIFY(w.radios[k]->isEnabled());
+                    QVERIFY(w.radios[idx(k)]->isEnabled());
                 choose(w.value, 0);
                 verifyUnused(w);
             }
@@ -575,8 +586,9 @@ private Q_SLOTS:
         auto* label = window->findChild<QLabel*>();
         QVERIFY(label->wordWrap());
         QCOMPARE(label->geometry(), QRect(6, 6, 360, 138));
-        QCOMPARE(label->text(),
-                 QStringLiteral("设置指定时间，软件会根据设置的条件查找出符合条件前3天的时间及八字。"));
+        QCOMPARE(
+            label->text(),
+            QStringLiteral("设置指定时间，软件会根据设置的条件查找出符合条件前3天的时间及八字。"));
     }
 };
 

@@ -1,5 +1,5 @@
 // generate_solar_terms: computes the solar-term table and writes it as the
-// C++ header src/query/solar_term_table.h.
+// C++ header src/calendar/solar_term_table.h.
 //
 //   generate_solar_terms <data dir> [<output header>]
 //

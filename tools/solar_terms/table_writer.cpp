@@ -42,13 +42,13 @@ constexpr const char* kPreamble = R"(#pragma once
 // When updating:
 //   1. Change the data in data/solar_terms/ or the code in tools/solar_terms/.
 //   2. cmake --build <build> --target generate_solar_terms
-//   3. <build>/bin/generate_solar_terms data/solar_terms src/query/solar_term_table.h
+//   3. <build>/bin/generate_solar_terms data/solar_terms src/calendar/solar_term_table.h
 //   4. ctest --test-dir <build> -L generator  (the committed file is the
 //      generator's output byte for byte; ERFA puts every term on the same date)
 //   5. ctest --test-dir <build> -R SolarTermTable  (the pinned rows and the
 //      shape of every record)
 
-#include "query/solar_terms.h"
+#include "calendar/solar_terms.h"
 
 #include <array>
 

@@ -1,5 +1,5 @@
 #pragma once
-// Writes the solar-term table as the C++ header src/query/solar_term_table.h.
+// Writes the solar-term table as the C++ header src/calendar/solar_term_table.h.
 
 #include "julian_day.h"
 

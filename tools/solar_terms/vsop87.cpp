@@ -28,8 +28,8 @@ Vsop87Earth Vsop87Earth::load(const std::filesystem::path& file) {
             power >= kMaxPower || (variable != 'L' && variable != 'B' && variable != 'R'))
             throw std::runtime_error(file.string() + ":" + std::to_string(lineNumber) +
                                      ": expected \"L|B|R power A B C\"");
-        const int index = variable == 'L' ? 0 : (variable == 'B' ? 1 : 2);
-        earth.m_series[index][power].push_back(term);
+        const std::size_t index = variable == 'L' ? 0 : (variable == 'B' ? 1 : 2);
+        earth.m_series[index][static_cast<std::size_t>(power)].push_back(term);
     }
     if (earth.m_series[0][0].empty() || earth.m_series[2][0].empty())
         throw std::runtime_error(file.string() + ": no L or R series");
@@ -38,12 +38,12 @@ Vsop87Earth Vsop87Earth::load(const std::filesystem::path& file) {
 
 HeliocentricPosition Vsop87Earth::position(double tau) const {
     std::array<double, 3> value{};
-    for (int v = 0; v < 3; ++v) {
+    for (std::size_t v = 0; v < value.size(); ++v) {
         // Horner over the powers of τ, highest first.
         double sum = 0;
         for (int p = kMaxPower - 1; p >= 0; --p) {
             double series = 0;
-            for (const VsopTerm& t : m_series[v][p])
+            for (const VsopTerm& t : m_series[v][static_cast<std::size_t>(p)])
                 series += t.a * std::cos(t.b + t.c * tau);
             sum = sum * tau + series;
         }

@@ -2,7 +2,7 @@
 
 #include "erfa_sun.h"
 #include "julian_day.h"
-#include "query/solar_term_table.h"
+#include "solar_term_table.h"
 #include "solar_longitude.h"
 
 #include <cmath>

@@ -1,0 +1,32 @@
+#pragma once
+// The four pillars (year, month, day, hour) of a local civil moment, from the
+// solar-term table: year changes at 立春, month at each odd term, to the second.
+
+#include "calendar/gregorian.h"
+
+#include <optional>
+#include <string>
+
+namespace bazi {
+
+/// Cycle indices 1..60 of the four pillars; all 0 outside 1901-02-19 .. 2048-12-31
+/// and for a moment that does not exist (2023-02-30, 24:00).
+struct PillarIndices {
+    int year = 0, month = 0, day = 0, hour = 0;
+    friend constexpr bool operator==(const PillarIndices&, const PillarIndices&) = default;
+};
+
+/// The year pillar changes at the second of 立春 (term 3), the month pillar at the
+/// second of each odd-numbered term, the day pillar at 23:00, the hour pillar
+/// every two hours from 23:00 (子 is 23:00-00:59). Local civil time, UTC+8.
+[[nodiscard]] PillarIndices pillarIndices(CivilDateTime moment);
+
+struct FourPillars {
+    std::string year, month, day, hour; // each stem + branch, or empty
+};
+
+/// The four pillar texts; nullopt when the year is below 1901. From 1901-01-01 to
+/// 1901-02-18 and after 2048 the texts are empty.
+[[nodiscard]] std::optional<FourPillars> fourPillars(CivilDateTime moment);
+
+} // namespace bazi
