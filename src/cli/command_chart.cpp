@@ -5,6 +5,7 @@
 #include "cli/chart_tables_output.h"
 #include "cli/cli_common.h"
 #include "cli/spirit_stars_output.h"
+#include "calendar/calendar_range.h"
 #include "chart/chart_tables.h"
 #include "calendar/moment_chart.h"
 #include "calendar/solar_terms.h"
@@ -20,8 +21,8 @@ namespace bazi::cli {
 
 namespace {
 
-constexpr CivilDateTime kFirstMoment{CivilDate{1901, 2, 19}, 0, 0, 0};
-constexpr CivilDateTime kLastMoment{CivilDate{2048, 12, 31}, 23, 59, 59};
+constexpr CivilDateTime kFirstMoment = kCalendarFirstMoment;
+constexpr CivilDateTime kLastMoment = kCalendarLastMoment;
 
 struct ChartOptions {
     std::string from;  // MOMENT
