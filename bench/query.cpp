@@ -60,9 +60,9 @@ void BM_QueryEveryRowSatisfied(benchmark::State& state) {
     const FormState form = everyRowSatisfied();
     for (auto _ : state) {
         const QueryResult r = runQuery(form);
-        benchmark::DoNotOptimize(r.matchCount);
+        benchmark::DoNotOptimize(r.matchCount());
     }
-    state.counters["matches"] = static_cast<double>(runQuery(form).matchCount);
+    state.counters["matches"] = static_cast<double>(runQuery(form).matchCount());
 }
 BENCHMARK(BM_QueryEveryRowSatisfied)->Unit(benchmark::kMicrosecond);
 
@@ -70,7 +70,7 @@ void BM_QueryEveryRowFailing(benchmark::State& state) {
     const FormState form = everyRowFailing();
     for (auto _ : state) {
         const QueryResult r = runQuery(form);
-        benchmark::DoNotOptimize(r.matchCount);
+        benchmark::DoNotOptimize(r.matchCount());
     }
 }
 BENCHMARK(BM_QueryEveryRowFailing)->Unit(benchmark::kMicrosecond);

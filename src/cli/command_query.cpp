@@ -6,7 +6,7 @@
 #include "cli/query_command.h"
 #include "form/form_state_json.h"
 #include "query/query_driver.h"
-#include "query/result_listing.h"
+#include "texts/result_texts.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
@@ -76,54 +76,41 @@ FormState formStateOf(const QueryOptions& options) {
     return form;
 }
 
-// Columns on a terminal: a CJK character takes two, anything else one.
-std::size_t displayWidth(std::string_view text) {
-    std::size_t width = 0;
-    for (std::size_t k = 0; k < text.size(); ++k) {
-        const auto byte = static_cast<unsigned char>(text[k]);
-        if ((byte & 0xC0) == 0x80)
-            continue; // continuation byte
-        width += byte >= 0xE0 ? 2 : 1;
-    }
-    return width;
-}
-
-std::string padded(std::string_view text, std::size_t width) {
-    std::string out(text);
-    out.append(width > displayWidth(text) ? width - displayWidth(text) : 0, ' ');
-    return out;
-}
-
 void printGrid(const QueryResult& result, OutputBuffer& out) {
+    std::vector<ResultRow> rows;
     std::array<std::size_t, 2> widths = {displayWidth(kResultHeaders[0]),
                                          displayWidth(kResultHeaders[1])};
-    for (const ResultRow& row : result.rows) {
-        widths[0] = std::max(widths[0], displayWidth(row.gregorian));
-        widths[1] = std::max(widths[1], displayWidth(row.lunar));
+    for (const QueryMatch& match : result.matches) {
+        rows.push_back(resultRowOf(match));
+        widths[0] = std::max(widths[0], displayWidth(rows.back().gregorian));
+        widths[1] = std::max(widths[1], displayWidth(rows.back().lunar));
     }
     const auto line = [&](std::string_view a, std::string_view b, std::string_view c) {
-        out.line(padded(a, widths[0] + 2) + padded(b, widths[1] + 2) + std::string(c));
+        out.line(padToWidth(a, widths[0] + 2) + padToWidth(b, widths[1] + 2) + std::string(c));
     };
     line(kResultHeaders[0], kResultHeaders[1], kResultHeaders[2]);
-    for (const ResultRow& row : result.rows)
+    for (const ResultRow& row : rows)
         line(row.gregorian, row.lunar, row.chart);
-    out.line(result.status);
-    out.line(result.summary);
-    if (result.message)
-        out.line(*result.message);
+    out.line(kFinishedStatus);
+    out.line(summaryText(result.conditionCount, result.matchCount()));
+    if (const auto message = outcomeMessage(result.outcome))
+        out.line(*message);
 }
 
 void printJson(const QueryResult& result, OutputBuffer& out) {
-    nlohmann::ordered_json doc;
+    using Json = nlohmann::ordered_json;
+    const auto message = outcomeMessage(result.outcome);
+    Json doc;
     doc["conditions"] = result.conditionCount;
-    doc["matches"] = result.matchCount;
-    doc["status"] = result.status;
-    doc["summary"] = result.summary;
-    doc["message"] = result.message ? nlohmann::ordered_json(*result.message) : nullptr;
-    doc["page"] = result.showResultPage ? nlohmann::ordered_json("查询结果") : nullptr;
-    doc["rows"] = nlohmann::ordered_json::array();
-    for (const ResultRow& row : result.rows) {
-        nlohmann::ordered_json r;
+    doc["matches"] = result.matchCount();
+    doc["status"] = kFinishedStatus;
+    doc["summary"] = summaryText(result.conditionCount, result.matchCount());
+    doc["message"] = message ? Json(*message) : nullptr;
+    doc["page"] = result.outcome == QueryOutcome::matches ? Json(kResultPageName) : nullptr;
+    doc["rows"] = Json::array();
+    for (const QueryMatch& match : result.matches) {
+        const ResultRow row = resultRowOf(match);
+        Json r;
         r["moment"] = isoDateTime(row.moment);
         r["gregorian"] = row.gregorian;
         r["lunar"] = row.lunar;
@@ -148,9 +135,11 @@ std::string csvField(std::string_view text) {
 
 void printCsv(const QueryResult& result, OutputBuffer& out) {
     out.line("moment,gregorian,lunar,chart");
-    for (const ResultRow& row : result.rows)
+    for (const QueryMatch& match : result.matches) {
+        const ResultRow row = resultRowOf(match);
         out.line(isoDateTime(row.moment) + "," + csvField(row.gregorian) + "," +
                  csvField(row.lunar) + "," + csvField(row.chart));
+    }
 }
 
 void runQueryCommand(const QueryOptions& options) {

@@ -8,7 +8,6 @@
 #include "conditions/stem_group.h"
 #include "conditions/ten_god_chart_group.h"
 #include "conditions/ten_god_hidden_group.h"
-#include "query/result_listing.h"
 
 #include <array>
 #include <stdexcept>
@@ -85,17 +84,19 @@ std::vector<CivilDateTime> queryMoments(CivilDate date) {
 QueryResult runQuery(const FormState& form) {
     if (!isQueryDateInRange(form.date))
         throw std::out_of_range("reference date outside 1901-02-21 .. 2048-12-31");
-    QueryResult result = prepareResultGrid();
+    QueryResult result;
     const QueryConditions conditions = captureConditions(form);
+    result.conditionCount = conditions.conditionCount;
     if (conditions.conditionCount > 0) {
         MomentChart chart;
         for (const CivilDateTime moment : queryMoments(form.date)) {
             formMomentChart(chart, moment);
             if (momentMatches(conditions, chart))
-                appendMatchRow(result, chart);
+                result.matches.push_back(QueryMatch{moment, pillarIndices(moment),
+                                                    toLunar(moment.date).value_or(LunarDate{})});
         }
     }
-    showSummary(result, conditions.conditionCount);
+    result.outcome = outcomeOf(result.conditionCount, result.matchCount());
     return result;
 }
 

@@ -12,6 +12,7 @@
 #include "ui/platform_font.h"
 #include "ui/result_grid.h"
 #include "ui/row_geometry.h"
+#include "texts/result_texts.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -148,15 +149,15 @@ void MainForm::runQuery() {
         return;
     }
 
-    for (std::size_t i = 0; i < result.rows.size(); ++i)
-        appendMatchRow(m_grid, static_cast<int>(i) + 1, result.rows[i]);
+    for (std::size_t i = 0; i < result.matches.size(); ++i)
+        appendMatchRow(m_grid, static_cast<int>(i) + 1, resultRowOf(result.matches[i]));
     finishResultGrid(m_grid);
-    m_status->setText(toQString(result.status));
-    m_summary->setText(toQString(result.summary));
-    if (result.showResultPage)
+    m_status->setText(toQString(kFinishedStatus));
+    m_summary->setText(toQString(summaryText(result.conditionCount, result.matchCount())));
+    if (result.outcome == QueryOutcome::matches)
         m_pages->setCurrentIndex(kResultPage);
-    if (result.message)
-        showMessage(toQString(*result.message), MessageKind::information);
+    if (const auto message = outcomeMessage(result.outcome))
+        showMessage(toQString(*message), MessageKind::information);
 }
 
 void MainForm::showDescription() {

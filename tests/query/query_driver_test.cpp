@@ -2,7 +2,7 @@
 // rows, the labels and the outcome, and the range of reference dates.
 #include "query/query_driver.h"
 
-#include "query/result_listing.h"
+#include "texts/result_texts.h"
 
 #include "row_builder.h"
 
@@ -17,6 +17,13 @@ using rowtest::RowText;
 using rowtest::setRow;
 
 constexpr CivilDate kMarch16{2016, 3, 16};
+
+std::vector<ResultRow> rowsOf(const QueryResult& r) {
+    std::vector<ResultRow> rows;
+    for (const QueryMatch& match : r.matches)
+        rows.push_back(resultRowOf(match));
+    return rows;
+}
 
 FormState formWith(CivilDate date, GroupId group, const RowText& row) {
     FormState form(date);
@@ -48,42 +55,43 @@ TEST(RunQuery, WithoutAnyConditionNothingIsExamined) {
     form.select("组合框_支数量1", 3);
     const QueryResult r = runQuery(form);
     EXPECT_EQ(r.conditionCount, 0);
-    EXPECT_EQ(r.matchCount, 0);
-    EXPECT_TRUE(r.rows.empty());
-    EXPECT_EQ(r.status, "查询列表完毕！");
-    EXPECT_EQ(r.summary, "条件数：0  符合数：0");
-    EXPECT_EQ(r.message, "未设置条件！");
-    EXPECT_FALSE(r.showResultPage);
+    EXPECT_EQ(r.matchCount(), 0);
+    EXPECT_TRUE(r.matches.empty());
+    EXPECT_EQ(r.outcome, QueryOutcome::noCondition);
+    EXPECT_EQ(summaryText(r.conditionCount, r.matchCount()), "条件数：0  符合数：0");
+    EXPECT_EQ(outcomeMessage(r.outcome), "未设置条件！");
 }
 
 TEST(RunQuery, EveryMomentMatchingFillsThirtySixRowsNewestFirst) {
     // 子 absent or not, some branch is always missing: 不指定 / 不固定 / "0".
     const QueryResult r = runQuery(formWith(kMarch16, GroupId::branch, {"不指定", "不固定", "0"}));
     EXPECT_EQ(r.conditionCount, 1);
-    EXPECT_EQ(r.matchCount, 36);
-    ASSERT_EQ(r.rows.size(), 36u);
-    EXPECT_EQ(r.summary, "条件数：1  符合数：36");
-    EXPECT_FALSE(r.message.has_value());
-    EXPECT_TRUE(r.showResultPage);
-    EXPECT_EQ(r.rows[0].gregorian, "2016年3月16日22时");
-    EXPECT_EQ(r.rows[0].lunar, "2016年 2月 初8");
-    EXPECT_EQ(r.rows[0].chart, "丙申 辛卯 丁酉 辛亥");
-    EXPECT_EQ(r.rows[11].gregorian, "2016年3月16日");
-    EXPECT_EQ(r.rows[11].chart, "丙申 辛卯 丁酉 庚子");
-    EXPECT_EQ(r.rows[34].gregorian, "2016年3月14日2时");
-    EXPECT_EQ(r.rows[35].gregorian, "2016年3月14日");
-    EXPECT_EQ(r.rows[35].lunar, "2016年 2月 初6");
-    for (std::size_t k = 1; k < r.rows.size(); ++k)
-        EXPECT_GT(r.rows[k - 1].moment, r.rows[k].moment);
+    EXPECT_EQ(r.matchCount(), 36);
+    ASSERT_EQ(r.matches.size(), 36u);
+    EXPECT_EQ(summaryText(r.conditionCount, r.matchCount()), "条件数：1  符合数：36");
+    EXPECT_FALSE(outcomeMessage(r.outcome).has_value());
+    EXPECT_EQ(r.outcome, QueryOutcome::matches);
+    const auto rows = rowsOf(r);
+    EXPECT_EQ(rows[0].gregorian, "2016年3月16日22时");
+    EXPECT_EQ(rows[0].lunar, "2016年 2月 初8");
+    EXPECT_EQ(rows[0].chart, "丙申 辛卯 丁酉 辛亥");
+    EXPECT_EQ(rows[11].gregorian, "2016年3月16日");
+    EXPECT_EQ(rows[11].chart, "丙申 辛卯 丁酉 庚子");
+    EXPECT_EQ(rows[34].gregorian, "2016年3月14日2时");
+    EXPECT_EQ(rows[35].gregorian, "2016年3月14日");
+    EXPECT_EQ(rows[35].lunar, "2016年 2月 初6");
+    for (std::size_t k = 1; k < r.matches.size(); ++k)
+        EXPECT_GT(r.matches[k - 1].moment, r.matches[k].moment);
 }
 
 TEST(RunQuery, TheHourBranchPicksOneMomentADay) {
     const QueryResult r = runQuery(formWith(kMarch16, GroupId::branch, {"亥", "时支", "非0"}));
-    ASSERT_EQ(r.matchCount, 3);
-    EXPECT_EQ(r.rows[0].gregorian, "2016年3月16日22时");
-    EXPECT_EQ(r.rows[1].gregorian, "2016年3月15日22时");
-    EXPECT_EQ(r.rows[2].gregorian, "2016年3月14日22时");
-    EXPECT_EQ(r.summary, "条件数：1  符合数：3");
+    ASSERT_EQ(r.matchCount(), 3);
+    const auto rows = rowsOf(r);
+    EXPECT_EQ(rows[0].gregorian, "2016年3月16日22时");
+    EXPECT_EQ(rows[1].gregorian, "2016年3月15日22时");
+    EXPECT_EQ(rows[2].gregorian, "2016年3月14日22时");
+    EXPECT_EQ(summaryText(r.conditionCount, r.matchCount()), "条件数：1  符合数：3");
 }
 
 TEST(RunQuery, RowsOfDifferentGroupsAreAnded) {
@@ -92,8 +100,8 @@ TEST(RunQuery, RowsOfDifferentGroupsAreAnded) {
     setRow(form, GroupId::stem, 2, {"丁", "日干", "非0"}); // 2016-03-16 is 丁酉
     const QueryResult r = runQuery(form);
     EXPECT_EQ(r.conditionCount, 2);
-    ASSERT_EQ(r.matchCount, 1);
-    EXPECT_EQ(r.rows[0].chart, "丙申 辛卯 丁酉 辛亥");
+    ASSERT_EQ(r.matchCount(), 1);
+    EXPECT_EQ(resultRowOf(r.matches[0]).chart, "丙申 辛卯 丁酉 辛亥");
 }
 
 TEST(RunQuery, ContradictoryRowsFindNothing) {
@@ -102,10 +110,10 @@ TEST(RunQuery, ContradictoryRowsFindNothing) {
     setRow(form, GroupId::elementChart, 1, {"金", "不固定", "非0", "透干"});
     setRow(form, GroupId::elementHidden, 1, {"金", "不固定", "非0", "ticked"});
     const QueryResult r = runQuery(form);
-    EXPECT_EQ(r.matchCount, 0);
-    EXPECT_EQ(r.message, "指定时间内没有找到符合条件的八字或条件冲突！");
-    EXPECT_FALSE(r.showResultPage);
-    EXPECT_TRUE(r.rows.empty());
+    EXPECT_EQ(r.matchCount(), 0);
+    EXPECT_EQ(outcomeMessage(r.outcome), "指定时间内没有找到符合条件的八字或条件冲突！");
+    EXPECT_NE(r.outcome, QueryOutcome::matches);
+    EXPECT_TRUE(r.matches.empty());
 }
 
 TEST(RunQuery, ASpiritStarRowCountsAsACondition) {
@@ -116,9 +124,9 @@ TEST(RunQuery, ASpiritStarRowCountsAsACondition) {
     form.select("组合框_神煞数1", 5);
     const QueryResult r = runQuery(form);
     EXPECT_EQ(r.conditionCount, 2);
-    EXPECT_EQ(r.matchCount, 0);
-    EXPECT_EQ(r.summary, "条件数：2  符合数：0");
-    EXPECT_EQ(r.message, "指定时间内没有找到符合条件的八字或条件冲突！");
+    EXPECT_EQ(r.matchCount(), 0);
+    EXPECT_EQ(summaryText(r.conditionCount, r.matchCount()), "条件数：2  符合数：0");
+    EXPECT_EQ(outcomeMessage(r.outcome), "指定时间内没有找到符合条件的八字或条件冲突！");
 }
 
 TEST(RunQuery, TheSwapBoxChangesTenGodsOfTheSwappedBranches) {
@@ -127,8 +135,8 @@ TEST(RunQuery, TheSwapBoxChangesTenGodsOfTheSwappedBranches) {
     // "亥子巳午阴阳置换" is ticked.
     const auto hourOfMatches = [](const FormState& form) {
         std::vector<std::string> out;
-        for (const ResultRow& row : runQuery(form).rows)
-            out.push_back(row.gregorian);
+        for (const QueryMatch& match : runQuery(form).matches)
+            out.push_back(resultRowOf(match).gregorian);
         return out;
     };
     using Texts = std::vector<std::string>;
@@ -161,8 +169,8 @@ TEST(RunQuery, ReferenceDatesWhoseWindowLeavesTheCalendarAreRefused) {
         const FormState form = formWith(c.date, GroupId::branch, {"不指定", "不固定", "0"});
         if (c.runs) {
             const QueryResult r = runQuery(form);
-            EXPECT_EQ(r.matchCount, 36);
-            for (const ResultRow& row : r.rows)
+            EXPECT_EQ(r.matchCount(), 36);
+            for (const ResultRow& row : rowsOf(r))
                 EXPECT_EQ(row.chart.size(), std::string("丙申 辛卯 丁酉 辛亥").size());
         } else {
             EXPECT_THROW((void)runQuery(form), std::out_of_range);

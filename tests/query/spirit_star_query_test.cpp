@@ -3,7 +3,7 @@
 #include "conditions/spirit_star_group.h"
 #include "calendar/moment_chart.h"
 #include "query/query_driver.h"
-#include "query/result_listing.h"
+#include "texts/result_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -74,24 +74,24 @@ TEST(SpiritStarQuery, SetRowsAreConditionsThatCanBeMet) {
         const QueryResult result = runQuery(formWith(c.date, c.rows, c.female));
         const auto expected = expectedMatches(c.date, c.rows, c.female);
         EXPECT_EQ(result.conditionCount, static_cast<int>(c.rows.size()));
-        ASSERT_EQ(result.rows.size(), expected.size());
+        ASSERT_EQ(result.matches.size(), expected.size());
         for (std::size_t i = 0; i < expected.size(); ++i)
-            EXPECT_EQ(result.rows[i].moment, expected[i]);
+            EXPECT_EQ(result.matches[i].moment, expected[i]);
         if (expected.empty())
-            EXPECT_EQ(result.message, std::string(kNoMatchMessage));
+            EXPECT_EQ(outcomeMessage(result.outcome), kNoMatchMessage);
         else
-            EXPECT_TRUE(result.showResultPage);
+            EXPECT_EQ(result.outcome, QueryOutcome::matches);
     }
 }
 
 TEST(SpiritStarQuery, AlwaysTrueRowsMatchAllAndTheFemaleBoxReachesTheCheck) {
     // 空亡 ">=0" is met by all 36 moments.
-    EXPECT_EQ(runQuery(formWith({2016, 3, 16}, {{1, 13, 0, 14}}, false)).matchCount, 36);
+    EXPECT_EQ(runQuery(formWith({2016, 3, 16}, {{1, 13, 0, 14}}, false)).matchCount(), 36);
     // 元辰 at the day pillar: the twelve moments of the 壬申 day for a man, none
     // for a woman.
     const std::vector<Row> rows = {{1, 10, 3, 7}};
-    EXPECT_EQ(runQuery(formWith({2023, 7, 14}, rows, false)).matchCount, 12);
-    EXPECT_EQ(runQuery(formWith({2023, 7, 14}, rows, true)).matchCount, 0);
+    EXPECT_EQ(runQuery(formWith({2023, 7, 14}, rows, false)).matchCount(), 12);
+    EXPECT_EQ(runQuery(formWith({2023, 7, 14}, rows, true)).matchCount(), 0);
 }
 
 } // namespace

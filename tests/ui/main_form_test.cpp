@@ -2,6 +2,7 @@
 #include "chartlib/chart_primitives.h"
 #include "form/form_catalog.h"
 #include "query/query_driver.h"
+#include "texts/result_texts.h"
 #include "ui/cn_calendar.h"
 #include "ui/description_window.h"
 #include "ui/form_layout.h"
@@ -494,11 +495,14 @@ private Q_SLOTS:
         form.select("组合框_干数量1", 5);
         QVERIFY(m_form->captureFormState() == form);
         const QueryResult expected = runQuery(form);
-        QCOMPARE(expected.matchCount, 12);
+        QCOMPARE(expected.matchCount(), 12);
 
         clickQueryButton();
         QVERIFY(!m_form->messageBox());
-        verifyGridRows(expected.rows);
+        std::vector<ResultRow> expectedRows;
+        for (const QueryMatch& match : expected.matches)
+            expectedRows.push_back(resultRowOf(match));
+        verifyGridRows(expectedRows);
         QCOMPARE(find<QTableWidget>("高级表格_结果")->item(1, 2)->text(),
                  QStringLiteral("丙申 辛卯 丁酉 辛亥"));
         QCOMPARE(find<QLabel>("标签18")->text(), QStringLiteral("查询列表完毕！"));
@@ -537,7 +541,7 @@ private Q_SLOTS:
         const Row w = row(GroupId::stem, 4);
         choose(w.value, countOf(itemTexts(w.value), "甲"));
         choose(w.position, countOf(itemTexts(w.position), "日干"));
-        QCOMPARE(runQuery(m_form->captureFormState()).matchCount, 0);
+        QCOMPARE(runQuery(m_form->captureFormState()).matchCount(), 0);
 
         clickQueryButton();
         QCOMPARE(find<QLabel>("标签19")->text(), QStringLiteral("条件数：1  符合数：0"));

@@ -1,15 +1,16 @@
 #pragma once
 // The query behind "推算": the 36 two-hour moments of the reference date and the
 // two days before it, newest first, each tested against every set condition row.
+// The result is data; the front ends write its texts.
 
+#include "calendar/four_pillars.h"
+#include "calendar/gregorian.h"
+#include "calendar/lunar_calendar.h"
+#include "calendar/moment_chart.h"
 #include "chart/chart_tables.h"
 #include "conditions/condition_model.h"
 #include "form/form_state.h"
-#include "calendar/gregorian.h"
-#include "calendar/moment_chart.h"
 
-#include <optional>
-#include <string>
 #include <vector>
 
 namespace bazi {
@@ -22,24 +23,32 @@ inline constexpr CivilDate kLastQueryDate{2048, 12, 31};
     return d.ok() && d >= kFirstQueryDate && d <= kLastQueryDate;
 }
 
-/// One line of the result grid.
-struct ResultRow {
+/// A moment that satisfies every set row: its four pillars and lunar date.
+struct QueryMatch {
     CivilDateTime moment;
-    std::string gregorian; // 公历时间: "2016年3月16日22时"
-    std::string lunar;     // 农历时间: "2016年 2月 初8"
-    std::string chart;     // 八字: "丙申 辛卯 丁酉 辛亥"
+    PillarIndices pillars;
+    LunarDate lunar;
+    friend bool operator==(const QueryMatch&, const QueryMatch&) = default;
 };
 
-/// Everything a run shows: grid rows, the two labels and the outcome.
+/// How a run ended: no row was set (nothing examined), nothing matched, or matches.
+enum class QueryOutcome { noCondition, noMatch, matches };
+
+/// What a run found.
 struct QueryResult {
-    int conditionCount = 0;
-    int matchCount = 0;
-    std::vector<ResultRow> rows;        // grid order, newest moment first
-    std::string status;                 // 标签18: "查询列表完毕！"
-    std::string summary;                // 标签19: "条件数：N  符合数：M"
-    std::optional<std::string> message; // "未设置条件！" or the no-match message
-    bool showResultPage = false;        // page "查询结果" brought to the front
+    int conditionCount = 0;          // set value boxes over all 48 rows
+    std::vector<QueryMatch> matches; // newest moment first
+    QueryOutcome outcome = QueryOutcome::noCondition;
+
+    [[nodiscard]] int matchCount() const { return static_cast<int>(matches.size()); }
 };
+
+/// The outcome of a run with this many set rows and matches.
+[[nodiscard]] constexpr QueryOutcome outcomeOf(int conditionCount, int matchCount) {
+    if (conditionCount == 0)
+        return QueryOutcome::noCondition;
+    return matchCount > 0 ? QueryOutcome::matches : QueryOutcome::noMatch;
+}
 
 /// The condition rows of a form, read once when a query starts.
 struct QueryConditions {
@@ -67,8 +76,8 @@ struct QueryConditions {
 [[nodiscard]] std::vector<CivilDateTime> queryMoments(CivilDate date);
 
 /// Runs the query: captures the form's conditions, and unless none is set
-/// lists every moment of the window that satisfies all of them, newest first;
-/// then the status, summary and outcome. Throws std::out_of_range when the form's date is outside
+/// lists every moment of the window that satisfies all of them, newest first.
+/// Throws std::out_of_range when the form's date is outside
 /// kFirstQueryDate..kLastQueryDate, and chartlib::MissingFunctionError when the
 /// chart primitives library cannot be used.
 [[nodiscard]] QueryResult runQuery(const FormState& form);

@@ -5,7 +5,7 @@
 // hidden. Below the header come the matches, newest first, and one empty
 // row: the row count is always the number of matches + 2.
 
-#include "query/query_driver.h"
+#include "texts/result_texts.h"
 
 class QTableWidget;
 class QWidget;
