@@ -109,6 +109,24 @@ PillarIndices pillarIndices(CivilDateTime moment) {
     return PillarIndices{year, month, day, hour};
 }
 
+int monthPillarOf(int yearPillar, int monthBranch) {
+    if (yearPillar < 1 || yearPillar > 60 || monthBranch < 1 || monthBranch > 12)
+        return 0;
+    return cycleIndexOf(stemFor(kMonthStem, yearPillar, monthBranch), monthBranch);
+}
+
+int hourPillarOf(int dayPillar, int hourBranch) {
+    if (dayPillar < 1 || dayPillar > 60 || hourBranch < 1 || hourBranch > 12)
+        return 0;
+    return cycleIndexOf(stemFor(kHourStem, dayPillar, hourBranch), hourBranch);
+}
+
+int dayPillarOf(CivilDate date) {
+    const auto e =
+        static_cast<int>(floorMod(dayNumber(date) - dayNumber(1901, 1, 1), std::int64_t{60}));
+    return cycleAdd(kDay19010101Index, e);
+}
+
 std::optional<FourPillars> fourPillars(CivilDateTime moment) {
     if (moment.date.year < 1901)
         return std::nullopt;

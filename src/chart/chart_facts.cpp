@@ -12,19 +12,15 @@ ChartFacts chartFactsOf(const PillarIndices& pillars, const LibraryFacts& librar
     return chartFactsOf(stems, branches, library);
 }
 
-ChartFacts chartFactsOf(const std::array<Stem, 4>& stems, const std::array<Branch, 4>& branches,
-                        const LibraryFacts& library) {
-    ChartFacts f;
-    f.stems = stems;
-    f.branches = branches;
-    f.pillars =
-        PillarIndices{pillarOf(stems[0], branches[0]).cycle, pillarOf(stems[1], branches[1]).cycle,
-                      pillarOf(stems[2], branches[2]).cycle, pillarOf(stems[3], branches[3]).cycle};
+namespace {
 
-    // Each place adds its bit to the set of its element, its ten-gods and its
-    // stem or branch; a missing item (index −1) lands in entry 0.
-    const Stem day = stems[2];
+// Adds the places of pillar p (its two characters and its branch's hidden stems)
+// to the place sets of their elements, ten-gods, stems and branches. The day
+// stem (f.stems[2]) must already be set: the ten-gods are seen from it. A
+// missing item (index −1) lands in entry 0 of its list.
+void addPillarPlaces(ChartFacts& f, int p, const LibraryFacts& library) {
     static constexpr std::array<TenGod, 22> kNoTenGods{};
+    const Stem day = f.stems[2];
     const auto& plain =
         day.ok() ? library.tenGod[0][static_cast<std::size_t>(day.index)] : kNoTenGods;
     const auto& swapped =
@@ -41,32 +37,74 @@ ChartFacts chartFactsOf(const std::array<Stem, 4>& stems, const std::array<Branc
         f.tenGodPlaces[0][static_cast<std::size_t>(plain[c].index + 1)] |= bit;
         f.tenGodPlaces[1][static_cast<std::size_t>(swapped[c].index + 1)] |= bit;
     };
-    for (int p = 0; p < 4; ++p) {
-        const auto up = static_cast<std::size_t>(p);
-        const Stem stem = stems[up];
-        const Branch branch = branches[up];
-        const PlaceSet stemBit = placeBit(stemPlace(p));
-        const PlaceSet branchBit = placeBit(branchPlace(p));
-        f.stemPlaces[static_cast<std::size_t>(stem.index + 1)] |= stemBit;
-        f.branchPlaces[static_cast<std::size_t>(branch.index + 1)] |= branchBit;
-        add(characterIndex(stem), stemBit);
-        add(characterIndex(branch), branchBit);
-        if (!branch.ok())
-            continue;
-        const auto& hidden = library.hiddenStems[static_cast<std::size_t>(branch.index)];
-        for (int j = 0; j < 3; ++j) {
-            const Stem h = hidden[static_cast<std::size_t>(j)];
-            if (!h.ok())
-                break; // the slots fill from the first
-            const int slot = 3 * p + j;
-            f.hiddenStems[static_cast<std::size_t>(slot)] = h;
-            f.stemPlaces[static_cast<std::size_t>(h.index + 1)] |= slotBit(slot);
-            add(characterIndex(h), slotBit(slot));
-        }
+    const auto up = static_cast<std::size_t>(p);
+    const Stem stem = f.stems[up];
+    const Branch branch = f.branches[up];
+    const PlaceSet stemBit = placeBit(stemPlace(p));
+    const PlaceSet branchBit = placeBit(branchPlace(p));
+    f.stemPlaces[static_cast<std::size_t>(stem.index + 1)] |= stemBit;
+    f.branchPlaces[static_cast<std::size_t>(branch.index + 1)] |= branchBit;
+    add(characterIndex(stem), stemBit);
+    add(characterIndex(branch), branchBit);
+    if (!branch.ok())
+        return;
+    const auto& hidden = library.hiddenStems[static_cast<std::size_t>(branch.index)];
+    for (int j = 0; j < 3; ++j) {
+        const Stem h = hidden[static_cast<std::size_t>(j)];
+        if (!h.ok())
+            break; // the slots fill from the first
+        const int slot = 3 * p + j;
+        f.hiddenStems[static_cast<std::size_t>(slot)] = h;
+        f.stemPlaces[static_cast<std::size_t>(h.index + 1)] |= slotBit(slot);
+        add(characterIndex(h), slotBit(slot));
     }
+}
 
+void addStars(ChartFacts& f) {
     f.starPillars = starPillarBitsOfBothSexes(
         ChartIndices{f.pillars.year, f.pillars.month, f.pillars.day, f.pillars.hour});
+}
+
+} // namespace
+
+ChartFacts chartFactsOf(const std::array<Stem, 4>& stems, const std::array<Branch, 4>& branches,
+                        const LibraryFacts& library) {
+    ChartFacts f;
+    f.stems = stems;
+    f.branches = branches;
+    f.pillars =
+        PillarIndices{pillarOf(stems[0], branches[0]).cycle, pillarOf(stems[1], branches[1]).cycle,
+                      pillarOf(stems[2], branches[2]).cycle, pillarOf(stems[3], branches[3]).cycle};
+    for (int p = 0; p < 4; ++p)
+        addPillarPlaces(f, p, library);
+    addStars(f);
+    return f;
+}
+
+ChartFacts chartFactsBeforeHour(const PillarIndices& pillars, const LibraryFacts& library) {
+    ChartFacts f;
+    const std::array<int, 3> cycle = {pillars.year, pillars.month, pillars.day};
+    for (std::size_t p = 0; p < 3; ++p) {
+        f.stems[p] = Pillar(cycle[p]).stem();
+        f.branches[p] = Pillar(cycle[p]).branch();
+    }
+    f.pillars = PillarIndices{Pillar(pillars.year).cycle, Pillar(pillars.month).cycle,
+                              Pillar(pillars.day).cycle, 0};
+    for (int p = 0; p < 3; ++p)
+        addPillarPlaces(f, p, library);
+    return f;
+}
+
+ChartFacts withHourPillar(const ChartFacts& base, int hourPillar, const LibraryFacts& library,
+                          bool withStars) {
+    ChartFacts f = base;
+    const Pillar hour(hourPillar);
+    f.stems[3] = hour.stem();
+    f.branches[3] = hour.branch();
+    f.pillars.hour = hour.cycle;
+    addPillarPlaces(f, 3, library);
+    if (withStars)
+        addStars(f);
     return f;
 }
 

@@ -1,4 +1,5 @@
 #include "calendar/four_pillars.h"
+#include "calendar/civil_seconds.h"
 
 #include "calendar/sexagenary.h"
 #include "calendar/solar_terms.h"
@@ -143,6 +144,39 @@ TEST(FourPillars, YearPillarsAndFirstMonthStems) {
             (stemNumber(p.year) - 1) % 5 * 2 + 3; // 甲己 -> 丙, 乙庚 -> 戊 ..
         ASSERT_EQ(p.month, cycleIndexOf((firstMonthStem - 1) % 10 + 1, 3));
     }
+}
+
+} // namespace
+} // namespace bazi
+
+namespace bazi {
+namespace {
+
+// The pillar helpers agree with the four pillars of every two-hour moment of a
+// stretch that crosses year ends, 立春 and the day change at 23:00.
+TEST(PillarHelpers, AgreeWithTheFourPillarsOfEveryMoment) {
+    for (CivilDateTime t{{2015, 12, 1}, 0, 0, 0}; t.date.year < 2017; t = addHours(t, 1)) {
+        const PillarIndices p = pillarIndices(t);
+        const CivilDate dayDate = t.hour >= 23 ? stepDay(t.date, StepDirection::forward) : t.date;
+        ASSERT_EQ(dayPillarOf(dayDate), p.day) << t.date.year << "-" << t.date.month;
+        const int hourBranch = t.hour == 23 ? 1 : (t.hour + 1) / 2 + 1;
+        ASSERT_EQ(hourPillarOf(p.day, hourBranch), p.hour);
+        ASSERT_EQ(monthPillarOf(p.year, branchNumber(p.month)), p.month);
+    }
+    EXPECT_EQ(monthPillarOf(0, 3), 0);
+    EXPECT_EQ(hourPillarOf(1, 13), 0);
+    EXPECT_EQ(pillarText(monthPillarOf(33, 4)), "辛卯"); // 丙 year, 卯 month: 辛卯
+    EXPECT_EQ(pillarText(hourPillarOf(34, 12)), "辛亥"); // 丁 day, 亥 hour
+}
+
+TEST(CivilSeconds, RoundTripAcrossDaysAndYears) {
+    for (const CivilDateTime t :
+         {CivilDateTime{{1901, 2, 19}, 0, 0, 0}, CivilDateTime{{2016, 2, 29}, 23, 59, 59},
+          CivilDateTime{{2048, 12, 31}, 23, 59, 59}, CivilDateTime{{1, 1, 1}, 0, 0, 0}}) {
+        EXPECT_EQ(civilDateTimeOf(civilSecondsOf(t)), t);
+        EXPECT_EQ(civilSecondsOf(addSeconds(t, 1)), civilSecondsOf(t) + 1);
+    }
+    EXPECT_EQ(civilDateTimeOf(-1), (CivilDateTime{{0, 12, 31}, 23, 59, 59}));
 }
 
 } // namespace

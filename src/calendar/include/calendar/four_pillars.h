@@ -21,6 +21,17 @@ struct PillarIndices {
 /// every two hours from 23:00 (子 is 23:00-00:59). Local civil time, UTC+8.
 [[nodiscard]] PillarIndices pillarIndices(CivilDateTime moment);
 
+/// The month pillar of month branch `monthBranch` (1 子 .. 12 亥; 寅 is the first
+/// month) in a year whose pillar is `yearPillar`, by the five tigers (甲己之年丙作首);
+/// 0 when either is out of range.
+[[nodiscard]] int monthPillarOf(int yearPillar, int monthBranch);
+/// The hour pillar of hour branch `hourBranch` (1 子 .. 12 亥) on a day whose pillar
+/// is `dayPillar`, by the five rats (甲己还加甲); 0 when either is out of range.
+[[nodiscard]] int hourPillarOf(int dayPillar, int hourBranch);
+/// The day pillar of a date as it stands from 00:00 to 22:59:59 (from 23:00 the
+/// next day's pillar holds). Total over every proleptic Gregorian date.
+[[nodiscard]] int dayPillarOf(CivilDate date);
+
 struct FourPillars {
     std::string year, month, day, hour; // each stem + branch, or empty
 };

@@ -131,11 +131,23 @@ struct ChartFacts {
     [[nodiscard]] constexpr std::uint8_t starAt(SpiritStar star, bool female) const {
         return starPillars[female ? 1 : 0][static_cast<std::size_t>(static_cast<int>(star) - 1)];
     }
+
+    friend bool operator==(const ChartFacts&, const ChartFacts&) = default;
 };
 
 /// The facts of the chart with these four pillars. A pillar index outside 1..60
 /// leaves its places empty (no character, element or ten-god).
 [[nodiscard]] ChartFacts chartFactsOf(const PillarIndices& pillars, const LibraryFacts& library);
+
+/// For walking many charts that share their year, month and day pillars: the
+/// facts of those three pillars alone (no hour pillar, no stars)...
+[[nodiscard]] ChartFacts chartFactsBeforeHour(const PillarIndices& pillars,
+                                              const LibraryFacts& library);
+/// ... completed with an hour pillar, and with the stars when `withStars` (a
+/// chart formed without them has no star anywhere). With the stars, the result
+/// equals chartFactsOf of the four pillars.
+[[nodiscard]] ChartFacts withHourPillar(const ChartFacts& base, int hourPillar,
+                                        const LibraryFacts& library, bool withStars);
 
 /// The facts of eight characters given one by one, year first (a stem and a
 /// branch need not make a pillar of the cycle; the spirit stars then see no
