@@ -30,12 +30,11 @@ inline constexpr CivilDate kLunarLastDate{2200, 12, 31};
 inline constexpr int kFirstLunarYear = 1799;
 inline constexpr int kLastLunarYear = 2200;
 
-/// From this date on a lunar date is the calendar as it was issued (and, from
-/// 1929, as it is issued today). Before it, the date is the astronomical
-/// reckoning by today's rules, which the almanac of the time (the Qing
-/// dynasty's 时宪历, computed by older methods) need not follow; front ends
-/// mark such dates.
-inline constexpr CivilDate kFirstIssuedLunarDate{1912, 1, 1};
+/// From this date on a lunar date comes from the printed tables, the calendar
+/// as it was issued. Before it, the date is the astronomical reckoning by
+/// today's rules, which the almanac of the time (the Qing dynasty's 时宪历,
+/// computed by older methods) need not follow; front ends mark such dates.
+inline constexpr CivilDate kFirstIssuedLunarDate{1901, 2, 19};
 
 /// Is the lunar date of `date` the astronomical reckoning rather than the
 /// almanac issued at the time: every date before kFirstIssuedLunarDate.

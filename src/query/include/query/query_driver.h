@@ -5,6 +5,7 @@
 #include "chart/chart_tables.h"
 #include "conditions/condition_model.h"
 #include "form/form_state.h"
+#include "calendar/calendar_range.h"
 #include "calendar/gregorian.h"
 #include "calendar/moment_chart.h"
 
@@ -14,9 +15,12 @@
 
 namespace bazi {
 
-/// First and last reference dates whose whole three-day window the calendar covers.
-inline constexpr CivilDate kFirstQueryDate{1901, 2, 21};
-inline constexpr CivilDate kLastQueryDate{2048, 12, 31};
+/// First and last reference dates whose whole three-day window the calendar
+/// covers: 1800-01-03 (window from 1800-01-01 00:00) to 2200-12-31.
+inline constexpr CivilDate kFirstQueryDate =
+    stepDay(stepDay(kCalendarFirstMoment.date, StepDirection::forward), StepDirection::forward);
+inline constexpr CivilDate kLastQueryDate = kCalendarLastMoment.date;
+static_assert(kFirstQueryDate == CivilDate{1800, 1, 3});
 
 [[nodiscard]] constexpr bool isQueryDateInRange(CivilDate d) {
     return d.ok() && d >= kFirstQueryDate && d <= kLastQueryDate;
