@@ -47,8 +47,8 @@ constexpr int stemFor(const StemByBranch& table, int cycleIndex, int branch) {
     return table[row][static_cast<std::size_t>(branch - 1)];
 }
 
-constexpr CivilDate kFirstDate{1901, 2, 19};
-constexpr int kLastYear = 2048;
+constexpr CivilDate kFirstDate{1800, 1, 1};
+constexpr int kLastYear = 2200;
 constexpr int kYear1901Index = 38;    // 辛丑
 constexpr int kDay19010101Index = 16; // 己卯
 
@@ -84,7 +84,7 @@ PillarIndices pillarIndices(CivilDateTime moment) {
         return {};
     const CivilDate& date = moment.date;
 
-    int year = floorMod(date.year - 1901, 60) + kYear1901Index; // [38, 97]
+    int year = floorMod(date.year - 1901, 60) + kYear1901Index; // [38, 97], any year
     if (year > 60)
         year -= 60; // [1, 60]
 
@@ -128,7 +128,7 @@ int dayPillarOf(CivilDate date) {
 }
 
 std::optional<FourPillars> fourPillars(CivilDateTime moment) {
-    if (moment.date.year < 1901)
+    if (moment.date.year < kFirstDate.year)
         return std::nullopt;
     const PillarIndices p = pillarIndices(moment);
     return FourPillars{pillarText(p.year), pillarText(p.month), pillarText(p.day),

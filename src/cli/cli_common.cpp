@@ -1,5 +1,7 @@
 #include "cli/cli_common.h"
 
+#include "calendar/lunar_calendar.h"
+
 #include <cstdio>
 #include <exception>
 
@@ -160,6 +162,10 @@ std::string dateTimeText(CivilDateTime moment) {
     std::string text = isoDateTime(moment);
     text[10] = ' ';
     return text;
+}
+
+std::string_view reckonedMark(CivilDate date) {
+    return isReckonedLunarDate(date) ? " 推算" : "";
 }
 
 OutputBuffer::~OutputBuffer() {

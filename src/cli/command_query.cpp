@@ -4,6 +4,7 @@
 
 #include "cli/cli_common.h"
 #include "cli/query_command.h"
+#include "calendar/lunar_calendar.h"
 #include "form/form_state_json.h"
 #include "query/query_driver.h"
 #include "texts/result_texts.h"
@@ -76,6 +77,11 @@ FormState formStateOf(const QueryOptions& options) {
     return form;
 }
 
+// The lunar time of a row, marked when it is the astronomical reckoning.
+std::string lunarColumn(const ResultRow& row) {
+    return row.lunar + std::string(reckonedMark(row.moment.date));
+}
+
 void printGrid(const QueryResult& result, OutputBuffer& out) {
     std::vector<ResultRow> rows;
     std::array<std::size_t, 2> widths = {displayWidth(kResultHeaders[0]),
@@ -83,14 +89,14 @@ void printGrid(const QueryResult& result, OutputBuffer& out) {
     for (const QueryMatch& match : result.matches) {
         rows.push_back(resultRowOf(match));
         widths[0] = std::max(widths[0], displayWidth(rows.back().gregorian));
-        widths[1] = std::max(widths[1], displayWidth(rows.back().lunar));
+        widths[1] = std::max(widths[1], displayWidth(lunarColumn(rows.back())));
     }
     const auto line = [&](std::string_view a, std::string_view b, std::string_view c) {
         out.line(padToWidth(a, widths[0] + 2) + padToWidth(b, widths[1] + 2) + std::string(c));
     };
     line(kResultHeaders[0], kResultHeaders[1], kResultHeaders[2]);
     for (const ResultRow& row : rows)
-        line(row.gregorian, row.lunar, row.chart);
+        line(row.gregorian, lunarColumn(row), row.chart);
     out.line(kFinishedStatus);
     out.line(summaryText(result.conditionCount, result.matchCount()));
     if (const auto message = outcomeMessage(result.outcome))
@@ -114,6 +120,8 @@ void printJson(const QueryResult& result, OutputBuffer& out) {
         r["moment"] = isoDateTime(row.moment);
         r["gregorian"] = row.gregorian;
         r["lunar"] = row.lunar;
+        if (isReckonedLunarDate(row.moment.date))
+            r["reckoned"] = true;
         r["chart"] = row.chart;
         doc["rows"].push_back(std::move(r));
     }
@@ -138,7 +146,7 @@ void printCsv(const QueryResult& result, OutputBuffer& out) {
     for (const QueryMatch& match : result.matches) {
         const ResultRow row = resultRowOf(match);
         out.line(isoDateTime(row.moment) + "," + csvField(row.gregorian) + "," +
-                 csvField(row.lunar) + "," + csvField(row.chart));
+                 csvField(lunarColumn(row)) + "," + csvField(row.chart));
     }
 }
 
@@ -166,8 +174,8 @@ void registerQueryCommand(CLI::App& app) {
                         "Form state file (JSON); \"-\" reads it from standard input. May be left "
                         "out when --date is given: the query then starts from the empty form");
     command->add_option("--date", options->date,
-                        "Reference date \"YYYY-MM-DD\" (1901-02-21 to 2048-12-31), in place of the "
-                        "file's \"date\"");
+                        "Reference date \"YYYY-MM-DD\" (" + isoDate(kFirstQueryDate) + " to " +
+                            isoDate(kLastQueryDate) + "), in place of the file's \"date\"");
     command
         ->add_option("--set", options->sets,
                      "Set one control, after the file: NAME=VALUE with an item's text or "
@@ -185,6 +193,8 @@ void registerQueryCommand(CLI::App& app) {
     command->footer(
         R"(The output is the result grid (公历时间, 农历时间, 八字; newest moment first),
 then the status and summary labels, then the outcome message when there is one.
+A lunar date before 1901-02-19 is the astronomical reckoning, not necessarily
+the almanac of its time: the grid and CSV add " 推算" to it, JSON "reckoned": true.
 The exit status is 0 whenever the query ran, matches or not; 2 for a bad form
 state or argument; 1 when the chart primitives library cannot be used.
 

@@ -18,7 +18,7 @@ std::vector<CivilDateTime> queryMoments(CivilDate date) {
 
 QueryResult runQuery(const FormState& form) {
     if (!isQueryDateInRange(form.date))
-        throw std::out_of_range("reference date outside 1901-02-21 .. 2048-12-31");
+        throw std::out_of_range("reference date outside kFirstQueryDate .. kLastQueryDate");
     QueryResult result;
     const Conditions conditions = captureConditions(form);
     result.conditionCount = conditions.conditionCount;

@@ -9,7 +9,7 @@
 
 namespace bazi {
 
-/// Cycle indices 1..60 of the four pillars; all 0 outside 1901-02-19 .. 2048-12-31
+/// Cycle indices 1..60 of the four pillars; all 0 outside 1800-01-01 .. 2200-12-31
 /// and for a moment that does not exist (2023-02-30, 24:00).
 struct PillarIndices {
     int year = 0, month = 0, day = 0, hour = 0;
@@ -36,8 +36,8 @@ struct FourPillars {
     std::string year, month, day, hour; // each stem + branch, or empty
 };
 
-/// The four pillar texts; nullopt when the year is below 1901. From 1901-01-01 to
-/// 1901-02-18 and after 2048 the texts are empty.
+/// The four pillar texts; nullopt when the year is below 1800. After 2200 the
+/// texts are empty.
 [[nodiscard]] std::optional<FourPillars> fourPillars(CivilDateTime moment);
 
 } // namespace bazi

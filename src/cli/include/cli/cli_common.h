@@ -33,6 +33,12 @@ public:
 /// "2016-03-16 22:00:00"
 [[nodiscard]] std::string dateTimeText(CivilDateTime moment);
 
+/// What follows a lunar date written as text: " 推算" when the date's lunar date
+/// is the astronomical reckoning rather than the almanac of its time
+/// (isReckonedLunarDate: before 1901-02-19), else nothing. JSON says the same
+/// with the key "reckoned": true, present only for such dates.
+[[nodiscard]] std::string_view reckonedMark(CivilDate date);
+
 /// A JSON value on one line with a space after every ":" and ",":
 /// {"year": 2016, "n": 1, "name": "小寒"}. Text stays UTF-8, unescaped.
 [[nodiscard]] std::string jsonLine(const nlohmann::ordered_json& value);

@@ -3,6 +3,7 @@
 // two days before it, newest first, each tested against every set condition row.
 // The result is data; the front ends write its texts.
 
+#include "calendar/calendar_range.h"
 #include "calendar/four_pillars.h"
 #include "calendar/gregorian.h"
 #include "calendar/lunar_calendar.h"
@@ -13,9 +14,12 @@
 
 namespace bazi {
 
-/// First and last reference dates whose whole three-day window the calendar covers.
-inline constexpr CivilDate kFirstQueryDate{1901, 2, 21};
-inline constexpr CivilDate kLastQueryDate{2048, 12, 31};
+/// First and last reference dates whose whole three-day window the calendar
+/// covers: 1800-01-03 (window from 1800-01-01 00:00) to 2200-12-31.
+inline constexpr CivilDate kFirstQueryDate =
+    stepDay(stepDay(kCalendarFirstMoment.date, StepDirection::forward), StepDirection::forward);
+inline constexpr CivilDate kLastQueryDate = kCalendarLastMoment.date;
+static_assert(kFirstQueryDate == CivilDate{1800, 1, 3});
 
 [[nodiscard]] constexpr bool isQueryDateInRange(CivilDate d) {
     return d.ok() && d >= kFirstQueryDate && d <= kLastQueryDate;
