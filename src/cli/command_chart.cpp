@@ -203,7 +203,7 @@ void registerChartCommand(CLI::App& app) {
 of each odd-numbered solar term, the day pillar at 23:00. The term shown is the
 last one at or before the moment (before 小寒, the previous year's 冬至).
 The spirit stars (神煞) standing at each pillar follow, in the order of the
-form's list ("-" for a pillar without one). A lunar date before 1901-02-19 is
+form's list ("-" for a pillar without one). A lunar date before 1912 is
 the astronomical reckoning, not necessarily the almanac of its time: the line
 marks it " 推算", JSON with "reckoned": true in "lunar".
 

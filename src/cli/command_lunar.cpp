@@ -89,7 +89,7 @@ void registerLunarCommand(CLI::App& app) {
                       "One JSON object per line: date, year, month, day, leap, (reckoned,) text");
     command->footer(R"(The year animal and pillar change on the day of 立春; the lunar month and day
 follow the lunar calendar, so between 立春 and the lunar new year the line shows
-the new year's animal with the old year's last month. A date before 1901-02-19
+the new year's animal with the old year's last month. A date before 1912
 is the astronomical reckoning, not necessarily the almanac of its time: its
 line ends in " 推算" (whatever --format says), its JSON has "reckoned": true.
 

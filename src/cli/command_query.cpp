@@ -193,7 +193,7 @@ void registerQueryCommand(CLI::App& app) {
     command->footer(
         R"(The output is the result grid (公历时间, 农历时间, 八字; newest moment first),
 then the status and summary labels, then the outcome message when there is one.
-A lunar date before 1901-02-19 is the astronomical reckoning, not necessarily
+A lunar date before 1912 is the astronomical reckoning, not necessarily
 the almanac of its time: the grid and CSV add " 推算" to it, JSON "reckoned": true.
 The exit status is 0 whenever the query ran, matches or not; 2 for a bad form
 state or argument; 1 when the chart primitives library cannot be used.

@@ -39,7 +39,7 @@ TEST(CliChart, GoldenOutput) {
          R"({"moment": "2016-01-03T12:00:00", "pillars": ["乙未", "戊子", "甲申", "庚午"], "lunar": {"year": 2015, "month": 11, "day": 24, "leap": false}, "lunarText": "2015年 11月 初24", "term": {"year": 2015, "n": 24, "name": "冬至", "moment": "2015-12-22T12:47:48"}, "stars": {"年柱": ["天乙贵人", "空亡"], "月柱": ["咸池", "将星", "元辰"], "日柱": [], "时柱": ["童子", "空亡"]}})"
          "\n"},
         {"first moment of the range", "chart \"1901-02-19 00:00\" --json",
-         R"({"moment": "1901-02-19T00:00:00", "pillars": ["辛丑", "庚寅", "戊辰", "壬子"], "lunar": {"year": 1901, "month": 1, "day": 1, "leap": false}, "lunarText": "1901年 1月 初1", "term": {"year": 1901, "n": 3, "name": "立春", "moment": "1901-02-04T19:39:59"}, "stars": {"年柱": ["天乙贵人", "天医"], "月柱": ["驿马"], "日柱": ["童子"], "时柱": ["将星", "童子"]}})"
+         R"({"moment": "1901-02-19T00:00:00", "pillars": ["辛丑", "庚寅", "戊辰", "壬子"], "lunar": {"year": 1901, "month": 1, "day": 1, "leap": false, "reckoned": true}, "lunarText": "1901年 1月 初1", "term": {"year": 1901, "n": 3, "name": "立春", "moment": "1901-02-04T19:39:59"}, "stars": {"年柱": ["天乙贵人", "天医"], "月柱": ["驿马"], "日柱": ["童子"], "时柱": ["将星", "童子"]}})"
          "\n"},
         {"last second of the range", "chart \"2048-12-31 23:59:59\"",
          "2048-12-31 23:59:59  八字 戊辰 甲子 丙子 戊子  农历 2048年 11月 初27  节气 冬至 "
@@ -127,9 +127,11 @@ TEST(CliTerms, GoldenOutput) {
 }
 
 TEST(CliLunar, ReckonedDatesAreMarked) {
-    const CliResult text = runBaziSeek("lunar 1901-02-18 --to 1901-02-19");
+    const CliResult text = runBaziSeek("lunar 1911-12-31 --to 1912-01-01");
     EXPECT_EQ(text.exitCode, 0);
-    EXPECT_EQ(text.out, "牛年(辛丑)腊月三十 1901-2-18 推算\n牛年(辛丑)正月初一 1901-2-19\n");
+    EXPECT_EQ(text.out, "猪年(辛亥)冬月十二 1911-12-31 推算\n猪年(辛亥)冬月十三 1912-1-1\n");
+    const CliResult printed = runBaziSeek("lunar 1901-02-18 --to 1901-02-19");
+    EXPECT_EQ(printed.out, "牛年(辛丑)腊月三十 1901-2-18 推算\n牛年(辛丑)正月初一 1901-2-19 推算\n");
     const CliResult format = runBaziSeek("lunar 1800-01-01 --format \"%S年 %M%D\"");
     EXPECT_EQ(format.out, "己未年 腊月初七 推算\n");
     const CliResult json = runBaziSeek("lunar 1800-05-24 --json");
@@ -145,13 +147,13 @@ TEST(CliLunar, TheWholeCalendar) {
     const CliResult r = runBaziSeek("lunar 1800-01-01 --to 2200-12-31 --json");
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 146462);
-    // Every day before 1901-02-19, and no other, is marked.
+    // Every day before 1912, and no other, is marked.
     std::size_t marked = 0;
     for (std::size_t at = r.out.find("\"reckoned\": true"); at != std::string::npos;
          at = r.out.find("\"reckoned\": true", at + 1))
         ++marked;
-    EXPECT_EQ(marked, 36938U);
-    EXPECT_EQ(r.out.rfind("\"reckoned\""), r.out.find("1901-02-18") + 66);
+    EXPECT_EQ(marked, 40906U);
+    EXPECT_EQ(r.out.rfind("\"reckoned\""), r.out.find("1911-12-31") + 66);
 }
 
 TEST(CliLunar, WholeRange) {

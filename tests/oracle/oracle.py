@@ -25,7 +25,7 @@ FIRST_DATE = dt.date(1800, 1, 3)
 LAST_DATE = dt.date(2200, 12, 31)
 # Lunar dates before this one are reckoned by today's rules, not the almanac
 # as issued; query rows say so with "reckoned": true.
-FIRST_ISSUED_LUNAR_DATE = dt.date(1901, 2, 19)
+FIRST_ISSUED_LUNAR_DATE = dt.date(1912, 1, 1)
 
 # ---------------------------------------------------------------- item lists
 

@@ -30,11 +30,14 @@ inline constexpr CivilDate kLunarLastDate{2200, 12, 31};
 inline constexpr int kFirstLunarYear = 1799;
 inline constexpr int kLastLunarYear = 2200;
 
-/// From this date on a lunar date comes from the printed tables, the calendar
-/// as it was issued. Before it, the date is the astronomical reckoning by
-/// today's rules, which the almanac of the time (the Qing dynasty's 时宪历,
-/// computed by older methods) need not follow; front ends mark such dates.
-inline constexpr CivilDate kFirstIssuedLunarDate{1901, 2, 19};
+/// The first date whose lunar date is that of an almanac issued by today's
+/// rules: the Republic took up the Gregorian calendar on 1912-01-01, and from
+/// then on the lunar calendar published beside it follows the same astronomy.
+/// Before it, a lunar date is the astronomical reckoning by today's rules (from
+/// the printed tables from 1901-02-19, from the reckoned years before), which the
+/// almanac of the time (the Qing dynasty's 时宪历, computed by older methods) need
+/// not follow; front ends mark such dates "推算".
+inline constexpr CivilDate kFirstIssuedLunarDate{1912, 1, 1};
 
 /// Is the lunar date of `date` the astronomical reckoning rather than the
 /// almanac issued at the time: every date before kFirstIssuedLunarDate.
