@@ -106,7 +106,7 @@ void BM_ChartFactsOfOneChart(benchmark::State& state) {
     std::size_t next = 0;
     for (auto _ : state) {
         const ChartFacts facts = chartFactsOf(charts[next], library);
-        benchmark::DoNotOptimize(facts.elementPlaces[0]);
+        benchmark::DoNotOptimize(facts.places.element[0]);
         next = next + 1 == charts.size() ? 0 : next + 1;
     }
 }

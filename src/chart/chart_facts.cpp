@@ -19,6 +19,7 @@ namespace {
 // stem (f.stems[2]) must already be set: the ten-gods are seen from it. A
 // missing item (index −1) lands in entry 0 of its list.
 void addPillarPlaces(ChartFacts& f, int p, const LibraryFacts& library) {
+    PlaceSets& sets = f.places;
     static constexpr std::array<TenGod, 22> kNoTenGods{};
     const Stem day = f.stems[2];
     const auto& plain =
@@ -27,23 +28,23 @@ void addPillarPlaces(ChartFacts& f, int p, const LibraryFacts& library) {
         day.ok() ? library.tenGod[1][static_cast<std::size_t>(day.index)] : kNoTenGods;
     const auto add = [&](int character, PlaceSet bit) {
         if (character < 0) {
-            f.elementPlaces[0] |= bit;
-            f.tenGodPlaces[0][0] |= bit;
-            f.tenGodPlaces[1][0] |= bit;
+            sets.element[0] |= bit;
+            sets.tenGod[0][0] |= bit;
+            sets.tenGod[1][0] |= bit;
             return;
         }
         const auto c = static_cast<std::size_t>(character);
-        f.elementPlaces[static_cast<std::size_t>(library.element[c].index + 1)] |= bit;
-        f.tenGodPlaces[0][static_cast<std::size_t>(plain[c].index + 1)] |= bit;
-        f.tenGodPlaces[1][static_cast<std::size_t>(swapped[c].index + 1)] |= bit;
+        sets.element[static_cast<std::size_t>(library.element[c].index + 1)] |= bit;
+        sets.tenGod[0][static_cast<std::size_t>(plain[c].index + 1)] |= bit;
+        sets.tenGod[1][static_cast<std::size_t>(swapped[c].index + 1)] |= bit;
     };
     const auto up = static_cast<std::size_t>(p);
     const Stem stem = f.stems[up];
     const Branch branch = f.branches[up];
     const PlaceSet stemBit = placeBit(stemPlace(p));
     const PlaceSet branchBit = placeBit(branchPlace(p));
-    f.stemPlaces[static_cast<std::size_t>(stem.index + 1)] |= stemBit;
-    f.branchPlaces[static_cast<std::size_t>(branch.index + 1)] |= branchBit;
+    sets.stem[static_cast<std::size_t>(stem.index + 1)] |= stemBit;
+    sets.branch[static_cast<std::size_t>(branch.index + 1)] |= branchBit;
     add(characterIndex(stem), stemBit);
     add(characterIndex(branch), branchBit);
     if (!branch.ok())
@@ -55,7 +56,7 @@ void addPillarPlaces(ChartFacts& f, int p, const LibraryFacts& library) {
             break; // the slots fill from the first
         const int slot = 3 * p + j;
         f.hiddenStems[static_cast<std::size_t>(slot)] = h;
-        f.stemPlaces[static_cast<std::size_t>(h.index + 1)] |= slotBit(slot);
+        sets.stem[static_cast<std::size_t>(h.index + 1)] |= slotBit(slot);
         add(characterIndex(h), slotBit(slot));
     }
 }
@@ -95,16 +96,48 @@ ChartFacts chartFactsBeforeHour(const PillarIndices& pillars, const LibraryFacts
     return f;
 }
 
-ChartFacts withHourPillar(const ChartFacts& base, int hourPillar, const LibraryFacts& library,
-                          bool withStars) {
-    ChartFacts f = base;
+HourPillarPlaces::HourPillarPlaces(const LibraryFacts& library) {
+    for (int day = 0; day < 10; ++day) {
+        for (int branch = 0; branch < 12; ++branch) {
+            ChartFacts f;
+            f.stems[2] = Stem(day);
+            const Pillar hour(
+                hourPillarOf(pillarOf(Stem(day), Branch(day % 2 == 0 ? 0 : 1)).cycle, branch + 1));
+            f.stems[3] = hour.stem();
+            f.branches[3] = hour.branch();
+            addPillarPlaces(f, 3, library);
+            m_entries[static_cast<std::size_t>(day)][static_cast<std::size_t>(branch)] = {hour,
+                                                                                          f.places};
+        }
+    }
+}
+
+void placeHourPillar(ChartFacts& f, const ChartFacts& base, int hourPillar,
+                     const LibraryFacts& library, const HourPillarPlaces& hours, bool withStars) {
     const Pillar hour(hourPillar);
     f.stems[3] = hour.stem();
     f.branches[3] = hour.branch();
     f.pillars.hour = hour.cycle;
-    addPillarPlaces(f, 3, library);
+    f.places = base.places;
+    const PlaceSets* places = hour.ok() && f.stems[2].ok() ? hours.of(f.stems[2], hour) : nullptr;
+    if (places) {
+        f.places |= *places;
+        const auto& hidden = library.hiddenStems[static_cast<std::size_t>(hour.branch().index)];
+        for (std::size_t j = 0; j < 3; ++j)
+            f.hiddenStems[9 + j] = hidden[j];
+    } else {
+        for (std::size_t j = 9; j < 12; ++j)
+            f.hiddenStems[j] = Stem{};
+        addPillarPlaces(f, 3, library);
+    }
     if (withStars)
         addStars(f);
+}
+
+ChartFacts withHourPillar(const ChartFacts& base, int hourPillar, const LibraryFacts& library,
+                          const HourPillarPlaces& hours, bool withStars) {
+    ChartFacts f = base;
+    placeHourPillar(f, base, hourPillar, library, hours, withStars);
     return f;
 }
 

@@ -3,6 +3,7 @@
 // as JSON or as CSV.
 
 #include "cli/cli_common.h"
+#include "cli/form_input.h"
 #include "cli/query_command.h"
 #include "calendar/lunar_calendar.h"
 #include "form/form_state_json.h"
@@ -32,43 +33,14 @@ struct QueryOptions {
     bool csv = false;              // --csv
 };
 
-std::string readFormText(const std::string& path) {
-    if (path == "-") {
-        return std::string(std::istreambuf_iterator<char>(std::cin), {});
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw InputError("cannot open the form state file \"" + path + "\"; check the path");
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad())
-        throw InputError("cannot read the form state file \"" + path + "\"");
-    return text.str();
-}
-
 FormState formStateOf(const QueryOptions& options) {
     if (options.formFile.empty() && options.date.empty())
         throw InputError("give a form state file FORM (\"-\" reads it from standard input), or "
                          "--date YYYY-MM-DD to start from the empty form");
-    FormState form;
-    if (!options.formFile.empty()) {
-        const std::string where = options.formFile == "-" ? "standard input" : options.formFile;
-        try {
-            form = formStateFromJson(readFormText(options.formFile), options.date.empty());
-        } catch (const FormStateError& e) {
-            throw InputError(where + ": " + e.what());
-        }
-    }
+    FormState form = readFormFile(options.formFile, options.date.empty());
     if (!options.date.empty())
         form.date = parseDate(options.date, "--date");
-    try {
-        std::vector<ControlSetting> settings;
-        for (const std::string& s : options.sets)
-            settings.push_back(parseControlSetting(s));
-        applyControlSettings(form, settings);
-    } catch (const FormStateError& e) {
-        throw InputError(std::string("--set ") + e.what());
-    }
+    applySettings(form, options.sets);
     if (!isQueryDateInRange(form.date))
         throw InputError("the reference date " + isoDate(form.date) +
                          " is outside the range a query covers; give a date from " +
@@ -126,19 +98,6 @@ void printJson(const QueryResult& result, OutputBuffer& out) {
         doc["rows"].push_back(std::move(r));
     }
     out.line(doc.dump());
-}
-
-// A CSV field, quoted when it holds a comma, a quote or a line break.
-std::string csvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    return out + "\"";
 }
 
 void printCsv(const QueryResult& result, OutputBuffer& out) {

@@ -1,7 +1,5 @@
 #include "conditions/spirit_star_group.h"
 
-#include <bit>
-
 namespace bazi {
 
 bool SpiritStarGroup::positionTest(const ConditionRow& row, const ChartFacts& facts) {
@@ -24,7 +22,7 @@ std::optional<SpiritStar> SpiritStarGroup::countTest(const ConditionRow& row,
 }
 
 int SpiritStarGroup::countOf(const ConditionRow& row, SpiritStar star, const ChartFacts& facts) {
-    return std::popcount(facts.starAt(star, row.female)); // [0, 4]
+    return countIn(facts.starAt(star, row.female), 0xFU); // [0, 4]
 }
 
 PlaceSet SpiritStarGroup::placesOf(const ConditionRow& row, SpiritStar star,

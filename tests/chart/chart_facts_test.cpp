@@ -86,18 +86,26 @@ TEST(ChartFacts, AgreeWithTheChartTablesEveryTwoHoursOf2016) {
 }
 
 TEST(ChartFacts, FormedAPillarAtATimeAsWhole) {
+    const HourPillarPlaces hours(library());
     for (int day = 1; day <= 60; day += 7) {
         const PillarIndices ymd{33, 28, day, 0};
         const ChartFacts base = chartFactsBeforeHour(ymd, library());
         for (int branch = 1; branch <= 12; ++branch) {
             const int hour = hourPillarOf(day, branch);
             const PillarIndices whole{33, 28, day, hour};
-            EXPECT_EQ(withHourPillar(base, hour, library(), true), chartFactsOf(whole, library()));
-            const ChartFacts noStars = withHourPillar(base, hour, library(), false);
+            EXPECT_EQ(withHourPillar(base, hour, library(), hours, true),
+                      chartFactsOf(whole, library()));
+            const ChartFacts noStars = withHourPillar(base, hour, library(), hours, false);
             EXPECT_EQ(noStars.placesOf(Element(0)),
                       chartFactsOf(whole, library()).placesOf(Element(0)));
             EXPECT_EQ(noStars.starAt(SpiritStar::tianYi, false), 0);
         }
+        // An hour pillar the five rats do not give this day (the late 子 of the
+        // same-day convention) is added place by place.
+        const int nextDaysZi = hourPillarOf(cycleAdd(day, 1), 1);
+        const PillarIndices lateZi{33, 28, day, nextDaysZi};
+        EXPECT_EQ(withHourPillar(base, nextDaysZi, library(), hours, true),
+                  chartFactsOf(lateZi, library()));
     }
 }
 

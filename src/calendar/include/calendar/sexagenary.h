@@ -26,10 +26,12 @@ inline constexpr std::array<std::string_view, 12> kBranchNames = {
 /// The cycle index with these stem and branch numbers; 0 when their parity differs
 /// or either is out of range.
 [[nodiscard]] constexpr int cycleIndexOf(int stem, int branch) {
-    for (int i = 1; i <= 60; ++i)
-        if (stemNumber(i) == stem && branchNumber(i) == branch)
-            return i;
-    return 0;
+    if (stem < 1 || stem > 10 || branch < 1 || branch > 12 || stem % 2 != branch % 2)
+        return 0;
+    // i - 1 = stem - 1 + 10k with 10k = branch - stem (mod 12), that is
+    // 2k = stem - branch (mod 12).
+    const int k = ((stem - branch) / 2 % 6 + 6) % 6; // [0, 5]
+    return stem + 10 * k;
 }
 /// Stem character then branch character; empty for index 0.
 [[nodiscard]] std::string pillarText(int cycleIndex);

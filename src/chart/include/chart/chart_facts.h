@@ -18,7 +18,6 @@
 #include "chart/ten_god.h"
 
 #include <array>
-#include <bit>
 #include <cstdint>
 
 namespace bazi {
@@ -64,37 +63,62 @@ inline constexpr PlaceSet kAllSlots      = 0xFFF00U;   // the twelve hidden-stem
 [[nodiscard]] constexpr PlaceSet slotBit(int slot) {
     return PlaceSet{1} << (8 + slot);
 }
-/// How many places of `set` lie in `region`.
+/// How many places of `set` lie in `region`. Counted by halving the bits (a
+/// portable build has no population-count instruction to rely on, and the
+/// library call it would make instead is slower).
 [[nodiscard]] constexpr int countIn(PlaceSet set, PlaceSet region) {
-    return std::popcount(set & region);
+    PlaceSet x = set & region;
+    x = x - ((x >> 1) & 0x55555555U);
+    x = (x & 0x33333333U) + ((x >> 2) & 0x33333333U);
+    x = (x + (x >> 4)) & 0x0F0F0F0FU;
+    return static_cast<int>((x * 0x01010101U) >> 24);
 }
+
+/// Where each item stands. Entry 0 of each list collects the places whose item
+/// is none, so that forming the sets never branches. The sets of several pillars
+/// join by a place-wise union (their places never overlap).
+struct PlaceSets {
+    std::array<PlaceSet, 6> element{};                // [Element + 1]
+    std::array<std::array<PlaceSet, 11>, 2> tenGod{}; // [swap ticked][TenGod + 1]
+    std::array<PlaceSet, 11> stem{};                  // [Stem + 1]: stems and slots
+    std::array<PlaceSet, 13> branch{};                // [Branch + 1]
+
+    constexpr PlaceSets& operator|=(const PlaceSets& other) {
+        for (std::size_t i = 0; i < element.size(); ++i)
+            element[i] |= other.element[i];
+        for (std::size_t s = 0; s < 2; ++s)
+            for (std::size_t i = 0; i < tenGod[s].size(); ++i)
+                tenGod[s][i] |= other.tenGod[s][i];
+        for (std::size_t i = 0; i < stem.size(); ++i)
+            stem[i] |= other.stem[i];
+        for (std::size_t i = 0; i < branch.size(); ++i)
+            branch[i] |= other.branch[i];
+        return *this;
+    }
+    friend bool operator==(const PlaceSets&, const PlaceSets&) = default;
+};
 
 struct ChartFacts {
     PillarIndices pillars;       // 0 where a stem and branch make no pillar
     std::array<Stem, 4> stems{}; // year, month, day, hour
     std::array<Branch, 4> branches{};
     std::array<Stem, 12> hiddenStems{}; // no stem in an unfilled slot
-
-    /// Where each item stands (place sets). Entry 0 of each list collects the
-    /// places whose item is none, so that forming the facts never branches.
-    std::array<PlaceSet, 6> elementPlaces{};                // [Element + 1]
-    std::array<std::array<PlaceSet, 11>, 2> tenGodPlaces{}; // [swap ticked][TenGod + 1]
-    std::array<PlaceSet, 11> stemPlaces{};                  // [Stem + 1]: stems and slots
-    std::array<PlaceSet, 13> branchPlaces{};                // [Branch + 1]
+    PlaceSets places;
     /// [female][star item − 1]: bit p set when the star stands at pillar p.
     std::array<std::array<std::uint8_t, kSpiritStarCount>, 2> starPillars{};
 
     [[nodiscard]] constexpr PlaceSet placesOf(Element e) const {
-        return e.ok() ? elementPlaces[static_cast<std::size_t>(e.index + 1)] : 0;
+        return e.ok() ? places.element[static_cast<std::size_t>(e.index + 1)] : 0;
     }
     [[nodiscard]] constexpr PlaceSet placesOf(TenGod t, bool swapTicked) const {
-        return t.ok() ? tenGodPlaces[swapTicked ? 1 : 0][static_cast<std::size_t>(t.index + 1)] : 0;
+        return t.ok() ? places.tenGod[swapTicked ? 1 : 0][static_cast<std::size_t>(t.index + 1)]
+                      : 0;
     }
     [[nodiscard]] constexpr PlaceSet placesOf(Stem s) const {
-        return s.ok() ? stemPlaces[static_cast<std::size_t>(s.index + 1)] : 0;
+        return s.ok() ? places.stem[static_cast<std::size_t>(s.index + 1)] : 0;
     }
     [[nodiscard]] constexpr PlaceSet placesOf(Branch b) const {
-        return b.ok() ? branchPlaces[static_cast<std::size_t>(b.index + 1)] : 0;
+        return b.ok() ? places.branch[static_cast<std::size_t>(b.index + 1)] : 0;
     }
     /// The stem at a stem place (no stem at a branch place).
     [[nodiscard]] constexpr Stem stemAt(ChartPlace place) const {
@@ -109,7 +133,7 @@ struct ChartFacts {
     /// The element at any place (a character or a slot given by its bit).
     [[nodiscard]] constexpr Element elementAt(PlaceSet placeBit) const {
         for (int e = 0; e < 5; ++e)
-            if ((elementPlaces[static_cast<std::size_t>(e + 1)] & placeBit) != 0)
+            if ((places.element[static_cast<std::size_t>(e + 1)] & placeBit) != 0)
                 return Element(e);
         return {};
     }
@@ -118,9 +142,9 @@ struct ChartFacts {
     }
     /// The ten-god at any place (a character or a slot given by its bit).
     [[nodiscard]] constexpr TenGod tenGodAt(PlaceSet placeBit, bool swapTicked) const {
-        const auto& places = tenGodPlaces[swapTicked ? 1 : 0];
+        const auto& sets = places.tenGod[swapTicked ? 1 : 0];
         for (int t = 0; t < 10; ++t)
-            if ((places[static_cast<std::size_t>(t + 1)] & placeBit) != 0)
+            if ((sets[static_cast<std::size_t>(t + 1)] & placeBit) != 0)
                 return TenGod(t);
         return {};
     }
@@ -140,14 +164,41 @@ struct ChartFacts {
 [[nodiscard]] ChartFacts chartFactsOf(const PillarIndices& pillars, const LibraryFacts& library);
 
 /// For walking many charts that share their year, month and day pillars: the
-/// facts of those three pillars alone (no hour pillar, no stars)...
+/// places of every hour pillar a day can have, for each day stem, formed once.
+class HourPillarPlaces {
+public:
+    explicit HourPillarPlaces(const LibraryFacts& library);
+    /// The places of an hour pillar on a day with this stem; null unless the hour
+    /// pillar is the one the five rats give that day (late 子 conventions can
+    /// pair a day with another hour pillar).
+    [[nodiscard]] const PlaceSets* of(Stem day, Pillar hour) const {
+        const Entry& e = m_entries[static_cast<std::size_t>(day.index)]
+                                  [static_cast<std::size_t>(hour.branch().index)];
+        return e.hour == hour ? &e.places : nullptr;
+    }
+
+private:
+    struct Entry {
+        Pillar hour;
+        PlaceSets places;
+    };
+    std::array<std::array<Entry, 12>, 10> m_entries{};
+};
+
+/// The facts of a chart's year, month and day pillars alone (no hour pillar, no stars)...
 [[nodiscard]] ChartFacts chartFactsBeforeHour(const PillarIndices& pillars,
                                               const LibraryFacts& library);
 /// ... completed with an hour pillar, and with the stars when `withStars` (a
 /// chart formed without them has no star anywhere). With the stars, the result
-/// equals chartFactsOf of the four pillars.
+/// equals chartFactsOf of the four pillars. Precondition: `base` has a day pillar.
 [[nodiscard]] ChartFacts withHourPillar(const ChartFacts& base, int hourPillar,
-                                        const LibraryFacts& library, bool withStars);
+                                        const LibraryFacts& library, const HourPillarPlaces& hours,
+                                        bool withStars);
+
+/// withHourPillar in place, for a walk: `facts` already holds `base` but for its
+/// hour pillar (and stars), and is given `hourPillar` without copying the rest.
+void placeHourPillar(ChartFacts& facts, const ChartFacts& base, int hourPillar,
+                     const LibraryFacts& library, const HourPillarPlaces& hours, bool withStars);
 
 /// The facts of eight characters given one by one, year first (a stem and a
 /// branch need not make a pillar of the cycle; the spirit stars then see no
