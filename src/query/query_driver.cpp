@@ -99,4 +99,18 @@ QueryResult runQuery(const FormState& form) {
     return result;
 }
 
+QueryResult runQuery(const FormState& form, const MomentChartSource& chartOf) {
+    if (!isQueryDateInRange(form.date))
+        throw std::out_of_range("reference date outside 1901-02-21 .. 2048-12-31");
+    QueryResult result = prepareResultGrid();
+    const QueryConditions conditions = captureConditions(form);
+    if (conditions.conditionCount > 0)
+        for (const CivilDateTime moment : queryMoments(form.date))
+            if (const std::optional<MomentChart> chart = chartOf(moment))
+                if (momentMatches(conditions, *chart))
+                    appendMatchRow(result, *chart);
+    showSummary(result, conditions.conditionCount);
+    return result;
+}
+
 } // namespace bazi

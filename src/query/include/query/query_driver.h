@@ -8,6 +8,7 @@
 #include "calendar/gregorian.h"
 #include "calendar/moment_chart.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -72,5 +73,14 @@ struct QueryConditions {
 /// kFirstQueryDate..kLastQueryDate, and chartlib::MissingFunctionError when the
 /// chart primitives library cannot be used.
 [[nodiscard]] QueryResult runQuery(const FormState& form);
+
+/// The chart of one moment of the window, a clock time; nothing for a clock
+/// time that never was (skipped when clocks were put forward).
+using MomentChartSource = std::function<std::optional<MomentChart>(CivilDateTime)>;
+
+/// The same query with the charts of the window's moments taken from `chartOf`
+/// (a time basis other than the calendar's); a moment without a chart is left
+/// out. Throws as runQuery(form).
+[[nodiscard]] QueryResult runQuery(const FormState& form, const MomentChartSource& chartOf);
 
 } // namespace bazi
