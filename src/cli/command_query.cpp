@@ -2,6 +2,7 @@
 // state (a JSON file, --date and --set), printed as the result grid and labels,
 // as JSON or as CSV.
 
+#include "cli/basis_options.h"
 #include "cli/cli_common.h"
 #include "cli/query_command.h"
 #include "form/form_state_json.h"
@@ -14,6 +15,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -29,6 +31,20 @@ struct QueryOptions {
     std::vector<std::string> sets; // --set NAME=VALUE, in order
     bool json = false;             // --json
     bool csv = false;              // --csv
+    BasisOptions basis; // --tz, --longitude / --place, --solar-time, --late-zi, --fold, --near
+};
+
+// What a chosen time basis adds to the listing: each window moment's chart on
+// the basis, by its clock time, and the cuts near each.
+struct QueryBasis {
+    ChosenBasis chosen;
+    std::map<CivilDateTime, BasisChart> charts; // the window's clock times that exist
+
+    [[nodiscard]] const BasisChart& chartOf(CivilDateTime clock) const { return charts.at(clock); }
+    [[nodiscard]] std::vector<NearCut> nearOf(CivilDateTime clock) const {
+        return cutsNear(chartOf(clock).instant, chosen.basis,
+                        std::int64_t{chosen.nearMinutes} * 60);
+    }
 };
 
 std::string readFormText(const std::string& path) {
@@ -94,7 +110,7 @@ std::string padded(std::string_view text, std::size_t width) {
     return out;
 }
 
-void printGrid(const QueryResult& result, OutputBuffer& out) {
+void printGrid(const QueryResult& result, const QueryBasis* basis, OutputBuffer& out) {
     std::array<std::size_t, 2> widths = {displayWidth(kResultHeaders[0]),
                                          displayWidth(kResultHeaders[1])};
     for (const ResultRow& row : result.rows) {
@@ -104,16 +120,27 @@ void printGrid(const QueryResult& result, OutputBuffer& out) {
     const auto line = [&](std::string_view a, std::string_view b, std::string_view c) {
         out.line(padded(a, widths[0] + 2) + padded(b, widths[1] + 2) + std::string(c));
     };
+    if (basis)
+        out.line(basisHeaderLine(basis->chosen.basis));
     line(kResultHeaders[0], kResultHeaders[1], kResultHeaders[2]);
-    for (const ResultRow& row : result.rows)
-        line(row.gregorian, row.lunar, row.chart);
+    for (const ResultRow& row : result.rows) {
+        if (!basis) {
+            line(row.gregorian, row.lunar, row.chart);
+            continue;
+        }
+        const BasisChart& chart = basis->chartOf(row.moment);
+        line(row.gregorian, row.lunar, row.chart + basisTextAfterClock(chart, basis->chosen.basis));
+        for (const std::string& warning :
+             nearCutLines(basis->nearOf(row.moment), basis->chosen.basis))
+            out.line(warning);
+    }
     out.line(result.status);
     out.line(result.summary);
     if (result.message)
         out.line(*result.message);
 }
 
-void printJson(const QueryResult& result, OutputBuffer& out) {
+void printJson(const QueryResult& result, const QueryBasis* basis, OutputBuffer& out) {
     nlohmann::ordered_json doc;
     doc["conditions"] = result.conditionCount;
     doc["matches"] = result.matchCount;
@@ -128,6 +155,13 @@ void printJson(const QueryResult& result, OutputBuffer& out) {
         r["gregorian"] = row.gregorian;
         r["lunar"] = row.lunar;
         r["chart"] = row.chart;
+        if (basis) {
+            const BasisChart& chart = basis->chartOf(row.moment);
+            r["utcOffset"] = utcOffsetText(chart.clock.utcOffset);
+            if (basis->chosen.basis.solarTime != SolarTime::off)
+                r["solarTime"] = isoDateTime(chart.reading);
+            r["near"] = nearJson(basis->nearOf(row.moment), basis->chosen.basis);
+        }
         doc["rows"].push_back(std::move(r));
     }
     out.line(doc.dump());
@@ -146,23 +180,79 @@ std::string csvField(std::string_view text) {
     return out + "\"";
 }
 
-void printCsv(const QueryResult& result, OutputBuffer& out) {
-    out.line("moment,gregorian,lunar,chart");
-    for (const ResultRow& row : result.rows)
+// The CSV field of the cuts near a moment: "子时换日 2016-03-16T23:00:00+08:00"
+// entries separated by "; ".
+std::string nearField(const std::vector<NearCut>& cuts, const TimeBasis& basis) {
+    std::string text;
+    for (const NearCut& n : cuts) {
+        const ClockTime at = clockFromInstant(n.cut.at, basis);
+        if (!text.empty())
+            text += "; ";
+        text += std::string(cutReasonText(n.cut.kind)) + ' ' + isoDateTime(at.time) +
+                utcOffsetText(at.utcOffset);
+    }
+    return text;
+}
+
+void printCsv(const QueryResult& result, const QueryBasis* basis, OutputBuffer& out) {
+    if (!basis) {
+        out.line("moment,gregorian,lunar,chart");
+        for (const ResultRow& row : result.rows)
+            out.line(isoDateTime(row.moment) + "," + csvField(row.gregorian) + "," +
+                     csvField(row.lunar) + "," + csvField(row.chart));
+        return;
+    }
+    const TimeBasis& b = basis->chosen.basis;
+    const bool solar = b.solarTime != SolarTime::off;
+    out.line(std::string("moment,gregorian,lunar,chart,utcOffset") + (solar ? ",solarTime" : "") +
+             ",near");
+    for (const ResultRow& row : result.rows) {
+        const BasisChart& chart = basis->chartOf(row.moment);
         out.line(isoDateTime(row.moment) + "," + csvField(row.gregorian) + "," +
-                 csvField(row.lunar) + "," + csvField(row.chart));
+                 csvField(row.lunar) + "," + csvField(row.chart) + "," +
+                 utcOffsetText(chart.clock.utcOffset) +
+                 (solar ? "," + isoDateTime(chart.reading) : std::string()) + "," +
+                 csvField(nearField(basis->nearOf(row.moment), b)));
+    }
+}
+
+// The charts of the window's moments on the chosen basis. A clock time that
+// was skipped has none; one shown twice needs --fold; all must lie in the
+// calendar's range.
+QueryBasis queryBasisOf(const FormState& form, const ChosenBasis& chosen) {
+    QueryBasis q{chosen, {}};
+    for (const CivilDateTime moment : queryMoments(form.date)) {
+        if (instantFromClock(moment, chosen.basis).status == ClockResolution::Status::gap)
+            continue;
+        const Instant t = instantOfClock(moment, chosen.basis, "the query's moment");
+        q.charts.emplace(moment, chartAt(t, chosen.basis));
+    }
+    return q;
 }
 
 void runQueryCommand(const QueryOptions& options) {
+    const ChosenBasis chosen = basisFromOptions(options.basis);
     const FormState form = formStateOf(options);
-    const QueryResult result = runQuery(form);
+    std::optional<QueryBasis> basis;
+    if (chosen.given)
+        basis = queryBasisOf(form, chosen);
+    const QueryResult result =
+        basis ? runQuery(form,
+                         [&](CivilDateTime moment) -> std::optional<MomentChart> {
+                             const auto found = basis->charts.find(moment);
+                             if (found == basis->charts.end())
+                                 return std::nullopt;
+                             return momentChartOf(found->second);
+                         })
+              : runQuery(form);
+    const QueryBasis* b = basis ? &*basis : nullptr;
     OutputBuffer out;
     if (options.json)
-        printJson(result, out);
+        printJson(result, b, out);
     else if (options.csv)
-        printCsv(result, out);
+        printCsv(result, b, out);
     else
-        printGrid(result, out);
+        printGrid(result, b, out);
     out.flush();
 }
 
@@ -193,11 +283,18 @@ void registerQueryCommand(CLI::App& app) {
                                   "CSV: a header line (moment,gregorian,lunar,chart) and one line "
                                   "per match");
     json->excludes(csv);
+    addBasisOptions(*command, options->basis);
     command->footer(
         R"(The output is the result grid (公历时间, 农历时间, 八字; newest moment first),
 then the status and summary labels, then the outcome message when there is one.
 The exit status is 0 whenever the query ran, matches or not; 2 for a bad form
 state or argument; 1 when the chart primitives library cannot be used.
+
+With a time-basis option the window's moments are times on the chosen clock
+(a time the clock skipped is left out; one it showed twice needs --fold); the
+listing opens with the basis, and each row adds its UTC offset, the solar time
+with solar time on, and the cuts within --near minutes (JSON: "utcOffset",
+"solarTime", "near"; CSV: the same columns).
 
 A form state file:
   {"date": "2016-03-16",
@@ -215,7 +312,8 @@ Examples:
                   --set 组合框_支数量1=非0 --csv
   bazi-seek query --date 2016-03-16 --set 组合框_神1=正官 --set 组合框_神数量1=非0 \
                   --set 单选框29=true
-  cat form.json | bazi-seek query - --set 选择框1=true)");
+  cat form.json | bazi-seek query - --set 选择框1=true
+  bazi-seek query examples/metal-three-with-stem.json --place 成都 --solar-time true)");
     command->callback([options] { runQueryCommand(*options); });
 }
 

@@ -7,6 +7,7 @@
 #include "chartlib/chart_primitives.h"
 #include "cli/calendar_commands.h"
 #include "cli/cli_common.h"
+#include "cli/places_command.h"
 #include "cli/query_command.h"
 
 #include <CLI/CLI.hpp>
@@ -25,6 +26,7 @@ void registerCommands(CLI::App& app) {
     bazi::cli::registerLunarCommand(app);
     bazi::cli::registerTermsCommand(app);
     bazi::cli::registerQueryCommand(app);
+    bazi::cli::registerPlacesCommand(app);
 }
 
 } // namespace
