@@ -55,21 +55,25 @@ std::int64_t nextBoundary(std::int64_t second, LateZi lateZi) {
 
 // The stretch over which the reading follows one formula, holding `t`.
 struct Segment {
-    Instant end;               // exclusive
+    Instant begin, end;        // end exclusive
     std::int64_t offsetMs = 0; // reading = t·1000 + offsetMs (+ E(t) for true solar time)
     bool apparent = false;
+
+    [[nodiscard]] std::int64_t readingMs(Instant t) const {
+        return t.seconds * 1000 + offsetMs + (apparent ? equationOfTimeMs(t) : 0);
+    }
 };
 
 Segment segmentAt(Instant t, const TimeBasis& basis) {
     switch (basis.solarTime) {
     case SolarTime::off: {
         const ZoneStretch s = basis.zone.stretchAt(t);
-        return Segment{s.end, std::int64_t{s.standardOffset()} * 1000, false};
+        return Segment{s.begin, s.end, std::int64_t{s.standardOffset()} * 1000, false};
     }
     case SolarTime::mean:
     case SolarTime::apparent:
-        return Segment{Instant{kFarFuture}, longitudeOffsetMs(basis.longitude),
-                       basis.solarTime == SolarTime::apparent};
+        return Segment{Instant{-kFarFuture}, Instant{kFarFuture},
+                       longitudeOffsetMs(basis.longitude), basis.solarTime == SolarTime::apparent};
     }
     return {};
 }
@@ -77,22 +81,28 @@ Segment segmentAt(Instant t, const TimeBasis& basis) {
 // The first second s ≥ from whose reading reaches `targetMs`, the reading being
 // increasing (the equation of time changes by under 0.4 ms a second).
 Instant firstReachingWithin(const Segment& seg, Instant from, std::int64_t targetMs) {
-    const auto reading = [&](std::int64_t s) {
-        return s * 1000 + seg.offsetMs + (seg.apparent ? equationOfTimeMs(Instant{s}) : 0);
-    };
     std::int64_t s = ceilDiv(targetMs - seg.offsetMs, 1000);
     if (seg.apparent) {
         for (int k = 0; k < 3; ++k)
             s = ceilDiv(targetMs - seg.offsetMs - equationOfTimeMs(Instant{s}), 1000);
-        while (reading(s) < targetMs)
+        while (seg.readingMs(Instant{s}) < targetMs)
             ++s;
-        while (reading(s - 1) >= targetMs)
+        while (seg.readingMs(Instant{s - 1}) >= targetMs)
             --s;
     }
     return Instant{std::max(s, from.seconds)};
 }
 
-PillarCut cutAt(Instant s, const TimeBasis& basis) {
+// The kind of a cut at a reading boundary (a whole local second on the hour).
+CutKind kindOfBoundary(std::int64_t boundarySecond, LateZi lateZi) {
+    const std::int64_t ofDay =
+        boundarySecond - floorDiv(boundarySecond, kSecondsPerDay) * kSecondsPerDay;
+    const std::int64_t dayChangeAt = lateZi == LateZi::nextDay ? 23 * kHour : 0;
+    return ofDay == dayChangeAt ? CutKind::dayChange : CutKind::hourChange;
+}
+
+// The cut at a jump of the reading, found by comparing the pillars on its sides.
+PillarCut cutAtJump(Instant s, const TimeBasis& basis) {
     const bool dayChanges = dayHourAt(s - 1, basis).day != dayHourAt(s, basis).day;
     return PillarCut{s, dayChanges ? CutKind::dayChange : CutKind::hourChange};
 }
@@ -102,16 +112,23 @@ PillarCut cutAt(Instant s, const TimeBasis& basis) {
 PillarCut nextDayHourCut(Instant after, const TimeBasis& basis) {
     Instant from = after + 1;
     for (;;) {
-        // A jump of the reading (a change of standard offset) or a boundary
-        // falling exactly on `from`.
-        if (dayHourAt(from - 1, basis) != dayHourAt(from, basis))
-            return cutAt(from, basis);
         const Segment seg = segmentAt(from, basis);
-        const std::int64_t readingSecond = floorDiv(readingMsAt(from, basis), 1000);
-        const Instant s =
-            firstReachingWithin(seg, from, nextBoundary(readingSecond, basis.lateZi) * 1000);
+        const std::int64_t second = floorDiv(seg.readingMs(from), 1000);
+        if (from == seg.begin) {
+            // The reading may jump here (a change of standard offset).
+            if (dayHourAt(from - 1, basis) != dayHourAt(from, basis))
+                return cutAtJump(from, basis);
+        } else {
+            // A boundary falling exactly on `from`.
+            const std::int64_t before = floorDiv(seg.readingMs(from - 1), 1000);
+            const std::int64_t boundary = nextBoundary(before, basis.lateZi);
+            if (boundary <= second)
+                return PillarCut{from, kindOfBoundary(boundary, basis.lateZi)};
+        }
+        const std::int64_t boundary = nextBoundary(second, basis.lateZi);
+        const Instant s = firstReachingWithin(seg, from, boundary * 1000);
         if (s < seg.end)
-            return cutAt(s, basis);
+            return PillarCut{s, kindOfBoundary(boundary, basis.lateZi)};
         from = seg.end;
     }
 }
