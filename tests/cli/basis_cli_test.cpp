@@ -14,9 +14,14 @@ namespace {
 
 struct Case {
     const char* note;
-    const char* arguments;
+    std::string arguments;
     const char* out;
 };
+
+// An example form state of the source tree, quoted for the shell.
+std::string example(const char* name) {
+    return std::string("'") + BAZI_SOURCE_DIR + "/examples/" + name + "'";
+}
 
 void expectOutput(const Case& c) {
     SCOPED_TRACE(std::string(c.note) + ": bazi-seek " + c.arguments);
@@ -204,7 +209,8 @@ TEST(CliBasis, QueryOnAChosenBasis) {
 
     const Case text = {
         "the grid states the basis and each row its offset and solar time",
-        "query examples/metal-three-with-stem.json --place 成都 --solar-time true --near 1",
+        "query " + example("metal-three-with-stem.json") +
+            " --place 成都 --solar-time true --near 1",
         "时间基准：时区 Asia/Shanghai；日柱、时柱按真太阳时（成都，东经 104.07°）；晚子时算次日\n"
         "公历时间          农历时间        八字\n"
         "2021年9月8日20时  2021年 8月 初2  辛丑 丁酉 己未 癸酉 +08:00  真太阳时 2021-09-08 "
@@ -221,7 +227,7 @@ TEST(CliBasis, QueryOnAChosenBasis) {
 
     const Case csv = {
         "CSV adds the offset, the solar time and the cuts near",
-        "query examples/metal-three-with-stem.json --place 成都 --solar-time mean --csv",
+        "query " + example("metal-three-with-stem.json") + " --place 成都 --solar-time mean --csv",
         "moment,gregorian,lunar,chart,utcOffset,solarTime,near\n"
         "2021-09-08T20:00:00,2021年9月8日20时,2021年 8月 初2,辛丑 丁酉 己未 癸酉,+08:00,"
         "2021-09-08T18:56:16,时辰交接 2021-09-08T20:03:44+08:00\n"
