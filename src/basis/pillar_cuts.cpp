@@ -165,8 +165,10 @@ std::vector<NearCut> cutsNear(Instant t, const TimeBasis& basis, std::int64_t wi
     std::vector<NearCut> near;
     for (const PillarCut& c : cuts) {
         const bool before = c.at <= t;
-        near.push_back(NearCut{c, before, before ? t - c.at : c.at - t,
-                               chartAt(before ? c.at - 1 : c.at, basis)});
+        BasisChart otherSide = chartAt(before ? c.at - 1 : c.at, basis);
+        if (otherSide.pillars.year == 0)
+            continue; // beyond the calendar's range: no chart on that side
+        near.push_back(NearCut{c, before, before ? t - c.at : c.at - t, std::move(otherSide)});
     }
     return near;
 }

@@ -171,6 +171,16 @@ TEST(PillarCuts, CutsNearAMoment) {
     EXPECT_EQ(cutsNear(beijing(2016, 3, 16, 20), basis, 3600).size(), 2u);
 }
 
+// The calendar ends at 2048-12-31 23:59:59: the 01:00 cut after it has no
+// chart on its far side and is not listed; the 23:00 cut before it is.
+TEST(PillarCuts, CutsNearTheEndOfTheCalendar) {
+    const TimeBasis basis;
+    const std::vector<NearCut> end = cutsNear(beijing(2048, 12, 31, 23, 59, 59), basis, 7200);
+    ASSERT_EQ(end.size(), 1u);
+    EXPECT_EQ(end[0].cut.at, beijing(2048, 12, 31, 23));
+    EXPECT_TRUE(end[0].before);
+}
+
 TEST(PillarCuts, ReasonTexts) {
     EXPECT_EQ(cutReasonText(CutKind::jie), "节气交接");
     EXPECT_EQ(cutReasonText(CutKind::dayChange), "子时换日");

@@ -59,7 +59,8 @@ struct NearCut {
 
 /// Every cut (节, day, hour) whose instant lies within `windowSeconds` of `t`
 /// (t − window ≤ cut ≤ t + window), oldest first; a 节 on the same second as a
-/// day or hour cut is listed once, as the 节.
+/// day or hour cut is listed once, as the 节. A cut whose other side lies
+/// outside the calendar's range is left out.
 [[nodiscard]] std::vector<NearCut> cutsNear(Instant t, const TimeBasis& basis,
                                             std::int64_t windowSeconds);
 
