@@ -76,6 +76,13 @@ ClockResolution instantFromClock(CivilDateTime clock, const TimeBasis& basis) {
     return r;
 }
 
+Instant instantAtOrAfterClock(CivilDateTime clock, const TimeBasis& basis) {
+    const LocalLookup lookup = basis.zone.lookupLocal(clock);
+    if (lookup.kind == LocalLookup::Kind::gap)
+        return lookup.second.begin;
+    return instantFromLocal(clock, lookup.first.utcOffset);
+}
+
 ClockTime clockFromInstant(Instant t, const TimeBasis& basis) {
     const ZoneStretch s = basis.zone.stretchAt(t);
     return ClockTime{localFromInstant(t, s.utcOffset), s.utcOffset, s.summerTime};

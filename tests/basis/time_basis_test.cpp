@@ -182,6 +182,24 @@ TEST(TimeBasis, SkippedAndDoubledClockTimes) {
     EXPECT_EQ(branchNumber(chartAt(later.instant, basis).pillars.hour), 2);
 }
 
+// Range bounds in clock time: 1940-06-01 00:00 never showed in Shanghai (clocks
+// went from 23:59:59 to 01:00), so a range from that day starts at the jump.
+TEST(TimeBasis, RangeBoundsInClockTime) {
+    TimeBasis basis = zoneBasis("Asia/Shanghai");
+    const Instant jump = instantFromLocal(CivilDateTime{{1940, 6, 1}, 0, 0, 0}, 8 * kHour);
+    EXPECT_EQ(instantFromClock({{1940, 6, 1}, 0, 0, 0}, basis).status,
+              ClockResolution::Status::gap);
+    EXPECT_EQ(instantAtOrAfterClock({{1940, 6, 1}, 0, 0, 0}, basis), jump);
+    EXPECT_EQ(instantAtOrAfterClock({{1940, 6, 1}, 0, 30, 0}, basis), jump);
+    EXPECT_EQ(clockFromInstant(jump, basis).time, (CivilDateTime{{1940, 6, 1}, 1, 0, 0}));
+    // A doubled time: the earlier reading, whatever the fold.
+    basis.fold = Fold::later;
+    EXPECT_EQ(instantAtOrAfterClock({{1988, 9, 11}, 1, 30, 0}, basis),
+              instantFromLocal(CivilDateTime{{1988, 9, 11}, 1, 30, 0}, 9 * kHour));
+    EXPECT_EQ(instantAtOrAfterClock({{2016, 3, 16}, 0, 0, 0}, TimeBasis{}),
+              beijing(2016, 3, 16, 0));
+}
+
 TEST(TimeBasis, NewYorkBirthIsReadOnEasternStandardTime) {
     const TimeBasis basis = zoneBasis("America/New_York");
     // 2016-07-04 09:30 EDT = 08:30 EST = 13:30 UTC = 21:30 UTC+8.

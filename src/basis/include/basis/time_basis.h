@@ -82,6 +82,12 @@ struct ClockResolution {
 /// exists: `clock.ok()`); a time shown twice is read by the basis's fold.
 [[nodiscard]] ClockResolution instantFromClock(CivilDateTime clock, const TimeBasis& basis);
 
+/// The first instant at which the clock showed `clock` or, when it skipped it,
+/// the first instant after the skipped stretch: the bound of a range given in
+/// clock time (a day's 00:00 that a change skipped starts the day at the jump;
+/// a time shown twice is taken at its earlier reading, whatever the fold).
+[[nodiscard]] Instant instantAtOrAfterClock(CivilDateTime clock, const TimeBasis& basis);
+
 struct ClockTime {
     CivilDateTime time;
     int utcOffset = kCalendarUtcOffset; // seconds, summer time included
