@@ -261,5 +261,21 @@ TEST(CliPlaces, ListsMatchesWithLongitudeAndZone) {
                         "Chinese or English name (成都, Chengdu)\n");
 }
 
+TEST(CliBasis, HelpListsTheOptionsAndThePlacesCommand) {
+    for (const char* command : {"chart", "query"}) {
+        SCOPED_TRACE(command);
+        const CliResult r = runBaziSeek(std::string(command) + " --help");
+        EXPECT_EQ(r.exitCode, 0);
+        for (const char* option : {"Time basis", "--tz", "--longitude", "--place", "--solar-time",
+                                   "--late-zi", "--fold", "--near"})
+            EXPECT_NE(r.out.find(option), std::string::npos) << option;
+    }
+    const CliResult places = runBaziSeek("places --help");
+    EXPECT_EQ(places.exitCode, 0);
+    EXPECT_NE(places.out.find("Examples:"), std::string::npos);
+    EXPECT_NE(places.out.find("bazi-seek places"), std::string::npos);
+    EXPECT_NE(runBaziSeek("--help").out.find("places"), std::string::npos);
+}
+
 } // namespace
 } // namespace bazi::test
