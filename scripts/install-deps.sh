@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev fonts-noto-cjk xvfb xauth
   liberfa-dev
+  libhowardhinnant-date-dev tzdata libgeonames-dev
   python3
 )
 missing=()

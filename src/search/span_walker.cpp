@@ -31,7 +31,7 @@ constexpr CivilSeconds pillarDayAt(CivilSeconds t) {
 
 // The pillar of such a day.
 int dayPillarOfDay(CivilSeconds day) {
-    static const int pillarOfDay0 = dayPillarOf(CivilDate{1, 1, 1});
+    static const int pillarOfDay0 = dayPillarOfDate(CivilDate{1, 1, 1});
     return cycleAdd(pillarOfDay0, static_cast<int>(floorMod(day, CivilSeconds{60})));
 }
 
