@@ -28,6 +28,7 @@ void registerCommands(CLI::App& app) {
     bazi::cli::registerTermsCommand(app);
     bazi::cli::registerQueryCommand(app);
     bazi::cli::registerSearchCommand(app);
+    bazi::cli::registerFindCommand(app);
     bazi::cli::registerPlacesCommand(app);
 }
 
