@@ -277,4 +277,14 @@ nlohmann::ordered_json nearJson(const std::vector<NearCut>& cuts, const TimeBasi
     return list;
 }
 
+ChosenBasis chosenSpanBasis(const BasisOptions& options) {
+    if (options.nearMinutes)
+        throw InputError("--near warns of the cuts near one moment (chart, query); a span already "
+                         "runs from cut to cut, so leave it out here");
+    if (!options.fold.empty())
+        throw InputError("--fold picks a reading of one moment (chart, query); a range's bounds "
+                         "take a time shown twice at its first showing, so leave it out here");
+    return basisFromOptions(options);
+}
+
 } // namespace bazi::cli

@@ -3,6 +3,7 @@
 // chart, or a batch of charts one per line.
 
 #include "calendar/calendar_range.h"
+#include "cli/basis_options.h"
 #include "cli/chart_input.h"
 #include "cli/cli_common.h"
 #include "cli/search_commands.h"
@@ -25,15 +26,19 @@ struct FindOptions {
     std::string batch;    // --batch FILE|-
     std::string from, to; // --from, --to; the whole calendar when not given
     bool json = false, csv = false;
+    BasisOptions basis; // --tz, --longitude / --place, --solar-time, --late-zi
 };
 
 // A batch is a list of charts: refuse anything far larger than that before reading it whole.
 constexpr std::size_t kMaxBatchBytes = 16 * 1024 * 1024;
 
-SearchRange rangeOf(const FindOptions& options) {
+SearchRange rangeOf(const FindOptions& options, const TimeBasis* basis) {
     if (options.from.empty() != options.to.empty())
         throw InputError("give both --from and --to, or neither for the whole calendar");
-    return options.from.empty() ? wholeCalendar() : parseTimeRange(options.from, options.to);
+    SearchRange range =
+        options.from.empty() ? wholeCalendar() : parseTimeRange(options.from, options.to, basis);
+    range.basis = basis;
+    return range;
 }
 
 std::string spanText(const Span& span) {
@@ -42,7 +47,8 @@ std::string spanText(const Span& span) {
 
 // On standard error: nothing in the range, and the nearest occurrences outside it.
 void sayNothingFound(const ChartPattern& chart, const SearchRange& range) {
-    const SearchRange whole = wholeCalendar();
+    SearchRange whole = wholeCalendar();
+    whole.basis = range.basis;
     std::cerr << "bazi-seek: " << chartText(chart) << " does not occur";
     if (range.from == whole.from && range.to == whole.to) {
         std::cerr << " anywhere in the calendar (" << dateTimeText(kCalendarFirstMoment) << " to "
@@ -67,12 +73,16 @@ void sayNothingFound(const ChartPattern& chart, const SearchRange& range) {
 }
 
 void runOne(const FindOptions& options) {
-    const ChartPattern chart = parseChart(options.chart);
-    const SearchRange range = rangeOf(options);
+    const ChosenBasis chosen = chosenSpanBasis(options.basis);
+    const TimeBasis* basis = chosen.given ? &chosen.basis : nullptr;
+    const ChartPattern chart = parseChart(options.chart, chosen.basis.lateZi == LateZi::sameDay);
+    const SearchRange range = rangeOf(options, basis);
     OutputBuffer out;
     const SpanFormat format =
         options.json ? SpanFormat::json : (options.csv ? SpanFormat::csv : SpanFormat::text);
-    SpanWriter writer(out, format);
+    SpanWriter writer(out, format, nullptr, basis);
+    if (basis && format == SpanFormat::text)
+        out.line(basisHeaderLine(*basis));
     writer.header();
     long long found = 0;
     findChartSpans(chart, range, [&](const Span& span) {
@@ -116,10 +126,13 @@ std::string readBatch(const std::string& path) {
 void runBatch(const FindOptions& options) {
     if (options.csv)
         throw InputError("--batch writes JSON Lines; leave out --csv");
-    const SearchRange range = rangeOf(options);
+    const ChosenBasis chosen = chosenSpanBasis(options.basis);
+    const TimeBasis* basis = chosen.given ? &chosen.basis : nullptr;
+    const bool sameDay = chosen.basis.lateZi == LateZi::sameDay;
+    const SearchRange range = rangeOf(options, basis);
     const std::string text = readBatch(options.batch);
     OutputBuffer out;
-    SpanWriter writer(out, SpanFormat::json);
+    SpanWriter writer(out, SpanFormat::json, nullptr, basis);
     int badLines = 0;
     std::size_t lineNumber = 0;
     for (std::size_t start = 0; start < text.size();) {
@@ -134,7 +147,7 @@ void runBatch(const FindOptions& options) {
         if (line.find_first_not_of(" \t") == std::string_view::npos)
             continue; // a blank line
         try {
-            const ChartPattern chart = parseChart(line);
+            const ChartPattern chart = parseChart(line, sameDay);
             const std::string written = chartText(chart);
             findChartSpans(chart, range, [&](const Span& span) {
                 writer.span(span, written);
@@ -174,6 +187,7 @@ void registerFindCommand(CLI::App& app) {
                                    "JSON Lines, one object per span, as search writes them");
     auto* csv = command->add_flag("--csv", options->csv, "CSV, as search writes it");
     json->excludes(csv);
+    addBasisOptions(*command, options->basis);
     command->footer(R"(The spans are listed oldest first, exactly as search lists them (start, end,
 pillars, lunar date, the reasons the span starts and ends). Exit status 0 when
 the lookup ran, also when nothing lies in the range (then standard error says
@@ -181,6 +195,10 @@ so and gives the nearest occurrences outside it); 2 for a chart that is not four
 pillars, a pair that is not one of the sixty, a month pillar that cannot stand
 in its year (甲己之年丙作首 …) or an hour pillar that cannot stand on its day
 (甲己还加甲 …), naming the rule and the pillars that can.
+
+With a time-basis option the spans are read on that basis as search reads
+them; under --late-zi same-day the hour from 23:00 may carry the following
+day's 子 hour pillar, and only there.
 
 With --batch, a line that cannot be read is reported on standard error with
 its number and the rest go on; the exit status is then 2.

@@ -39,7 +39,7 @@ int pillarOfDay(CivilSeconds day) {
 class CandidateStretches {
 public:
     CandidateStretches(const ChartPattern& chart, const SearchRange& range)
-        : m_chart(chart), m_range(range) {}
+        : m_chart(chart), m_range(range), m_narrowDays(!range.basis || range.basis->isDefault()) {}
 
     void forEach(const auto& visit) const {
         if (m_chart.known(0) || m_chart.known(1))
@@ -71,7 +71,9 @@ private:
     template <class Visit> bool days(Stretch s, const Visit& visit) const {
         if (s.from >= s.to)
             return true;
-        if (!m_chart.known(2) && !m_chart.known(3))
+        // Under another time basis the day and hour pillars follow its reading:
+        // the month's stretch is walked whole.
+        if ((!m_chart.known(2) && !m_chart.known(3)) || !m_narrowDays)
             return visit(s);
         CivilSeconds day = pillarDayAt(s.from);
         const CivilSeconds lastDay = pillarDayAt(s.to - 1);
@@ -112,6 +114,7 @@ private:
 
     const ChartPattern& m_chart;
     const SearchRange& m_range;
+    bool m_narrowDays; // the calendar's own basis: days and hours on its clock
 };
 
 } // namespace
@@ -133,13 +136,14 @@ ChartProblem problemOf(const ChartPattern& chart, bool lateZiSameDay) {
 
 SearchEnd findChartSpans(const ChartPattern& chart, const SearchRange& range,
                          const SpanVisitor& visit) {
-    if (problemOf(chart) != ChartProblem::none || range.from >= range.to)
+    const bool sameDay = range.basis && range.basis->lateZi == LateZi::sameDay;
+    if (problemOf(chart, sameDay) != ChartProblem::none || range.from >= range.to)
         return SearchEnd::finished;
     bool stopped = false;
     CandidateStretches(chart, range).forEach([&](Stretch s) {
         if (s.from >= s.to)
             return true;
-        SpanWalker walker(s.from, s.to, range.windows);
+        SpanWalker walker(s.from, s.to, range.windows, range.basis);
         // A stretch that begins or ends inside the range is cut by the pillars,
         // not by the range: its reasons are those of the cut.
         Span span;
@@ -147,9 +151,11 @@ SearchEnd findChartSpans(const ChartPattern& chart, const SearchRange& range,
             if (!walker.allowed(span) || !chart.matches(span.pillars))
                 continue;
             if (span.start == s.from && s.from != range.from)
-                span.startCut = cutReasonAt(span.start, range.from, range.to, range.windows);
+                span.startCut =
+                    cutReasonAt(span.start, range.from, range.to, range.windows, range.basis);
             if (span.end == s.to && s.to != range.to)
-                span.endCut = cutReasonAt(span.end, range.from, range.to, range.windows);
+                span.endCut =
+                    cutReasonAt(span.end, range.from, range.to, range.windows, range.basis);
             if (!visit(span)) {
                 stopped = true;
                 return false;

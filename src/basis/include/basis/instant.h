@@ -28,7 +28,6 @@ struct Instant {
     return a.seconds - b.seconds;
 }
 
-inline constexpr std::int64_t kSecondsPerDay = 86'400;
 /// The calendar's clock: China standard time, UTC+8, without summer time.
 inline constexpr int kCalendarUtcOffset = 8 * 3600;
 

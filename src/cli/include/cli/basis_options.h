@@ -52,6 +52,10 @@ struct ChosenBasis {
 /// and a longitude without solar time.
 [[nodiscard]] ChosenBasis basisFromOptions(const BasisOptions& options);
 
+/// basisFromOptions for the commands that list spans (search, find): --near and
+/// --fold concern one moment and are refused there.
+[[nodiscard]] ChosenBasis chosenSpanBasis(const BasisOptions& options);
+
 /// The instant of a clock time under the basis. Throws InputError naming `what`
 /// and the clock time when the clock skipped it (naming the skipped stretch and
 /// the offsets around it), when it showed it twice and no --fold was given
