@@ -1,4 +1,5 @@
 #include "cli/span_output.h"
+#include "texts/basis_texts.h"
 
 #include "calendar/lunar_calendar.h"
 #include "calendar/sexagenary.h"
