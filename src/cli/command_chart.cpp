@@ -23,12 +23,13 @@ namespace {
 
 constexpr CivilDateTime kFirstMoment = kCalendarFirstMoment;
 constexpr CivilDateTime kLastMoment = kCalendarLastMoment;
+constexpr int kMaxStepHours = 1000000; // more than the whole range
 
 struct ChartOptions {
-    std::string from;  // MOMENT
-    std::string to;    // --to MOMENT, empty for one moment
-    int stepHours = 2; // --step-hours
-    bool json = false; // --json
+    std::string from;              // MOMENT
+    std::optional<std::string> to; // --to MOMENT, for a series
+    std::string stepHours = "2";   // --step-hours, decimal digits
+    bool json = false;             // --json
     // What else each moment shows; options of further chart views add a flag here
     // and a few lines to writeJsonLine and writeTextLine.
     bool tables = false; // the chart tables of the moment
@@ -142,14 +143,14 @@ void writeTextLine(OutputBuffer& out, const ChartOptions& options, const ChartLi
 
 void runChart(const ChartOptions& options) {
     const CivilDateTime first = momentInRange(options.from, "MOMENT");
-    const CivilDateTime last = options.to.empty() ? first : momentInRange(options.to, "--to");
+    const CivilDateTime last = options.to ? momentInRange(*options.to, "--to") : first;
+    const int stepHours = parseWholeNumber(options.stepHours, "--step-hours", 1, kMaxStepHours);
     if (last < first)
         throw InputError("--to " + dateTimeText(last) + " is before MOMENT " + dateTimeText(first) +
                          "; give a --to moment at or after it");
 
     OutputBuffer out;
-    for (CivilDateTime moment = first; moment <= last;
-         moment = addHours(moment, options.stepHours)) {
+    for (CivilDateTime moment = first; moment <= last; moment = addHours(moment, stepHours)) {
         const ChartLine line = chartLineOf(moment);
         if (options.json)
             writeJsonLine(out, options, line);
@@ -175,8 +176,7 @@ void registerChartCommand(CLI::App& app) {
         "--to", options->to, "Last moment of a series (inclusive), same form as MOMENT");
     command
         ->add_option("--step-hours", options->stepHours,
-                     "Hours between the moments of a series (default 2)")
-        ->check(CLI::Range(1, 1000000))
+                     "Hours between the moments of a series, 1 to 1000000 (default 2)")
         ->needs(to);
     command->add_flag("--json", options->json,
                       "One JSON object per line: moment, pillars, lunar, lunarText, term, "

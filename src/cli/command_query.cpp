@@ -5,17 +5,15 @@
 #include "cli/cli_common.h"
 #include "cli/query_command.h"
 #include "form/form_state_json.h"
+#include "form/text_input.h"
 #include "query/query_driver.h"
 #include "query/result_listing.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
-#include <fstream>
-#include <iostream>
-#include <iterator>
 #include <memory>
-#include <sstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,42 +22,29 @@ namespace bazi::cli {
 namespace {
 
 struct QueryOptions {
-    std::string formFile;          // FORM: a file, "-" for standard input, empty for none
-    std::string date;              // --date, empty for the form's own
-    std::vector<std::string> sets; // --set NAME=VALUE, in order
-    bool json = false;             // --json
-    bool csv = false;              // --csv
+    std::optional<std::string> formFile; // FORM: a file, "-" for standard input
+    std::optional<std::string> date;     // --date, in place of the form's own
+    std::vector<std::string> sets;       // --set NAME=VALUE, in order
+    bool json = false;                   // --json
+    bool csv = false;                    // --csv
 };
 
-std::string readFormText(const std::string& path) {
-    if (path == "-") {
-        return std::string(std::istreambuf_iterator<char>(std::cin), {});
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw InputError("cannot open the form state file \"" + path + "\"; check the path");
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad())
-        throw InputError("cannot read the form state file \"" + path + "\"");
-    return text.str();
-}
-
 FormState formStateOf(const QueryOptions& options) {
-    if (options.formFile.empty() && options.date.empty())
+    if (!options.formFile && !options.date)
         throw InputError("give a form state file FORM (\"-\" reads it from standard input), or "
                          "--date YYYY-MM-DD to start from the empty form");
     FormState form;
-    if (!options.formFile.empty()) {
-        const std::string where = options.formFile == "-" ? "standard input" : options.formFile;
+    if (options.formFile) {
         try {
-            form = formStateFromJson(readFormText(options.formFile), options.date.empty());
+            form = readFormStateFile(*options.formFile, !options.date);
+        } catch (const TextInputError& e) {
+            throw InputError(e.what());
         } catch (const FormStateError& e) {
-            throw InputError(where + ": " + e.what());
+            throw InputError(inputSourceName(*options.formFile) + ": " + e.what());
         }
     }
-    if (!options.date.empty())
-        form.date = parseDate(options.date, "--date");
+    if (options.date)
+        form.date = parseDate(*options.date, "--date");
     try {
         std::vector<ControlSetting> settings;
         for (const std::string& s : options.sets)

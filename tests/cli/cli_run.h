@@ -12,7 +12,9 @@ struct CliResult {
 };
 
 /// Runs `BAZI_SEEK_EXE arguments` through the shell; `arguments` is shell text,
-/// quoted as on a command line.
-[[nodiscard]] CliResult runBaziSeek(const std::string& arguments);
+/// quoted as on a command line. With `inputCommand`, its output is piped to
+/// bazi-seek's standard input (`inputCommand | bazi-seek arguments`).
+[[nodiscard]] CliResult runBaziSeek(const std::string& arguments,
+                                    const std::string& inputCommand = {});
 
 } // namespace bazi::test
