@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev fonts-noto-cjk xvfb xauth
   liberfa-dev
   python3
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do
