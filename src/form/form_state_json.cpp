@@ -177,9 +177,11 @@ Json parseFormJson(std::string_view jsonText) {
         throw FormStateError("malformed JSON: a NUL byte at byte " + std::to_string(nul + 1) +
                              "; a form state is text");
     // A key given twice in one object would silently keep only the last value;
-    // it is refused instead. Nesting deeper than the format is refused as soon
-    // as it opens, so no input can make the reader go deep.
+    // it is refused instead. Nesting deeper than the format, and an object with
+    // more keys than the form has controls, are refused as soon as they appear,
+    // so no input can make the reader go deep or slow.
     std::vector<std::set<std::string>> keysOfOpenObjects;
+    static const std::size_t maxKeys = allControlNames().size();
     const auto check = [&](int depth, Json::parse_event_t event, Json& parsed) {
         switch (event) {
         case Json::parse_event_t::object_start:
@@ -196,8 +198,16 @@ Json parseFormJson(std::string_view jsonText) {
                 keysOfOpenObjects.pop_back();
             break;
         case Json::parse_event_t::key:
-            if (!keysOfOpenObjects.empty() &&
-                !keysOfOpenObjects.back().insert(parsed.get<std::string>()).second)
+            if (keysOfOpenObjects.empty())
+                break;
+            // The reader keeps the keys of an object in file order, and finding
+            // a key among them takes a look at each: bounded by the most keys
+            // a form state has, a megabyte of keys cannot take quadratic time.
+            if (keysOfOpenObjects.back().size() >= maxKeys)
+                throw FormStateError("an object of the JSON has more keys than the form has "
+                                     "controls (" +
+                                     std::to_string(maxKeys) + ")");
+            if (!keysOfOpenObjects.back().insert(parsed.get<std::string>()).second)
                 throw FormStateError("the key " + quotedForMessage(parsed.get<std::string>()) +
                                      " is given twice; give each key once");
             break;

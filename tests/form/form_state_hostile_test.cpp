@@ -1,6 +1,7 @@
 // The form-state reader given what an attacker would give it: each input that
 // once crashed it, exhausted it or was read wrongly, now refused with a short,
 // one-line message naming the problem. Large inputs are built here, not stored.
+#include "form/form_catalog.h"
 #include "form/form_state_json.h"
 #include "form/message_text.h"
 
@@ -67,6 +68,29 @@ TEST(FormStateHostile, DeepNestingIsRefusedAsItOpensWhereverItStands) {
               "item, not an object");
     EXPECT_EQ(refusal(R"({"date": "2016-03-16", "controls": {"选择框1": [true]}})"),
               "选择框1: a check or radio box takes true or false, not an array");
+}
+
+TEST(FormStateHostile, AnObjectHasAtMostAsManyKeysAsTheFormHasControls) {
+    // Every control given once is the most a form state can hold, and is read.
+    std::string every = R"({"date": "2016-03-16", "controls": {)";
+    for (const std::string& name : allControlNames()) {
+        const bool combo = findControl(name)->kind == ControlKind::comboBox;
+        every += (every.back() == '{' ? "\"" : ", \"") + name + "\": " + (combo ? "0" : "false");
+    }
+    EXPECT_EQ(refusal(every + "}}"), "");
+    // One key more, anywhere, is refused as soon as it is read: a megabyte of
+    // keys once took seconds, each key looked for among all before it.
+    std::string keys = R"({"date": "2016-03-16", "note": "", "x": {)";
+    for (int k = 0; keys.size() < kMaxFormStateBytes - 32; ++k)
+        keys += (k ? ",\"" : "\"") + std::to_string(k) + "\":0";
+    const std::string limit = std::to_string(allControlNames().size());
+    EXPECT_EQ(refusal(keys + "}}"),
+              "an object of the JSON has more keys than the form has controls (" + limit + ")");
+    std::string oneTooMany = R"({"date": {)";
+    for (std::size_t k = 0; k <= allControlNames().size(); ++k)
+        oneTooMany += (k ? ",\"" : "\"") + std::to_string(k) + "\":0";
+    EXPECT_EQ(refusal(oneTooMany + "}}"),
+              "an object of the JSON has more keys than the form has controls (" + limit + ")");
 }
 
 TEST(FormStateHostile, EveryErrorOfTheJsonLibraryIsAFormStateError) {

@@ -15,8 +15,8 @@
 // set true leaves the set with nothing checked.
 //
 // Bounds: a form state file holds at most kMaxFormStateBytes bytes (a real one
-// is a few kilobytes) and nests at most kMaxFormStateNesting levels of objects
-// and arrays. Refusals never echo a value whole: a wrong value is named by its
+// is a few kilobytes), nests at most kMaxFormStateNesting levels of objects
+// and arrays, and no object in it has more keys than the form has controls. Refusals never echo a value whole: a wrong value is named by its
 // type, a text is quoted escaped and cut (form/message_text.h).
 
 #include "form/form_state.h"
@@ -51,7 +51,8 @@ public:
 
 /// Reads a form state from JSON text. Throws FormStateError for malformed
 /// JSON (a NUL byte anywhere included), a number too large for any JSON
-/// number, nesting deeper than kMaxFormStateNesting, an unknown top-level key, a missing (when
+/// number, nesting deeper than kMaxFormStateNesting, an object with more keys
+/// than allControlNames() has names, an unknown top-level key, a missing (when
 /// `dateRequired`) or malformed "date", an unknown control name, a value of the wrong type or not
 /// in the control's list, or two radio boxes of one set given true. Without a date (and
 /// `dateRequired` false) the state's date stays {} for the caller to set.
