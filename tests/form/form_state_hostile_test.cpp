@@ -93,6 +93,19 @@ TEST(FormStateHostile, AnObjectHasAtMostAsManyKeysAsTheFormHasControls) {
               "an object of the JSON has more keys than the form has controls (" + limit + ")");
 }
 
+TEST(FormStateHostile, AMegabyteOfSmallValuesIsReadOnceAndRefusedByType) {
+    // A megabyte of "{}," in one array: each object is taken once (the JSON
+    // library's builder once looked through the whole array after each; 44 s).
+    std::string empties = R"({"date": [{})";
+    while (empties.size() < kMaxFormStateBytes - 8)
+        empties += ",{}";
+    EXPECT_EQ(refusal(empties + "]}"), R"("date" takes a text "YYYY-MM-DD", not an array)");
+    std::string zeros = R"({"date": "2016-03-16", "note": [0)";
+    while (zeros.size() < kMaxFormStateBytes - 8)
+        zeros += ",0";
+    EXPECT_EQ(refusal(zeros + "]}"), R"("note" takes a text, not an array)");
+}
+
 TEST(FormStateHostile, EveryErrorOfTheJsonLibraryIsAFormStateError) {
     const struct {
         std::string json;
