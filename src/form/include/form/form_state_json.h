@@ -16,8 +16,10 @@
 //
 // Bounds: a form state file holds at most kMaxFormStateBytes bytes (a real one
 // is a few kilobytes), nests at most kMaxFormStateNesting levels of objects
-// and arrays, and no object in it has more keys than the form has controls. Refusals never echo a value whole: a wrong value is named by its
-// type, a text is quoted escaped and cut (form/message_text.h).
+// and arrays, and no object in it has more keys than the form has controls;
+// reading any text within them takes time linear in its length. Refusals never
+// echo a value whole: a wrong value is named by its type, a text is quoted
+// escaped and cut (form/message_text.h).
 
 #include "form/form_state.h"
 #include "calendar/gregorian.h"
