@@ -172,11 +172,12 @@ std::string libraryReason(const std::exception& e) {
 
 // Builds the JSON value of a form-state text from the JSON library's events,
 // refusing as it reads whatever no form state has, so that no text can make
-// the reader go deep or slow:
+// the reader go deep, slow or large:
 //  - nesting deeper than kMaxFormStateNesting, refused as it opens;
-//  - an object with more keys than the form has controls, refused at the
-//    first key too many (the value keeps its keys in file order and looks
-//    each new one up among those before it);
+//  - more values than maxFormStateValues(), refused at the first value too
+//    many: the value built stays a few hundred nodes however long the text,
+//    and looking a key up among those before it (an object keeps its keys in
+//    file order) stays cheap;
 //  - a key given twice in one object, which would silently keep only the
 //    last value.
 // Each event costs a bounded amount of work, so the time is linear in the
@@ -200,12 +201,7 @@ public:
         return true;
     }
     bool key(string_t& name) override {
-        std::set<std::string>& keys = m_keys.back();
-        if (keys.size() >= maxKeys())
-            throw FormStateError("an object of the JSON has more keys than the form has "
-                                 "controls (" +
-                                 std::to_string(maxKeys()) + ")");
-        if (!keys.insert(name).second)
+        if (!m_keys.back().insert(name).second)
             throw FormStateError("the key " + quotedForMessage(name) +
                                  " is given twice; give each key once");
         m_key = std::move(name);
@@ -233,14 +229,13 @@ public:
     }
 
 private:
-    static std::size_t maxKeys() {
-        static const std::size_t count = allControlNames().size();
-        return count;
-    }
-
     // Places a value: the whole text, the next element of the open array, or
     // the value of the last key of the open object. Returns where it now is.
     Json* place(Json value) {
+        if (++m_values > maxFormStateValues())
+            throw FormStateError("the JSON holds more values than a form state can (" +
+                                 std::to_string(maxFormStateValues()) +
+                                 ": one per control, the date, the note and two objects)");
         if (m_open.empty()) {
             result = std::move(value);
             return &result;
@@ -273,6 +268,7 @@ private:
     std::vector<Json*> m_open;                 // open arrays and objects, outermost first
     std::vector<std::set<std::string>> m_keys; // the keys of each open object
     std::string m_key;                         // the last key read
+    std::size_t m_values = 0;                  // values placed so far
 };
 
 Json parseFormJson(std::string_view jsonText) {
@@ -291,6 +287,11 @@ Json parseFormJson(std::string_view jsonText) {
 }
 
 } // namespace
+
+std::size_t maxFormStateValues() {
+    static const std::size_t count = allControlNames().size() + 4;
+    return count;
+}
 
 std::optional<CivilDate> parseIsoDate(std::string_view text) {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-')

@@ -16,8 +16,8 @@
 //
 // Bounds: a form state file holds at most kMaxFormStateBytes bytes (a real one
 // is a few kilobytes), nests at most kMaxFormStateNesting levels of objects
-// and arrays, and no object in it has more keys than the form has controls;
-// reading any text within them takes time linear in its length. Refusals never
+// and arrays, and holds at most maxFormStateValues() values; reading any text
+// takes time linear in its length and memory of a few times its length. Refusals never
 // echo a value whole: a wrong value is named by its type, a text is quoted
 // escaped and cut (form/message_text.h).
 
@@ -41,6 +41,11 @@ inline constexpr std::size_t kMaxFormStateBytes = std::size_t{1} << 20;
 /// control given an array or object be refused by name like any wrong value.
 inline constexpr int kMaxFormStateNesting = 3;
 
+/// The most values (objects, arrays, texts, numbers, true, false, null) a form
+/// state text may hold: one per control, the date, the note, the form state's
+/// object and its "controls".
+[[nodiscard]] std::size_t maxFormStateValues();
+
 /// A form state that cannot be read. what() names the key or control and says
 /// what is wrong with it.
 class FormStateError : public std::invalid_argument {
@@ -53,8 +58,8 @@ public:
 
 /// Reads a form state from JSON text. Throws FormStateError for malformed
 /// JSON (a NUL byte anywhere included), a number too large for any JSON
-/// number, nesting deeper than kMaxFormStateNesting, an object with more keys
-/// than allControlNames() has names, an unknown top-level key, a missing (when
+/// number, nesting deeper than kMaxFormStateNesting, more values than
+/// maxFormStateValues(), an unknown top-level key, a missing (when
 /// `dateRequired`) or malformed "date", an unknown control name, a value of the wrong type or not
 /// in the control's list, or two radio boxes of one set given true. Without a date (and
 /// `dateRequired` false) the state's date stays {} for the caller to set.
