@@ -194,5 +194,40 @@ TEST_F(HostileInput, AFailedWriteOfHelpIsAFailure) {
     expectRefusal(runBaziSeek("terms 2016 > /dev/full"), "cannot write to standard output", 1);
 }
 
+TEST_F(HostileInput, MemoryIsBoundedByTheInputsBound) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer needs more address space than the limit";
+#else
+    // Under a 32 MiB address-space limit the largest form state still runs, and
+    // the largest inputs are refused as they are read, never cut short.
+    const std::string limit = "ulimit -v 32768";
+    const std::string head = R"({"date": "2016-03-16", "note": ")";
+    const std::string note =
+        write("note.json", head + std::string(1048576 - head.size() - 2, 'a') + "\"}");
+    const CliResult run = runBaziSeek("query '" + note + "'", "", limit);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("未设置条件！"), std::string::npos);
+    std::string empties = R"({"date": [{})";
+    while (empties.size() < 1048576 - 8)
+        empties += ",{}";
+    expectRefusal(runBaziSeek("query '" + write("e.json", empties + "]}") + "'", "", limit),
+                  "holds more values than a form state can");
+    expectRefusal(runBaziSeek("query -", "head -c 209715200 /dev/zero | tr '\\0' '['", limit),
+                  "is larger than 1048576 bytes");
+#endif
+}
+
+TEST_F(HostileInput, ABrokenChartLibraryStopsTheQueryNamingIt) {
+    // bazi-seek beside the contract-breaking libpelta.so of tests/chartlib: its
+    // counts for 木 are 2147483647, which once overflowed the element tallies.
+    fs::copy_file(BAZI_SEEK_EXE, m_dir / "bazi-seek");
+    fs::copy_file(BAZI_FAKE_PELTA, m_dir / "libpelta.so");
+    expectRefusal(runBaziSeek("query --date 2016-03-16 --set 组合框_行1=木 --set 组合框_行数量1=1",
+                              "", "", (m_dir / "bazi-seek").string()),
+                  "bazi-seek: libpelta.so: 取天干五行数量 answered 2147483647, not a count from 0 "
+                  "to 4; the chart primitives library is damaged or not this program's",
+                  1);
+}
+
 } // namespace
 } // namespace bazi::test
