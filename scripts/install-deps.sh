@@ -9,6 +9,7 @@ packages=(
   liberfa-dev
   libhowardhinnant-date-dev tzdata libgeonames-dev
   python3
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

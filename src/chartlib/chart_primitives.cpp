@@ -3,7 +3,10 @@
 #include "chartlib/library_loader.h"
 #include "pelta/pelta.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <string>
 #include <utility>
 
 namespace bazi::chartlib {
@@ -40,26 +43,74 @@ template <typename Fn> [[nodiscard]] Fn resolve(const char* exportName) {
     return reinterpret_cast<Fn>(resolveExport(exportName));
 }
 
-// The length of a zero-terminated text that is usually a few bytes long: a
-// bounded loop measures those faster than a call to strlen, which takes over
-// for longer texts.
-[[nodiscard]] std::size_t shortTextLength(const char* text) {
-    constexpr std::size_t kShort = 64;
-    for (std::size_t length = 0; length < kShort; ++length) {
-        if (text[length] == '\0') {
-            return length;
+// True when `text` is well-formed UTF-8 (the Unicode Standard, table 3-7): no
+// stray or missing continuation byte, no overlong form, no surrogate, nothing
+// above U+10FFFF.
+[[nodiscard]] bool isWellFormedUtf8(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
         }
+        std::size_t length = 0;
+        unsigned char low = 0x80, high = 0xBF; // range of the second byte
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            low = lead == 0xE0 ? 0xA0 : 0x80;  // E0 80..9F: overlong
+            high = lead == 0xED ? 0x9F : 0xBF; // ED A0..BF: surrogates
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            low = lead == 0xF0 ? 0x90 : 0x80;  // F0 80..8F: overlong
+            high = lead == 0xF4 ? 0x8F : 0xBF; // F4 90..BF: past U+10FFFF
+        } else {
+            return false;
+        }
+        if (text.size() - i < length)
+            return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF))
+                return false;
+        }
+        i += length;
     }
-    return kShort + std::strlen(text + kShort);
+    return true;
 }
 
-// The library's result copied at once; a null result reads as "".
+// The library's text answer copied at once. A null text, one without a zero
+// byte within kMaxAnswerBytes, or one that is not well-formed UTF-8 reads as "".
 [[nodiscard]] std::string copied(const char* text) {
     if (text == nullptr) {
         return {};
     }
-    const std::size_t length = shortTextLength(text);
-    return std::string(text, length);
+    std::size_t length = 0;
+    while (length <= kMaxAnswerBytes && text[length] != '\0') {
+        ++length;
+    }
+    if (length > kMaxAnswerBytes) {
+        return {};
+    }
+    const std::string_view answer(text, length);
+    return isWellFormedUtf8(answer) ? std::string(answer) : std::string();
+}
+
+// The bytes of `text` the library sees: up to its first zero byte.
+[[nodiscard]] std::size_t seenLength(std::string_view text) {
+    return std::min(text.find('\0'), text.size());
+}
+
+// A count over `names` names of `sought` checked against what it can be.
+[[nodiscard]] int checkedCount(std::string_view function, std::int32_t answer, std::size_t names,
+                               std::string_view sought) {
+    const auto most = static_cast<long long>(seenLength(sought) == 0 ? 0 : names);
+    if (answer < 0 || answer > most) {
+        throw LibraryAnswerError(function, answer, most);
+    }
+    return answer;
 }
 
 } // namespace
@@ -73,6 +124,12 @@ std::string_view libraryFileName() {
     return "libpelta.so";
 #endif
 }
+
+LibraryAnswerError::LibraryAnswerError(std::string_view function, long long answer, long long most)
+    : std::runtime_error(std::string(libraryFileName()) + ": " + std::string(function) +
+                         " answered " + std::to_string(answer) + ", not a count from 0 to " +
+                         std::to_string(most) +
+                         "; the chart primitives library is damaged or not this program's") {}
 
 MissingFunctionError::MissingFunctionError(std::string file, std::string function)
     : std::runtime_error("无法找到指定DLL库文件“" + file + "”中的输出命令“" + function + "”"),
@@ -108,42 +165,63 @@ std::string hiddenStemsOf(std::string_view branch) {
 }
 
 int countStemElements(const std::array<std::string, 4>& e, std::string_view sought) {
-    static const auto fn = resolve<PeltaCount4Fn>("取天干五行数量");
-    return fn(e[0].c_str(), e[1].c_str(), e[2].c_str(), e[3].c_str(), CText(sought).c_str());
+    static constexpr const char* kName = "取天干五行数量";
+    static const auto fn = resolve<PeltaCount4Fn>(kName);
+    return checkedCount(
+        kName, fn(e[0].c_str(), e[1].c_str(), e[2].c_str(), e[3].c_str(), CText(sought).c_str()),
+        e.size(), sought);
 }
 
 int countBranchElements(const std::array<std::string, 4>& e, std::string_view sought) {
-    static const auto fn = resolve<PeltaCount4Fn>("取地支五行数量");
-    return fn(e[0].c_str(), e[1].c_str(), e[2].c_str(), e[3].c_str(), CText(sought).c_str());
+    static constexpr const char* kName = "取地支五行数量";
+    static const auto fn = resolve<PeltaCount4Fn>(kName);
+    return checkedCount(
+        kName, fn(e[0].c_str(), e[1].c_str(), e[2].c_str(), e[3].c_str(), CText(sought).c_str()),
+        e.size(), sought);
 }
 
 int countHiddenElements(const std::array<std::string, 12>& e, std::string_view sought) {
-    static const auto fn = resolve<PeltaCount12Fn>("取藏干五行数量");
-    return fn(e[0].c_str(), e[1].c_str(), e[2].c_str(), e[3].c_str(), e[4].c_str(), e[5].c_str(),
-              e[6].c_str(), e[7].c_str(), e[8].c_str(), e[9].c_str(), e[10].c_str(), e[11].c_str(),
-              CText(sought).c_str());
+    static constexpr const char* kName = "取藏干五行数量";
+    static const auto fn = resolve<PeltaCount12Fn>(kName);
+    return checkedCount(kName,
+                        fn(e[0].c_str(), e[1].c_str(), e[2].c_str(), e[3].c_str(), e[4].c_str(),
+                           e[5].c_str(), e[6].c_str(), e[7].c_str(), e[8].c_str(), e[9].c_str(),
+                           e[10].c_str(), e[11].c_str(), CText(sought).c_str()),
+                        e.size(), sought);
 }
 
 int countName(std::string_view joined, std::string_view sought) {
-    static const auto fn = resolve<PeltaCountJoinedFn>("取干支数量");
-    return fn(CText(joined).c_str(), CText(sought).c_str());
+    static constexpr const char* kName = "取干支数量";
+    static const auto fn = resolve<PeltaCountJoinedFn>(kName);
+    // Non-overlapping occurrences of a non-empty name: at most one per its length.
+    const std::size_t soughtLength = seenLength(sought);
+    const std::size_t most = soughtLength == 0 ? 0 : seenLength(joined) / soughtLength;
+    return checkedCount(kName, fn(CText(joined).c_str(), CText(sought).c_str()), most, sought);
 }
 
 int countStemTenGods(const std::array<std::string, 3>& t, std::string_view sought) {
-    static const auto fn = resolve<PeltaCount3Fn>("取天干十神数量");
-    return fn(t[0].c_str(), t[1].c_str(), t[2].c_str(), CText(sought).c_str());
+    static constexpr const char* kName = "取天干十神数量";
+    static const auto fn = resolve<PeltaCount3Fn>(kName);
+    return checkedCount(kName, fn(t[0].c_str(), t[1].c_str(), t[2].c_str(), CText(sought).c_str()),
+                        t.size(), sought);
 }
 
 int countBranchTenGods(const std::array<std::string, 4>& t, std::string_view sought) {
-    static const auto fn = resolve<PeltaCount4Fn>("取地支十神数量");
-    return fn(t[0].c_str(), t[1].c_str(), t[2].c_str(), t[3].c_str(), CText(sought).c_str());
+    static constexpr const char* kName = "取地支十神数量";
+    static const auto fn = resolve<PeltaCount4Fn>(kName);
+    return checkedCount(
+        kName, fn(t[0].c_str(), t[1].c_str(), t[2].c_str(), t[3].c_str(), CText(sought).c_str()),
+        t.size(), sought);
 }
 
 int countHiddenTenGods(const std::array<std::string, 12>& t, std::string_view sought) {
-    static const auto fn = resolve<PeltaCount12Fn>("取藏干十神数量");
-    return fn(t[0].c_str(), t[1].c_str(), t[2].c_str(), t[3].c_str(), t[4].c_str(), t[5].c_str(),
-              t[6].c_str(), t[7].c_str(), t[8].c_str(), t[9].c_str(), t[10].c_str(), t[11].c_str(),
-              CText(sought).c_str());
+    static constexpr const char* kName = "取藏干十神数量";
+    static const auto fn = resolve<PeltaCount12Fn>(kName);
+    return checkedCount(kName,
+                        fn(t[0].c_str(), t[1].c_str(), t[2].c_str(), t[3].c_str(), t[4].c_str(),
+                           t[5].c_str(), t[6].c_str(), t[7].c_str(), t[8].c_str(), t[9].c_str(),
+                           t[10].c_str(), t[11].c_str(), CText(sought).c_str()),
+                        t.size(), sought);
 }
 
 } // namespace bazi::chartlib

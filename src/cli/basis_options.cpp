@@ -112,8 +112,7 @@ void addBasisOptions(CLI::App& command, BasisOptions& options) {
     command
         .add_option("--near", options.nearMinutes,
                     "Warn when a moment lies within MIN minutes of an hour, day or 节 cut, "
-                    "and show the chart on the other side (default 10)")
-        ->check(CLI::Range(0, 1440))
+                    "and show the chart on the other side (default 10; 0 to 1440)")
         ->group(group);
 }
 
@@ -124,7 +123,7 @@ ChosenBasis basisFromOptions(const BasisOptions& options) {
                    options.nearMinutes;
     TimeBasis& basis = chosen.basis;
     if (options.nearMinutes)
-        chosen.nearMinutes = *options.nearMinutes;
+        chosen.nearMinutes = parseWholeNumber(*options.nearMinutes, "--near", 0, 1440);
     if (options.solarTime == "mean")
         basis.solarTime = SolarTime::mean;
     else if (options.solarTime == "true")

@@ -4,6 +4,7 @@
 #include "calendar/four_pillars.h"
 #include "calendar/sexagenary.h"
 #include "cli/cli_common.h"
+#include "form/message_text.h"
 #include "texts/lookup_texts.h"
 
 #include <vector>
@@ -41,7 +42,7 @@ std::vector<std::string_view> charactersOf(std::string_view text) {
 }
 
 std::string inQuotes(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    return quotedForMessage(text);
 }
 
 } // namespace

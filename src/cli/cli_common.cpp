@@ -1,31 +1,33 @@
 #include "cli/cli_common.h"
 
 #include "calendar/lunar_calendar.h"
+#include "form/message_text.h"
+#include "form/utf8.h"
 
 #include <cstdio>
 #include <exception>
+#include <limits>
 
 namespace bazi::cli {
 
 namespace {
 
 // A strict left-to-right reader of the fixed date and time forms: digits and
-// separators only, no signs, no spaces other than the one separator.
+// separators only, no signs, no spaces other than the one separator. Every field
+// has a fixed number of digits, the rule of the form state's "date" too.
 class FieldReader {
 public:
     explicit FieldReader(std::string_view text) : m_text(text) {}
 
-    /// Reads minDigits..maxDigits decimal digits as a number.
-    bool number(int minDigits, int maxDigits, int& value) {
-        int digits = 0;
+    /// Reads exactly `digits` decimal digits as a number.
+    bool number(int digits, int& value) {
         value = 0;
-        while (digits < maxDigits && m_pos < m_text.size() && m_text[m_pos] >= '0' &&
-               m_text[m_pos] <= '9') {
+        for (int k = 0; k < digits; ++k, ++m_pos) {
+            if (m_pos >= m_text.size() || m_text[m_pos] < '0' || m_text[m_pos] > '9')
+                return false;
             value = value * 10 + (m_text[m_pos] - '0');
-            ++m_pos;
-            ++digits;
         }
-        return digits >= minDigits;
+        return true;
     }
     /// Reads one of the characters of `choices`.
     bool separator(std::string_view choices) {
@@ -42,13 +44,12 @@ private:
 };
 
 bool readDate(FieldReader& in, CivilDate& date) {
-    return in.number(4, 4, date.year) && in.separator("-") && in.number(1, 2, date.month) &&
-           in.separator("-") && in.number(1, 2, date.day);
+    return in.number(4, date.year) && in.separator("-") && in.number(2, date.month) &&
+           in.separator("-") && in.number(2, date.day);
 }
 
-// True when `text` can stand between JSON quotes as it is: well-formed UTF-8 (no
-// stray continuation bytes, no overlong forms, no surrogates, nothing above
-// U+10FFFF) without quotes, backslashes or control characters.
+// True when `text` can stand between JSON quotes as it is: well-formed UTF-8
+// without quotes, backslashes or control characters.
 bool isPlainJsonText(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size()) {
@@ -59,32 +60,10 @@ bool isPlainJsonText(std::string_view text) {
             ++i;
             continue;
         }
-        std::size_t length = 0;
-        unsigned codePoint = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-            codePoint = lead & 0x1FU;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            codePoint = lead & 0x0FU;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            codePoint = lead & 0x07U;
-        } else {
+        const Utf8Char c = decodeUtf8(text, i);
+        if (!c.ok())
             return false;
-        }
-        if (i + length > text.size())
-            return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0U) != 0x80U)
-                return false;
-            codePoint = (codePoint << 6) | (next & 0x3FU);
-        }
-        if ((length == 3 && (codePoint < 0x800 || (codePoint >= 0xD800 && codePoint <= 0xDFFF))) ||
-            (length == 4 && (codePoint < 0x10000 || codePoint > 0x10FFFF)))
-            return false;
-        i += length;
+        i += c.length;
     }
     return true;
 }
@@ -109,17 +88,16 @@ CivilDateTime parseMoment(std::string_view text, std::string_view what) {
     FieldReader in(text);
     CivilDateTime moment;
     bool wellFormed = readDate(in, moment.date) && in.separator(" T") &&
-                      in.number(1, 2, moment.hour) && in.separator(":") &&
-                      in.number(2, 2, moment.minute);
+                      in.number(2, moment.hour) && in.separator(":") && in.number(2, moment.minute);
     if (wellFormed && !in.atEnd())
-        wellFormed = in.separator(":") && in.number(2, 2, moment.second);
+        wellFormed = in.separator(":") && in.number(2, moment.second);
     if (!wellFormed || !in.atEnd())
-        throw InputError(
-            std::string(what) + " \"" + std::string(text) +
-            "\" is not a moment; write it as \"YYYY-MM-DD HH:MM\" or \"YYYY-MM-DD HH:MM:SS\"");
+        throw InputError(std::string(what) + " " + quotedForMessage(text) +
+                         " is not a moment; write it as \"YYYY-MM-DD HH:MM\" or "
+                         "\"YYYY-MM-DD HH:MM:SS\"");
     if (!moment.ok())
-        throw InputError(std::string(what) + " \"" + std::string(text) +
-                         "\" does not exist; check the day of the month and that the time is "
+        throw InputError(std::string(what) + " " + quotedForMessage(text) +
+                         " does not exist; check the day of the month and that the time is "
                          "00:00:00 to 23:59:59");
     return moment;
 }
@@ -128,12 +106,40 @@ CivilDate parseDate(std::string_view text, std::string_view what) {
     FieldReader in(text);
     CivilDate date;
     if (!readDate(in, date) || !in.atEnd())
-        throw InputError(std::string(what) + " \"" + std::string(text) +
-                         "\" is not a date; write it as \"YYYY-MM-DD\"");
+        throw InputError(std::string(what) + " " + quotedForMessage(text) +
+                         " is not a date; write it as \"YYYY-MM-DD\"");
     if (!date.ok())
-        throw InputError(std::string(what) + " \"" + std::string(text) +
-                         "\" does not exist; check the month (1-12) and the day of the month");
+        throw InputError(std::string(what) + " " + quotedForMessage(text) +
+                         " does not exist; check the month (01-12) and the day of the month");
     return date;
+}
+
+std::optional<std::uint64_t> parseDecimalDigits(std::string_view text) {
+    if (text.empty())
+        return std::nullopt;
+    constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
+    std::uint64_t value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        const auto digit = static_cast<std::uint64_t>(c - '0');
+        value = value > (kMax - digit) / 10 ? kMax : value * 10 + digit;
+    }
+    return value;
+}
+
+int parseWholeNumber(std::string_view text, std::string_view what, int min, int max) {
+    const std::string range = "from " + std::to_string(min) + " to " + std::to_string(max);
+    if (text.empty())
+        throw InputError(std::string(what) + " is missing; give a whole number " + range);
+    const auto value = parseDecimalDigits(text);
+    if (!value)
+        throw InputError(std::string(what) + " " + quotedForMessage(text) +
+                         " is not a whole number; write it in decimal digits only, " + range);
+    if (*value < static_cast<std::uint64_t>(min) || *value > static_cast<std::uint64_t>(max))
+        throw InputError(std::string(what) + " " + printableMessage(text, 24) +
+                         " is out of range; give a whole number " + range);
+    return static_cast<int>(*value);
 }
 
 std::string isoDate(CivilDate date) {

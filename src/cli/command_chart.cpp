@@ -27,12 +27,13 @@ namespace {
 
 constexpr CivilDateTime kFirstMoment = kCalendarFirstMoment;
 constexpr CivilDateTime kLastMoment = kCalendarLastMoment;
+constexpr int kMaxStepHours = 1000000; // more than the whole range
 
 struct ChartOptions {
-    std::string from;  // MOMENT
-    std::string to;    // --to MOMENT, empty for one moment
-    int stepHours = 2; // --step-hours
-    bool json = false; // --json
+    std::string from;              // MOMENT
+    std::optional<std::string> to; // --to MOMENT, for a series
+    std::string stepHours = "2";   // --step-hours, decimal digits
+    bool json = false;             // --json
     // What else each moment shows; options of further chart views add a flag here
     // and a few lines to writeJsonLine and writeTextLine.
     bool tables = false; // the chart tables of the moment
@@ -194,8 +195,8 @@ void runChartOnBasis(const ChartOptions& options, const ChosenBasis& chosen) {
     const CivilDateTime from = parseMoment(options.from, "MOMENT");
     const Instant first = instantOfClock(from, basis, "MOMENT");
     Instant last = first;
-    if (!options.to.empty()) {
-        const CivilDateTime to = parseMoment(options.to, "--to");
+    if (options.to) {
+        const CivilDateTime to = parseMoment(*options.to, "--to");
         last = instantOfClock(to, basis, "--to");
         if (last < first)
             throw InputError("--to " + dateTimeText(to) + " is before MOMENT " +
@@ -205,10 +206,11 @@ void runChartOnBasis(const ChartOptions& options, const ChosenBasis& chosen) {
     OutputBuffer out;
     if (!options.json)
         out.line(basisHeaderLine(basis));
-    const std::int64_t step = std::int64_t{options.stepHours} * 3600;
+    const std::int64_t step =
+        std::int64_t{parseWholeNumber(options.stepHours, "--step-hours", 1, kMaxStepHours)} * 3600;
     for (Instant t = first; t <= last; t = t + step) {
         BasisLine extra{&basis, chartAt(t, basis), std::nullopt};
-        if (options.to.empty())
+        if (!options.to)
             extra.near = cutsNear(t, basis, std::int64_t{chosen.nearMinutes} * 60);
         ChartLine line{momentChartOf(extra.chart),
                        termInForce(calendarTimeFromInstant(t)).value_or(TermRef{}),
@@ -228,14 +230,14 @@ void runChart(const ChartOptions& options) {
         return;
     }
     const CivilDateTime first = momentInRange(options.from, "MOMENT");
-    const CivilDateTime last = options.to.empty() ? first : momentInRange(options.to, "--to");
+    const CivilDateTime last = options.to ? momentInRange(*options.to, "--to") : first;
+    const int stepHours = parseWholeNumber(options.stepHours, "--step-hours", 1, kMaxStepHours);
     if (last < first)
         throw InputError("--to " + dateTimeText(last) + " is before MOMENT " + dateTimeText(first) +
                          "; give a --to moment at or after it");
 
     OutputBuffer out;
-    for (CivilDateTime moment = first; moment <= last;
-         moment = addHours(moment, options.stepHours)) {
+    for (CivilDateTime moment = first; moment <= last; moment = addHours(moment, stepHours)) {
         const ChartLine line = chartLineOf(moment);
         if (options.json)
             writeJsonLine(out, options, line);
@@ -261,8 +263,7 @@ void registerChartCommand(CLI::App& app) {
         "--to", options->to, "Last moment of a series (inclusive), same form as MOMENT");
     command
         ->add_option("--step-hours", options->stepHours,
-                     "Hours between the moments of a series (default 2)")
-        ->check(CLI::Range(1, 1000000))
+                     "Hours between the moments of a series, 1 to 1000000 (default 2)")
         ->needs(to);
     command->add_flag("--json", options->json,
                       "One JSON object per line: moment, pillars, lunar, lunarText, term, "

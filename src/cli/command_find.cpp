@@ -9,11 +9,11 @@
 #include "cli/search_commands.h"
 #include "cli/span_output.h"
 #include "cli/time_range.h"
+#include "form/text_input.h"
 #include "search/chart_lookup.h"
 
 #include <CLI/CLI.hpp>
 
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -98,29 +98,11 @@ void runOne(const FindOptions& options) {
 }
 
 std::string readBatch(const std::string& path) {
-    std::string text;
-    std::istream* in = &std::cin;
-    std::ifstream file;
-    if (path != "-") {
-        file.open(path, std::ios::binary);
-        if (!file)
-            throw InputError("cannot open the batch file \"" + path + "\"; check the path");
-        in = &file;
+    try {
+        return readTextInput(path, kMaxBatchBytes);
+    } catch (const TextInputError& e) {
+        throw InputError(e.what());
     }
-    char buffer[65536];
-    while (in->read(buffer, sizeof buffer) || in->gcount() > 0) {
-        text.append(buffer, static_cast<std::size_t>(in->gcount()));
-        if (text.size() > kMaxBatchBytes)
-            throw InputError(
-                "the batch " +
-                (path == "-" ? std::string("on standard input") : "file \"" + path + "\"") +
-                " is larger than 16 MiB; split it");
-    }
-    if (in->bad())
-        throw InputError("cannot read the batch " + (path == "-"
-                                                         ? std::string("from standard input")
-                                                         : "file \"" + path + "\""));
-    return text;
 }
 
 void runBatch(const FindOptions& options) {

@@ -8,6 +8,7 @@
 #include <CLI/CLI.hpp>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace bazi::cli {
@@ -15,10 +16,10 @@ namespace bazi::cli {
 namespace {
 
 struct LunarOptions {
-    std::string from;   // DATE
-    std::string to;     // --to DATE, empty for one date
-    std::string format; // --format, empty for the default
-    bool json = false;  // --json
+    std::string from;              // DATE
+    std::optional<std::string> to; // --to DATE, for a range
+    std::string format;            // --format, empty for the default
+    bool json = false;             // --json
 };
 
 CivilDate dateInRange(const std::string& text, std::string_view what) {
@@ -32,7 +33,7 @@ CivilDate dateInRange(const std::string& text, std::string_view what) {
 
 void runLunar(const LunarOptions& options) {
     const CivilDate first = dateInRange(options.from, "DATE");
-    const CivilDate last = options.to.empty() ? first : dateInRange(options.to, "--to");
+    const CivilDate last = options.to ? dateInRange(*options.to, "--to") : first;
     if (last < first)
         throw InputError("--to " + isoDate(last) + " is before DATE " + isoDate(first) +
                          "; give a --to date at or after it");

@@ -18,9 +18,9 @@ namespace bazi::cli {
 namespace {
 
 struct PlacesOptions {
-    std::string name;  // NAME
-    int limit = 20;    // --limit
-    bool json = false; // --json
+    std::string name;         // NAME
+    std::string limit = "20"; // --limit, decimal digits
+    bool json = false;        // --json
 };
 
 std::string degrees(double value, const char* positive, const char* negative) {
@@ -57,7 +57,8 @@ std::string jsonLineOf(const Place& p) {
 
 void runPlaces(const PlacesOptions& options) {
     const std::vector<Place> places =
-        findPlaces(options.name, static_cast<std::size_t>(options.limit));
+        findPlaces(options.name,
+                   static_cast<std::size_t>(parseWholeNumber(options.limit, "--limit", 1, 1000)));
     OutputBuffer out;
     for (const Place& p : places)
         out.line(options.json ? jsonLineOf(p) : textLine(p));
@@ -77,8 +78,8 @@ void registerPlacesCommand(CLI::App& app) {
         "places", "The places a name finds in the gazetteer, with longitude and time zone");
     command->add_option("NAME", options->name, "A city's name or its start, Chinese or English")
         ->required();
-    command->add_option("--limit", options->limit, "At most this many places (default 20)")
-        ->check(CLI::Range(1, 1000));
+    command->add_option("--limit", options->limit,
+                        "At most this many places (default 20; 1 to 1000)");
     command->add_flag("--json", options->json,
                       "One JSON object per place: name, state, country, countryCode, longitude, "
                       "latitude, zone, clockZone, population");

@@ -9,18 +9,16 @@
 #include "cli/query_command.h"
 #include "calendar/lunar_calendar.h"
 #include "form/form_state_json.h"
+#include "form/text_input.h"
 #include "query/query_driver.h"
 #include "texts/result_texts.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
-#include <fstream>
-#include <iostream>
-#include <iterator>
 #include <map>
 #include <memory>
-#include <sstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,11 +27,11 @@ namespace bazi::cli {
 namespace {
 
 struct QueryOptions {
-    std::string formFile;          // FORM: a file, "-" for standard input, empty for none
-    std::string date;              // --date, empty for the form's own
-    std::vector<std::string> sets; // --set NAME=VALUE, in order
-    bool json = false;             // --json
-    bool csv = false;              // --csv
+    std::optional<std::string> formFile; // FORM: a file, "-" for standard input
+    std::optional<std::string> date;     // --date, in place of the form's own
+    std::vector<std::string> sets;       // --set NAME=VALUE, in order
+    bool json = false;                   // --json
+    bool csv = false;                    // --csv
     BasisOptions basis; // --tz, --longitude / --place, --solar-time, --late-zi, --fold, --near
 };
 
@@ -51,12 +49,12 @@ struct QueryBasis {
 };
 
 FormState formStateOf(const QueryOptions& options) {
-    if (options.formFile.empty() && options.date.empty())
+    if (!options.formFile && !options.date)
         throw InputError("give a form state file FORM (\"-\" reads it from standard input), or "
                          "--date YYYY-MM-DD to start from the empty form");
-    FormState form = readFormFile(options.formFile, options.date.empty());
-    if (!options.date.empty())
-        form.date = parseDate(options.date, "--date");
+    FormState form = readFormFile(options.formFile, !options.date);
+    if (options.date)
+        form.date = parseDate(*options.date, "--date");
     applySettings(form, options.sets);
     if (!isQueryDateInRange(form.date))
         throw InputError("the reference date " + isoDate(form.date) +

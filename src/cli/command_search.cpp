@@ -16,6 +16,7 @@
 
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,15 +24,19 @@ namespace bazi::cli {
 namespace {
 
 struct SearchOptions {
-    std::string formFile; // FORM, "-" for standard input, empty for the empty form
+    std::optional<std::string>
+        formFile;         // FORM, "-" for standard input; the empty form if not given
     std::string from, to; // --from, --to
     std::string hours;    // --hours, empty for the whole day
     bool hoursGiven = false;
-    std::vector<std::string> sets; // --set NAME=VALUE, in order
-    long long limit = 0;           // --limit, 0 for none
+    std::vector<std::string> sets;    // --set NAME=VALUE, in order
+    std::optional<std::string> limit; // --limit N, decimal digits
     bool json = false, csv = false, explain = false;
     BasisOptions basis; // --tz, --longitude / --place, --solar-time, --late-zi
 };
+
+// The largest --limit: more spans than the whole calendar holds.
+constexpr int kMaxSearchLimit = 1'000'000'000;
 
 void runSearch(const SearchOptions& options) {
     const ChosenBasis chosen = chosenSpanBasis(options.basis);
@@ -53,10 +58,12 @@ void runSearch(const SearchOptions& options) {
     if (basis && format == SpanFormat::text)
         out.line(basisHeaderLine(*basis));
     writer.header();
+    const long long limit =
+        options.limit ? parseWholeNumber(*options.limit, "--limit", 1, kMaxSearchLimit) : 0;
     long long found = 0;
     bool more = false;
     searchSpans(conditions, range, [&](const Span& span) {
-        if (options.limit > 0 && found == options.limit) {
+        if (limit > 0 && found == limit) {
             more = true; // one past the limit: say that there are more, and stop
             return false;
         }
@@ -69,7 +76,7 @@ void runSearch(const SearchOptions& options) {
                  std::to_string(found));
     out.flush();
     if (more)
-        std::cerr << "bazi-seek: stopped after " << found << " spans (--limit " << options.limit
+        std::cerr << "bazi-seek: stopped after " << found << " spans (--limit " << limit
                   << "); the range holds more\n";
     else if (found == 0)
         std::cerr << "bazi-seek: no span in the range meets the conditions\n";
@@ -104,8 +111,7 @@ void registerSearchCommand(CLI::App& app) {
                      "Set one control, after the file: NAME=VALUE as for query; repeat for more")
         ->expected(1)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-    command->add_option("--limit", options->limit, "Stop after N spans (and say so)")
-        ->check(CLI::Range(1LL, 1000000000000LL));
+    command->add_option("--limit", options->limit, "Stop after N spans (and say so); 1 or more");
     auto* json = command->add_flag("--json", options->json,
                                    "JSON Lines: one object per span (start, end, pillars, lunar, "
                                    "startCut, endCut), nothing else on standard output");

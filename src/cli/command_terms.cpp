@@ -3,10 +3,12 @@
 #include "cli/calendar_commands.h"
 #include "cli/cli_common.h"
 #include "calendar/solar_terms.h"
+#include "form/message_text.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -17,18 +19,26 @@ namespace bazi::cli {
 namespace {
 
 struct TermsOptions {
-    int from = 0;          // YEAR
-    std::optional<int> to; // --to YEAR
-    bool json = false;     // --json
+    std::string from;              // YEAR
+    std::optional<std::string> to; // --to YEAR
+    bool json = false;             // --json
 };
 
-int yearInRange(int year, std::string_view what) {
-    if (year < kSolarTermFirstYear || year > kSolarTermLastYear)
-        throw InputError(std::string(what) + " " + std::to_string(year) +
-                         " is outside the solar-term table; give a year from " +
-                         std::to_string(kSolarTermFirstYear) + " to " +
-                         std::to_string(kSolarTermLastYear));
-    return year;
+// A year in decimal digits, as in a date: " 2016", "+2016" and "0x7e0" are not years.
+int yearInRange(std::string_view text, std::string_view what) {
+    const std::string range = "give a year from " + std::to_string(kSolarTermFirstYear) + " to " +
+                              std::to_string(kSolarTermLastYear);
+    if (text.empty())
+        throw InputError(std::string(what) + " is missing; " + range);
+    const auto year = parseDecimalDigits(text);
+    if (!year)
+        throw InputError(std::string(what) + " " + quotedForMessage(text) +
+                         " is not a year; write it in decimal digits, e.g. 2016; " + range);
+    if (*year < static_cast<std::uint64_t>(kSolarTermFirstYear) ||
+        *year > static_cast<std::uint64_t>(kSolarTermLastYear))
+        throw InputError(std::string(what) + " " + printableMessage(text, 24) +
+                         " is outside the solar-term table; " + range);
+    return static_cast<int>(*year);
 }
 
 void runTerms(const TermsOptions& options) {

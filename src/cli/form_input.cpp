@@ -2,39 +2,19 @@
 
 #include "cli/cli_common.h"
 #include "form/form_state_json.h"
-
-#include <fstream>
-#include <iostream>
-#include <iterator>
-#include <sstream>
+#include "form/text_input.h"
 
 namespace bazi::cli {
-namespace {
 
-std::string readFormText(const std::string& path) {
-    if (path == "-") {
-        return std::string(std::istreambuf_iterator<char>(std::cin), {});
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw InputError("cannot open the form state file \"" + path + "\"; check the path");
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad())
-        throw InputError("cannot read the form state file \"" + path + "\"");
-    return text.str();
-}
-
-} // namespace
-
-FormState readFormFile(const std::string& formFile, bool dateRequired) {
-    if (formFile.empty())
+FormState readFormFile(const std::optional<std::string>& formFile, bool dateRequired) {
+    if (!formFile)
         return FormState{};
-    const std::string where = formFile == "-" ? "standard input" : formFile;
     try {
-        return formStateFromJson(readFormText(formFile), dateRequired);
+        return readFormStateFile(*formFile, dateRequired);
+    } catch (const TextInputError& e) {
+        throw InputError(e.what());
     } catch (const FormStateError& e) {
-        throw InputError(where + ": " + e.what());
+        throw InputError(inputSourceName(*formFile) + ": " + e.what());
     }
 }
 

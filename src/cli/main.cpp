@@ -2,7 +2,9 @@
 //
 // Every subcommand registers itself with one call below. Failures reach main()
 // as exceptions and are turned into a message on stderr and an exit status in
-// one place: 0 success, 1 runtime failure, 2 usage or input error.
+// one place: 0 success, 1 runtime failure, 2 usage or input error. Every
+// message is one printable line: whatever of the input a message quotes is
+// escaped and cut where it is quoted, and the whole line once more here.
 
 #include "chartlib/chart_primitives.h"
 #include "cli/calendar_commands.h"
@@ -10,12 +12,14 @@
 #include "cli/places_command.h"
 #include "cli/query_command.h"
 #include "cli/search_commands.h"
+#include "form/message_text.h"
 
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
 #include <exception>
 #include <iostream>
+#include <string_view>
 
 namespace {
 
@@ -32,6 +36,18 @@ void registerCommands(CLI::App& app) {
     bazi::cli::registerPlacesCommand(app);
 }
 
+int fail(int status, std::string_view message) {
+    std::cerr << "bazi-seek: " << bazi::printableMessage(message) << '\n';
+    return status;
+}
+
+// Everything written to stdout has reached it; false after a failed write (a
+// full disk, a closed pipe, /dev/full).
+bool stdoutWritten() {
+    std::cout.flush();
+    return std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -42,25 +58,25 @@ int main(int argc, char** argv) {
 
     try {
         app.parse(argc, argv);
-        std::fflush(stdout);
-        if (std::ferror(stdout)) {
-            std::cerr << "bazi-seek: cannot write to standard output\n";
-            return kExitRuntimeFailure;
-        }
+        if (!stdoutWritten())
+            return fail(kExitRuntimeFailure, "cannot write to standard output");
         return 0;
     } catch (const CLI::ParseError& e) {
-        // --help prints and gives 0; every other parse error is a usage error.
-        const int code = app.exit(e);
-        return code == 0 ? 0 : kExitUsageError;
+        if (e.get_exit_code() == 0) {
+            // --help: the help text is the output, and a failed write of it a failure.
+            (void)app.exit(e);
+            return stdoutWritten() ? 0
+                                   : fail(kExitRuntimeFailure, "cannot write to standard output");
+        }
+        // CLI11's messages quote arguments as given; printableMessage escapes them.
+        return fail(kExitUsageError,
+                    std::string(e.what()) + "; run \"bazi-seek --help\" for the usage");
     } catch (const bazi::cli::InputError& e) {
         std::cout.flush();
-        std::cerr << "bazi-seek: " << e.what() << '\n';
-        return kExitUsageError;
+        return fail(kExitUsageError, e.what());
     } catch (const bazi::chartlib::MissingFunctionError& e) {
-        std::cerr << "bazi-seek: " << e.what() << '\n';
-        return kExitRuntimeFailure;
+        return fail(kExitRuntimeFailure, e.what());
     } catch (const std::exception& e) {
-        std::cerr << "bazi-seek: " << e.what() << '\n';
-        return kExitRuntimeFailure;
+        return fail(kExitRuntimeFailure, e.what());
     }
 }

@@ -2,6 +2,7 @@
 
 #include "calendar/calendar_range.h"
 #include "cli/cli_common.h"
+#include "form/message_text.h"
 #include "search/span_walker.h"
 
 #include <charconv>
@@ -44,7 +45,7 @@ void checkInside(CivilSeconds at, std::string_view what, std::string_view text, 
         isEnd ? (at > kFirstSecond && at <= kEndSecond) : (at >= kFirstSecond && at < kEndSecond);
     if (!inside)
         throw InputError(
-            std::string(what) + " " + std::string(text) +
+            std::string(what) + " " + quotedForMessage(text) +
             " is outside the calendar's range; give times from " + calendarRangeText() +
             (basis && !basis->zone.isFixed() ? " on the calendar's clock (UTC+8)" : ""));
 }
@@ -78,8 +79,8 @@ SearchRange parseTimeRange(std::string_view from, std::string_view to, const Tim
     range.to = boundOf(to, "--to", true, basis);
     checkInside(range.to, "--to", to, true, basis);
     if (range.to <= range.from)
-        throw InputError("--to " + std::string(to) + " is not after --from " + std::string(from) +
-                         "; give a --to later than --from");
+        throw InputError("--to " + quotedForMessage(to) + " is not after --from " +
+                         quotedForMessage(from) + "; give a --to later than --from");
     return range;
 }
 
@@ -97,11 +98,11 @@ HourWindows parseHourWindows(std::string_view text) {
         int from = 0, to = 0;
         if (dash == std::string_view::npos || !hourNumber(item.substr(0, dash), from) ||
             !hourNumber(item.substr(dash + 1), to))
-            throw InputError("--hours: \"" + std::string(item) + "\" is not an hour range; " +
+            throw InputError("--hours: " + quotedForMessage(item) + " is not an hour range; " +
                              std::string(kForm));
         if (from >= to)
-            throw InputError("--hours: \"" + std::string(item) +
-                             "\" ends before it starts; write a window across midnight as two, "
+            throw InputError("--hours: " + quotedForMessage(item) +
+                             " ends before it starts; write a window across midnight as two, "
                              "e.g. 22-24,0-2");
         windows = windows.with(from, to);
         start = comma + 1;

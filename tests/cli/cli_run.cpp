@@ -9,13 +9,15 @@
 
 namespace bazi::test {
 
-CliResult runBaziSeek(const std::string& arguments) {
+CliResult runBaziSeek(const std::string& arguments, const std::string& inputCommand,
+                      const std::string& setup, const std::string& executable) {
     char errPath[] = "/tmp/bazi_cli_test_XXXXXX";
     const int fd = mkstemp(errPath);
     if (fd >= 0)
         close(fd);
-    const std::string command =
-        std::string("\"") + BAZI_SEEK_EXE + "\" " + arguments + " 2>" + errPath;
+    const std::string command = (setup.empty() ? "" : setup + "; ") +
+                                (inputCommand.empty() ? "" : "(" + inputCommand + ") | ") + "\"" +
+                                executable + "\" " + arguments + " 2>" + errPath;
     CliResult result;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         char buffer[65536];

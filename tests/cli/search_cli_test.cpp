@@ -63,13 +63,14 @@ TEST(CliSearch, RefusedArguments) {
     } cases[] = {
         {"search --from 2016-01-01 --to 2016-01-02", "未设置条件！", "no set row"},
         {"search --set 组合框_支1=酉 --from 2016-01-02 --to 2016-01-01",
-         "--to 2016-01-01 is not after --from 2016-01-02", "B before A"},
+         "--to \"2016-01-01\" is not after --from \"2016-01-02\"", "B before A"},
         {"search --set 组合框_支1=酉 --from 1700-01-02 --to 2016-01-01",
-         "--from 1700-01-02 is outside the calendar's range; give times from 1800-01-01 00:00:00 "
+         "--from \"1700-01-02\" is outside the calendar's range; give times from 1800-01-01 "
+         "00:00:00 "
          "to 2200-12-31 23:59:59",
          "outside the calendar"},
         {"search --set 组合框_支1=酉 --from 2016-01-02 --to 2201-01-01",
-         "--to 2201-01-01 is outside", "end past the calendar"},
+         "--to \"2201-01-01\" is outside", "end past the calendar"},
         {"search --set 组合框_支1=酉 --from 2016-01-02 --to 2016-01-03 --hours ''",
          "--hours is empty", "empty hours"},
         {"search --set 组合框_支1=酉 --from 2016-01-02 --to 2016-01-03 --hours 18-8",

@@ -3,9 +3,21 @@
 //
 // The library is loaded by file name from the directory of the running
 // executable only, and each function is looked up at its first call; later
-// calls reuse the address. Texts are UTF-8; a null result reads as "".
+// calls reuse the address.
+//
+// The library's answers are outside input like a file's: a library that breaks
+// its contract must not make the program read out of bounds, overflow or take
+// half a character for a whole one. So each answer is checked here, once:
+//  - a text answer is read up to its zero byte but never more than
+//    kMaxAnswerBytes bytes; a null text, one longer than that, or one that is
+//    not well-formed UTF-8 (a cut-off character, an overlong form, a
+//    surrogate) reads as "", the library's answer for "no such fact";
+//  - a count is checked against what it can be: 0..N for N names (0 when the
+//    sought name is empty), 0..len(joined)/len(sought) for 取干支数量.
+//    Any other count throws LibraryAnswerError.
 
 #include <array>
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -36,6 +48,16 @@ inline constexpr std::array<std::string_view, 11> kExportNames = {
 /// Looks every export up, in kExportNames order; throws MissingFunctionError
 /// for the first that cannot be found (or when the library cannot be loaded).
 void requireEveryExport();
+
+/// The longest text answer read: the longest real one (three hidden stems) is 9 bytes.
+inline constexpr std::size_t kMaxAnswerBytes = 64;
+
+/// Thrown when the library answers a count it cannot have: what() names the
+/// library, the function, the answer and the range it should lie in.
+class LibraryAnswerError : public std::runtime_error {
+public:
+    LibraryAnswerError(std::string_view function, long long answer, long long most);
+};
 
 // One wrapper per exported function, named after what it answers.
 [[nodiscard]] std::string elementOf(std::string_view character); // 取干支五行

@@ -24,13 +24,13 @@ namespace bazi::cli {
 
 /// The options as given; empty or unset when not given.
 struct BasisOptions {
-    std::string zone;                // --tz ZONE
-    std::optional<double> longitude; // --longitude DEG
-    std::string place;               // --place NAME
-    std::string solarTime;           // --solar-time off|mean|true
-    std::string lateZi;              // --late-zi next-day|same-day
-    std::string fold;                // --fold earlier|later
-    std::optional<int> nearMinutes;  // --near MIN
+    std::string zone;                       // --tz ZONE
+    std::optional<double> longitude;        // --longitude DEG
+    std::string place;                      // --place NAME
+    std::string solarTime;                  // --solar-time off|mean|true
+    std::string lateZi;                     // --late-zi next-day|same-day
+    std::string fold;                       // --fold earlier|later
+    std::optional<std::string> nearMinutes; // --near MIN, decimal digits
 };
 
 /// Declares the options on a subcommand, in one group "Time basis".

@@ -6,7 +6,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -20,11 +22,21 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-/// "YYYY-MM-DD HH:MM[:SS]" (also with "T" between date and time) as a moment
-/// that exists; throws InputError naming `what` (e.g. "MOMENT") otherwise.
+/// "YYYY-MM-DD HH:MM[:SS]" (also with "T" between date and time), every field
+/// its full number of digits, as a moment that exists; throws InputError naming
+/// `what` (e.g. "MOMENT") otherwise.
 [[nodiscard]] CivilDateTime parseMoment(std::string_view text, std::string_view what);
-/// "YYYY-MM-DD" as a date that exists; throws InputError otherwise.
+/// "YYYY-MM-DD" as a date that exists, under the rule of a form state's "date"
+/// (bazi::parseIsoDate): four, two and two digits. Throws InputError otherwise.
 [[nodiscard]] CivilDate parseDate(std::string_view text, std::string_view what);
+
+/// A number written in decimal digits only: no sign, space, prefix or point, as
+/// the digits of a date. nullopt for "" and anything else; a number past the
+/// range of uint64 reads as its largest value.
+[[nodiscard]] std::optional<std::uint64_t> parseDecimalDigits(std::string_view text);
+/// The same, from `min` to `max` (min >= 0); throws InputError naming `what`
+/// when the text is empty ("missing"), not decimal digits, or out of range.
+[[nodiscard]] int parseWholeNumber(std::string_view text, std::string_view what, int min, int max);
 
 /// "2016-03-16"
 [[nodiscard]] std::string isoDate(CivilDate date);
