@@ -23,7 +23,7 @@ if [[ ${1:-} =~ ^[0-9]+$ ]]; then
   seconds=$1
   shift
 fi
-all_targets=(form_state_json control_settings calendar_text chart_text lunar_format message_text query)
+all_targets=(form_state_json control_settings calendar_text chart_text lunar_format message_text query span_arguments)
 targets=("$@")
 ((${#targets[@]})) || targets=("${all_targets[@]}")
 
