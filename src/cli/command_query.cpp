@@ -6,6 +6,7 @@
 #include "cli/query_command.h"
 #include "form/form_state_json.h"
 #include "query/query_driver.h"
+#include "texts/result_formats.h"
 #include "texts/result_texts.h"
 
 #include <CLI/CLI.hpp>
@@ -97,49 +98,9 @@ void printGrid(const QueryResult& result, OutputBuffer& out) {
         out.line(*message);
 }
 
-void printJson(const QueryResult& result, OutputBuffer& out) {
-    using Json = nlohmann::ordered_json;
-    const auto message = outcomeMessage(result.outcome);
-    Json doc;
-    doc["conditions"] = result.conditionCount;
-    doc["matches"] = result.matchCount();
-    doc["status"] = kFinishedStatus;
-    doc["summary"] = summaryText(result.conditionCount, result.matchCount());
-    doc["message"] = message ? Json(*message) : nullptr;
-    doc["page"] = result.outcome == QueryOutcome::matches ? Json(kResultPageName) : nullptr;
-    doc["rows"] = Json::array();
-    for (const QueryMatch& match : result.matches) {
-        const ResultRow row = resultRowOf(match);
-        Json r;
-        r["moment"] = isoDateTime(row.moment);
-        r["gregorian"] = row.gregorian;
-        r["lunar"] = row.lunar;
-        r["chart"] = row.chart;
-        doc["rows"].push_back(std::move(r));
-    }
-    out.line(doc.dump());
-}
-
-// A CSV field, quoted when it holds a comma, a quote or a line break.
-std::string csvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    return out + "\"";
-}
-
-void printCsv(const QueryResult& result, OutputBuffer& out) {
-    out.line("moment,gregorian,lunar,chart");
-    for (const QueryMatch& match : result.matches) {
-        const ResultRow row = resultRowOf(match);
-        out.line(isoDateTime(row.moment) + "," + csvField(row.gregorian) + "," +
-                 csvField(row.lunar) + "," + csvField(row.chart));
-    }
+// JSON and CSV are the result's file formats, which the window exports too.
+void printText(const std::string& text, OutputBuffer& out) {
+    out.line(std::string_view(text).substr(0, text.size() - 1)); // without its last line feed
 }
 
 void runQueryCommand(const QueryOptions& options) {
@@ -147,9 +108,9 @@ void runQueryCommand(const QueryOptions& options) {
     const QueryResult result = runQuery(form);
     OutputBuffer out;
     if (options.json)
-        printJson(result, out);
+        printText(queryResultJson(result), out);
     else if (options.csv)
-        printCsv(result, out);
+        printText(queryResultCsv(result), out);
     else
         printGrid(result, out);
     out.flush();
