@@ -404,6 +404,18 @@ void CnCalendar::mousePressEvent(QMouseEvent* event) {
 void CnCalendar::keyPressEvent(QKeyEvent* event) {
     const bool alt = event->modifiers() & Qt::AltModifier;
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    if (isEditing()) {
+        // Characters sent to the box itself while a date is typed belong to
+        // the entry; other keys come here only when the entry let them go.
+        const QString text = event->text();
+        if (!alt && !ctrl && !text.isEmpty() && text.at(0).isPrint()) {
+            m_editor->insert(text);
+            onEntryEdited(m_editor->text());
+            return;
+        }
+        QWidget::keyPressEvent(event);
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_F4:
     case Qt::Key_Space: showPopup(); return;

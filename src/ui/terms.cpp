@@ -61,6 +61,9 @@ constexpr const char* kContext = "bazi::ui::Terms";
     QT_TRANSLATE_NOOP("bazi::ui::Terms", "无限制"), QT_TRANSLATE_NOOP("bazi::ui::Terms", "透干"),
     QT_TRANSLATE_NOOP("bazi::ui::Terms", "虚浮"), QT_TRANSLATE_NOOP("bazi::ui::Terms", "通根"),
     QT_TRANSLATE_NOOP("bazi::ui::Terms", "不透"), QT_TRANSLATE_NOOP("bazi::ui::Terms", "藏干无"),
+    // the page-wide check boxes, and how a chart is read
+    QT_TRANSLATE_NOOP("bazi::ui::Terms", "亥子巳午阴阳置换"),
+    QT_TRANSLATE_NOOP("bazi::ui::Terms", "女命"), QT_TRANSLATE_NOOP("bazi::ui::Terms", "男命"),
     // group captions
     QT_TRANSLATE_NOOP("bazi::ui::Terms", "八字"), QT_TRANSLATE_NOOP("bazi::ui::Terms", "藏干"),
     QT_TRANSLATE_NOOP("bazi::ui::Terms", "神煞"),

@@ -1,10 +1,12 @@
 // Pictures of the form for looking at and for the README: every page, a
-// result page after a query, the date box's calendar and the description
-// window, written to <build>/screenshots/.
+// result page after a query, the chart of a result, the date box's calendar
+// and the description window, written to <build>/screenshots/.
 #include "ui/cn_calendar.h"
 #include "ui/description_window.h"
 #include "ui/main_form.h"
 #include "ui/page_control.h"
+#include "ui/chart_view.h"
+#include "ui/result_view.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -19,7 +21,8 @@ class ScreenshotTest : public QObject {
 private:
     static void save(QWidget* widget, const QString& name) {
         QDir().mkpath(QStringLiteral(BAZI_SCREENSHOT_DIR));
-        const QString path = QStringLiteral(BAZI_SCREENSHOT_DIR "/") + name + QStringLiteral(".png");
+        const QString path =
+            QStringLiteral(BAZI_SCREENSHOT_DIR "/") + name + QStringLiteral(".png");
         QVERIFY2(widget->grab().save(path), qPrintable(path));
     }
 
@@ -63,6 +66,12 @@ private Q_SLOTS:
         QVERIFY(!form.messageBox());
         QCOMPARE(form.pageControl()->currentIndex(), MainForm::kResultPage);
         save(&form, QStringLiteral("page4-results"));
+
+        form.resultGrid()->inspectRow(0);
+        QVERIFY(form.resultGrid()->chartView());
+        QVERIFY(QTest::qWaitForWindowExposed(form.resultGrid()->chartView()));
+        save(form.resultGrid()->chartView(), QStringLiteral("chart-view"));
+        form.resultGrid()->chartView()->close();
 
         form.dateBox()->showPopup();
         QVERIFY(QTest::qWaitForWindowExposed(form.dateBox()->popup()));
