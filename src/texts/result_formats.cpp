@@ -9,7 +9,7 @@
 namespace bazi {
 
 std::string isoMomentText(CivilDateTime m) {
-    char text[32];
+    char text[80];
     std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", m.date.year, m.date.month,
                   m.date.day, m.hour, m.minute, m.second);
     return text;
