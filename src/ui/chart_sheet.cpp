@@ -15,9 +15,10 @@
 namespace bazi::ui {
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("bazi::ui::ChartSheet", text);
-}
+// The translation context of the texts below.
+class ChartSheetTexts {
+    Q_DECLARE_TR_FUNCTIONS(bazi::ui::ChartSheet)
+};
 
 constexpr std::array<std::string_view, 5> kElements = {"金", "水", "木", "火", "土"};
 constexpr std::size_t kDayStemCell = 4;
@@ -61,7 +62,7 @@ QString elementTally(const auto& cells) {
 
 QString termFact(const std::optional<TermRef>& term, CivilDateTime moment) {
     if (!term)
-        return tr("（不在节气表的范围内）");
+        return ChartSheetTexts::tr("（不在节气表的范围内）");
     return solarTermText(term->n) + QStringLiteral("  ") + isoText(moment);
 }
 
@@ -70,28 +71,30 @@ SheetLayout layoutOf(const ChartSheet& s) {
     const QString hourName =
         s.pillars.hour > 0
             ? toQString(kBranchNames[static_cast<std::size_t>(branchNumber(s.pillars.hour) - 1)]) +
-                  tr("时")
+                  ChartSheetTexts::tr("时")
             : QString();
-    l.title = tr("%1 的八字").arg(isoText(s.moment));
-    l.facts.emplace_back(tr("公历"), isoText(s.moment) + QStringLiteral("（") + hourName +
-                                         QStringLiteral("）"));
+    l.title = ChartSheetTexts::tr("%1 的八字").arg(isoText(s.moment));
+    l.facts.emplace_back(ChartSheetTexts::tr("公历"), isoText(s.moment) + QStringLiteral("（") +
+                                                          hourName + QStringLiteral("）"));
     if (s.lunar) {
         const std::string month = lunarDateText(s.moment.date, "%M");
         const std::string day = lunarDateText(s.moment.date, "%D");
-        l.facts.emplace_back(
-            tr("农历"),
-            tr("%1年%2%3").arg(s.lunar->year).arg(calendarText(month), calendarText(day)));
+        l.facts.emplace_back(ChartSheetTexts::tr("农历"),
+                             ChartSheetTexts::tr("%1年%2%3")
+                                 .arg(s.lunar->year)
+                                 .arg(calendarText(month), calendarText(day)));
     }
-    l.facts.emplace_back(tr("八字"), toQString(spacedPillarsText(s.pillars)));
-    l.facts.emplace_back(tr("当前节气"), termFact(s.termInForce, s.termInForceMoment));
-    l.facts.emplace_back(tr("下一节气"), termFact(s.nextTerm, s.nextTermMoment));
-    l.facts.emplace_back(tr("五行（八字）"), elementTally(s.chart.cells));
-    l.facts.emplace_back(tr("五行（藏干）"), elementTally(s.hidden.slots));
+    l.facts.emplace_back(ChartSheetTexts::tr("八字"), toQString(spacedPillarsText(s.pillars)));
+    l.facts.emplace_back(ChartSheetTexts::tr("当前节气"),
+                         termFact(s.termInForce, s.termInForceMoment));
+    l.facts.emplace_back(ChartSheetTexts::tr("下一节气"), termFact(s.nextTerm, s.nextTermMoment));
+    l.facts.emplace_back(ChartSheetTexts::tr("五行（八字）"), elementTally(s.chart.cells));
+    l.facts.emplace_back(ChartSheetTexts::tr("五行（藏干）"), elementTally(s.hidden.slots));
     QStringList reading;
     reading << (s.options.female ? termText("女命") : termText("男命"));
     if (s.options.swap)
         reading << termText("亥子巳午阴阳置换");
-    l.facts.emplace_back(tr("读法"), reading.join(QStringLiteral("，")));
+    l.facts.emplace_back(ChartSheetTexts::tr("读法"), reading.join(QStringLiteral("，")));
 
     l.heads = {QString()};
     for (std::string_view pillar : kPillarCaptions)
@@ -102,7 +105,8 @@ SheetLayout layoutOf(const ChartSheet& s) {
         const ChartCell& stem = s.chart.cells[2 * p];
         const ChartCell& branch = s.chart.cells[2 * p + 1];
         stems[p] << characterWithElement(stem);
-        stemGods[p] << (2 * p == kDayStemCell ? tr("日主") : termText(stem.tenGod));
+        stemGods[p] << (2 * p == kDayStemCell ? ChartSheetTexts::tr("日主")
+                                              : termText(stem.tenGod));
         branches[p] << characterWithElement(branch);
         branchGods[p] << termText(branch.tenGod);
         for (std::size_t j = 0; j < 3; ++j) {
@@ -113,10 +117,10 @@ SheetLayout layoutOf(const ChartSheet& s) {
         for (std::string_view star : s.stars[p])
             stars[p] << termText(star);
     }
-    l.rows.emplace_back(tr("十神"), stemGods);
+    l.rows.emplace_back(ChartSheetTexts::tr("十神"), stemGods);
     l.rows.emplace_back(termText("天干"), stems);
     l.rows.emplace_back(termText("地支"), branches);
-    l.rows.emplace_back(tr("十神"), branchGods);
+    l.rows.emplace_back(ChartSheetTexts::tr("十神"), branchGods);
     l.rows.emplace_back(termText("藏干"), hidden);
     l.rows.emplace_back(termText("神煞"), stars);
     return l;

@@ -58,7 +58,6 @@ CnCalendar::CnCalendar(QWidget* parent)
     setAttribute(Qt::WA_Hover);
     setAttribute(Qt::WA_InputMethodEnabled);
 
-    m_calendar->setLocale(QLocale(QLocale::Chinese, QLocale::China));
     m_calendar->setDateRange(minimumDate(), maximumDate());
     m_status->setObjectName(QStringLiteral("标签_农历"));
     m_status->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -132,6 +131,8 @@ void CnCalendar::refreshText() {
 }
 
 void CnCalendar::retranslate() {
+    //: The locale whose weekday and month names the calendar shows.
+    m_calendar->setLocale(QLocale(tr("zh_CN")));
     setAccessibleName(tr("日期"));
     setToolTip(
         tr("查询的日期，显示为农历日期。\n"

@@ -134,13 +134,13 @@ void ConditionRow::retranslate() {
     m_position->setToolTip(positionBoxHelp(m_spec.id));
     m_count->setToolTip(countBoxHelp(m_spec.id));
     if (m_check) {
-        m_check->setText(termText(m_spec.checkCaption));
+        m_check->setText(captionText(m_spec.checkCaption));
         m_check->setToolTip(revealCheckHelp(m_spec.id));
     }
     for (std::size_t k = 0; k < m_radios.size(); ++k) {
         if (!m_radios[k])
             continue;
-        m_radios[k]->setText(termText(kRevealCaptions[k]));
+        m_radios[k]->setText(captionText(kRevealCaptions[k]));
         m_radios[k]->setToolTip(revealOptionHelp(static_cast<RevealOption>(k)));
     }
     // Screen readers name each box by its group, row and role: "八字 条件一 位置".

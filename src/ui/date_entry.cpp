@@ -148,9 +148,10 @@ DateEntry lunarEntry(DateEntry entry) {
     return entry;
 }
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("bazi::ui::DateEntry", text);
-}
+// The translation context of the texts below.
+class DateEntryTexts {
+    Q_DECLARE_TR_FUNCTIONS(bazi::ui::DateEntry)
+};
 
 } // namespace
 
@@ -195,33 +196,38 @@ DateEntry parseDateEntry(const QString& text, QDate minimum, QDate maximum) {
 
 QString dateEntryProblemText(const DateEntry& entry, QDate minimum, QDate maximum) {
     const QString iso = QStringLiteral("yyyy-MM-dd");
-    const QString leapMark = entry.leap ? tr("闰") : QString();
+    const QString leapMark = entry.leap ? DateEntryTexts::tr("闰") : QString();
     switch (entry.problem) {
     case DateProblem::none: return {};
     case DateProblem::incomplete:
-        return tr("日期还不完整：请写成 2016-03-16、20160316 或 农历2016年二月初八");
+        return DateEntryTexts::tr(
+            "日期还不完整：请写成 2016-03-16、20160316 或 农历2016年二月初八");
     case DateProblem::unrecognised:
-        return tr(
+        return DateEntryTexts::tr(
             "无法识别的日期：请写成 2016-03-16、20160316、农历2016年二月初八 或 2016-2-8农历");
     case DateProblem::noSuchGregorianDay:
-        return tr("没有这一天：%1年%2月%3日").arg(entry.year).arg(entry.month).arg(entry.day);
-    case DateProblem::lunarYearOutOfRange: return tr("农历%1年不在日历范围内").arg(entry.year);
-    case DateProblem::noSuchLunarMonth: return tr("农历没有%1月").arg(entry.month);
+        return DateEntryTexts::tr("没有这一天：%1年%2月%3日")
+            .arg(entry.year)
+            .arg(entry.month)
+            .arg(entry.day);
+    case DateProblem::lunarYearOutOfRange:
+        return DateEntryTexts::tr("农历%1年不在日历范围内").arg(entry.year);
+    case DateProblem::noSuchLunarMonth: return DateEntryTexts::tr("农历没有%1月").arg(entry.month);
     case DateProblem::noSuchLeapMonth:
         if (entry.leapMonthOfYear == 0)
-            return tr("农历%1年没有闰月").arg(entry.year);
-        return tr("农历%1年没有闰%2月（该年闰%3月）")
+            return DateEntryTexts::tr("农历%1年没有闰月").arg(entry.year);
+        return DateEntryTexts::tr("农历%1年没有闰%2月（该年闰%3月）")
             .arg(entry.year)
             .arg(entry.month)
             .arg(entry.leapMonthOfYear);
     case DateProblem::lunarDayTooLarge:
-        return tr("农历%1年%2%3月只有%4天")
+        return DateEntryTexts::tr("农历%1年%2%3月只有%4天")
             .arg(entry.year)
             .arg(leapMark)
             .arg(entry.month)
             .arg(entry.monthDays);
     case DateProblem::outOfRange:
-        return tr("%1 超出可查询的范围（%2 至 %3）")
+        return DateEntryTexts::tr("%1 超出可查询的范围（%2 至 %3）")
             .arg(entry.date.toString(iso), minimum.toString(iso), maximum.toString(iso));
     }
     return {};

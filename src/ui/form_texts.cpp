@@ -7,9 +7,10 @@
 namespace bazi::ui {
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("bazi::ui::FormTexts", text);
-}
+// The translation context of the texts below.
+class FormTexts {
+    Q_DECLARE_TR_FUNCTIONS(bazi::ui::FormTexts)
+};
 
 // The engine's result texts, as the source texts of their translations.
 constexpr std::string_view kProgressSource =
@@ -30,7 +31,7 @@ QString toQString(std::string_view utf8) {
 }
 
 QString windowTitleText() {
-    return tr("八字时辰查询 bazi-seek");
+    return FormTexts::tr("八字时辰查询 bazi-seek");
 }
 
 QString rowLabelCaption(int row) {
@@ -48,7 +49,7 @@ QString rowLabelCaption(int row) {
         QT_TRANSLATE_NOOP("bazi::ui::FormTexts", "条件11："),
         QT_TRANSLATE_NOOP("bazi::ui::FormTexts", "条件12："),
     };
-    return row >= 1 && row <= 12 ? tr(captions[row - 1]) : QString();
+    return row >= 1 && row <= 12 ? FormTexts::tr(captions[row - 1]) : QString();
 }
 
 QString pageCaption(int page) {
@@ -59,84 +60,86 @@ QString pageCaption(int page) {
         QT_TRANSLATE_NOOP("bazi::ui::FormTexts", "条件4—神煞"),
         QT_TRANSLATE_NOOP("bazi::ui::FormTexts", "查询结果"),
     };
-    return page >= 0 && page <= 4 ? tr(captions[page]) : QString();
+    return page >= 0 && page <= 4 ? FormTexts::tr(captions[page]) : QString();
 }
 
 QStringList explanationNoteLines() {
     return {
-        tr("说明："),
+        FormTexts::tr("说明："),
         QString(),
-        tr("条件：选择表示该条件生效！"),
-        tr("位置：选择表示该位置必须为该条件内容"),
-        tr("数量：选择表示该条件内容在本分组中的总数量"),
-        tr("例：上边为八字中的总数量，左边为藏干中的总数量"),
+        FormTexts::tr("条件：选择表示该条件生效！"),
+        FormTexts::tr("位置：选择表示该位置必须为该条件内容"),
+        FormTexts::tr("数量：选择表示该条件内容在本分组中的总数量"),
+        FormTexts::tr("例：上边为八字中的总数量，左边为藏干中的总数量"),
         QString(),
-        tr("透干：天干上有"),
-        tr("虚浮：仅天干上有"),
-        tr("通根：藏干有"),
-        tr("不透：天干上没有"),
+        FormTexts::tr("透干：天干上有"),
+        FormTexts::tr("虚浮：仅天干上有"),
+        FormTexts::tr("通根：藏干有"),
+        FormTexts::tr("不透：天干上没有"),
     };
 }
 
 QStringList exampleNoteLines() {
     // The runs of blanks align the columns in a font with half-width Latin.
     return {
-        tr("正确设置说明举例："),
+        FormTexts::tr("正确设置说明举例："),
         QString(),
-        tr("八字 条件：不指定  位置：不固定 数量 1      表示条件为任一五行在八字中的数量为1"),
-        tr("     条件：金      位置：天干   数量 3      表示金在八字中的数量为3且在天干上有金"),
+        FormTexts::tr(
+            "八字 条件：不指定  位置：不固定 数量 1      表示条件为任一五行在八字中的数量为1"),
+        FormTexts::tr(
+            "     条件：金      位置：天干   数量 3      表示金在八字中的数量为3且在天干上有金"),
         QString(),
-        tr("藏干 条件：金      位置：不固定 数量 2      表示条件金在藏干中的数量为2"),
-        tr("     条件：水      位置：时柱   数量 2 不透 "
-           "表示条件水在藏干中的数量为2且时支藏干有水且天干没有"),
+        FormTexts::tr("藏干 条件：金      位置：不固定 数量 2      表示条件金在藏干中的数量为2"),
+        FormTexts::tr("     条件：水      位置：时柱   数量 2 不透 "
+                      "表示条件水在藏干中的数量为2且时支藏干有水且天干没有"),
     };
 }
 
 QString conflictNoteText() {
-    return tr("冲突举例：1、指定位置数量设置0（指定位置肯定至少为1） "
-              "2、五行：八字分组设置透干或虚浮；藏干设置该五行不透（前后条件相反）");
+    return FormTexts::tr("冲突举例：1、指定位置数量设置0（指定位置肯定至少为1） "
+                         "2、五行：八字分组设置透干或虚浮；藏干设置该五行不透（前后条件相反）");
 }
 
 QString warningLineText() {
-    return tr(
+    return FormTexts::tr(
         "注意：1、所有条件均为[并且]关系 ；  2、请自行检查条件设置是否冲突！否则找不到任何八字！");
 }
 
 QString descriptionCaption() {
-    return tr("软件说明：");
+    return FormTexts::tr("软件说明：");
 }
 
 QString descriptionText() {
-    return tr("设置指定时间，软件会根据设置的条件查找出符合条件前3天的时间及八字。");
+    return FormTexts::tr("设置指定时间，软件会根据设置的条件查找出符合条件前3天的时间及八字。");
 }
 
 QString messageCaption() {
-    return tr("信息：");
+    return FormTexts::tr("信息：");
 }
 
 QString progressText() {
-    return tr(kProgressSource.data());
+    return FormTexts::tr(kProgressSource.data());
 }
 
 QString finishedText() {
-    return tr(kFinishedSource.data());
+    return FormTexts::tr(kFinishedSource.data());
 }
 
 QString summaryLabelText(int conditionCount, int matchCount) {
-    return tr("条件数：%1  符合数：%2").arg(conditionCount).arg(matchCount);
+    return FormTexts::tr("条件数：%1  符合数：%2").arg(conditionCount).arg(matchCount);
 }
 
 QString outcomeMessageText(QueryOutcome outcome) {
     switch (outcome) {
-    case QueryOutcome::noCondition: return tr(kNoConditionSource.data());
-    case QueryOutcome::noMatch: return tr(kNoMatchSource.data());
+    case QueryOutcome::noCondition: return FormTexts::tr(kNoConditionSource.data());
+    case QueryOutcome::noMatch: return FormTexts::tr(kNoMatchSource.data());
     case QueryOutcome::matches: return {};
     }
     return {};
 }
 
 QString staleText() {
-    return tr("结果已过时");
+    return FormTexts::tr("结果已过时");
 }
 
 } // namespace bazi::ui

@@ -66,13 +66,17 @@ FormState withPageCleared(FormState form, int page) {
 
 } // namespace
 
-// One recorded change of the form: the whole state before and after it.
+// One recorded change of the form: the whole state before and after it. Its
+// description is kept as the source text, so that the undo actions name it in
+// the language shown when they are read.
 class MainForm::FormChange : public QUndoCommand {
 public:
-    FormChange(MainForm* form, FormState before, FormState after, const QString& text,
+    FormChange(MainForm* form, FormState before, FormState after, const char* description,
                bool alreadyApplied)
-        : QUndoCommand(text), m_form(form), m_before(std::move(before)), m_after(std::move(after)),
-          m_skipRedo(alreadyApplied) {}
+        : QUndoCommand(QString::fromUtf8(description)), m_form(form), m_before(std::move(before)),
+          m_after(std::move(after)), m_skipRedo(alreadyApplied), m_description(description) {}
+
+    [[nodiscard]] QString description() const { return MainForm::tr(m_description); }
 
     void undo() override { m_form->applyFormState(m_before); }
     void redo() override {
@@ -87,6 +91,7 @@ private:
     MainForm* m_form;
     FormState m_before, m_after;
     bool m_skipRedo;
+    const char* m_description;
 };
 
 MainForm::MainForm(QWidget* parent)
@@ -138,7 +143,7 @@ void MainForm::buildTopRow() {
 
     connect(m_queryButton, &QPushButton::clicked, this, &MainForm::runQuery);
     connect(m_descriptionButton, &QPushButton::clicked, this, &MainForm::showDescription);
-    connect(m_date, &CnCalendar::dateChanged, this, [this] { recordChange(tr("改日期")); });
+    connect(m_date, &CnCalendar::dateChanged, this, [this] { recordChange(QT_TR_NOOP("改日期")); });
     connect(m_date, &CnCalendar::entryRefused, this, &MainForm::statusMessage);
 }
 
@@ -158,7 +163,7 @@ void MainForm::buildPages() {
         m_groupBoxes.push_back(box);
         for (int row = 1; row <= spec.rowCount; ++row) {
             ConditionRow* r = ConditionRow::build(box, spec, row);
-            connect(r, &ConditionRow::edited, this, [this] { recordChange(tr("改条件")); });
+            connect(r, &ConditionRow::edited, this, [this] { recordChange(QT_TR_NOOP("改条件")); });
             m_rows.push_back(r);
         }
     }
@@ -168,7 +173,7 @@ void MainForm::buildPages() {
     // 女命 beside the first spirit-star row, right of its group box.
     m_female = makeCheckBox(m_pages->page(3), kFemaleCheckBox, QRect(430, 49, 80, 24));
     for (QCheckBox* box : {m_swap, m_female})
-        connect(box, &QCheckBox::clicked, this, [this] { recordChange(tr("改条件")); });
+        connect(box, &QCheckBox::clicked, this, [this] { recordChange(QT_TR_NOOP("改条件")); });
 
     m_resultModel = new QueryResultModel(this);
     m_grid = createResultGrid(m_pages->page(kResultPage), m_resultModel);
@@ -207,10 +212,14 @@ void MainForm::buildActions() {
     m_queryAction->setShortcut(QKeySequence(Qt::Key_F5));
     connect(m_queryAction, &QAction::triggered, this, &MainForm::runQuery);
 
-    m_undoAction = formAction(m_undo->createUndoAction(this));
+    m_undoAction = formAction(new QAction(this));
     m_undoAction->setShortcuts(QKeySequence::Undo);
-    m_redoAction = formAction(m_undo->createRedoAction(this));
+    connect(m_undoAction, &QAction::triggered, m_undo, &QUndoStack::undo);
+    m_redoAction = formAction(new QAction(this));
     m_redoAction->setShortcuts(QKeySequence::Redo);
+    connect(m_redoAction, &QAction::triggered, m_undo, &QUndoStack::redo);
+    connect(m_undo, &QUndoStack::indexChanged, this, &MainForm::updateUndoActions);
+    connect(m_undo, &QUndoStack::cleanChanged, this, &MainForm::updateUndoActions);
 
     m_clearPageAction = formAction(new QAction(this));
     connect(m_clearPageAction, &QAction::triggered, this, [this] { clearPage(); });
@@ -263,8 +272,7 @@ void MainForm::retranslate() {
 
     m_queryAction->setText(tr("推算"));
     m_queryAction->setToolTip(m_queryButton->toolTip());
-    m_undoAction->setText(tr("撤销"));
-    m_redoAction->setText(tr("重做"));
+    updateUndoActions();
     m_clearPageAction->setText(tr("清除本页条件"));
     m_clearAllAction->setText(tr("清除全部条件"));
     m_nextPageAction->setText(tr("下一页"));
@@ -306,7 +314,7 @@ void MainForm::loadFormState(const FormState& form) {
     applyFormState(form);
 }
 
-void MainForm::recordChange(const QString& description) {
+void MainForm::recordChange(const char* description) {
     if (m_applying)
         return;
     FormState now = captureFormState();
@@ -318,7 +326,7 @@ void MainForm::recordChange(const QString& description) {
     Q_EMIT formChanged();
 }
 
-void MainForm::pushFormState(const FormState& form, const QString& description) {
+void MainForm::pushFormState(const FormState& form, const char* description) {
     if (form == captureFormState())
         return;
     m_undo->push(new FormChange(this, captureFormState(), form, description, false));
@@ -329,11 +337,26 @@ void MainForm::clearPage(int page) {
         page = m_pages->currentIndex();
     if (page >= kConditionPages)
         return;
-    pushFormState(withPageCleared(captureFormState(), page), tr("清除本页条件"));
+    pushFormState(withPageCleared(captureFormState(), page), QT_TR_NOOP("清除本页条件"));
 }
 
 void MainForm::clearAll() {
-    pushFormState(FormState(m_date->civilDate()), tr("清除全部条件"));
+    pushFormState(FormState(m_date->civilDate()), QT_TR_NOOP("清除全部条件"));
+}
+
+void MainForm::updateUndoActions() {
+    // The step each action would take, named in the language shown.
+    auto stepAt = [this](int index) -> const FormChange* {
+        return index >= 0 && index < m_undo->count()
+                   ? static_cast<const FormChange*>(m_undo->command(index))
+                   : nullptr;
+    };
+    const FormChange* undo = stepAt(m_undo->index() - 1);
+    const FormChange* redo = stepAt(m_undo->index());
+    m_undoAction->setEnabled(undo != nullptr);
+    m_undoAction->setText(undo ? tr("撤销：%1").arg(undo->description()) : tr("撤销"));
+    m_redoAction->setEnabled(redo != nullptr);
+    m_redoAction->setText(redo ? tr("重做：%1").arg(redo->description()) : tr("重做"));
 }
 
 bool MainForm::resultsStale() const {

@@ -9,10 +9,6 @@
 namespace bazi::ui {
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("bazi::ui::QueryResultModel", text);
-}
-
 // The engine's headers, as the source texts of their translations.
 constexpr std::string_view kHeaderSources[] = {
     QT_TRANSLATE_NOOP("bazi::ui::QueryResultModel", "公历时间"),
@@ -26,19 +22,21 @@ static_assert(kHeaderSources[0] == kResultHeaders[0] && kHeaderSources[1] == kRe
 
 QString gregorianCellText(CivilDateTime t) {
     // The engine's dateTimeText, part by part.
-    QString text = tr("%1年%2月%3日").arg(t.date.year).arg(t.date.month).arg(t.date.day);
+    QString text =
+        QueryResultModel::tr("%1年%2月%3日").arg(t.date.year).arg(t.date.month).arg(t.date.day);
     if (t.second != 0)
-        text += tr("%1时%2分%3秒").arg(t.hour).arg(t.minute).arg(t.second);
+        text += QueryResultModel::tr("%1时%2分%3秒").arg(t.hour).arg(t.minute).arg(t.second);
     else if (t.minute != 0)
-        text += tr("%1时%2分").arg(t.hour).arg(t.minute);
+        text += QueryResultModel::tr("%1时%2分").arg(t.hour).arg(t.minute);
     else if (t.hour != 0)
-        text += tr("%1时").arg(t.hour);
+        text += QueryResultModel::tr("%1时").arg(t.hour);
     return text;
 }
 
 QString lunarCellText(const LunarDate& lunar) {
     // The engine's lunarTimeText: "初" before every day number is the form's way.
-    const QString pattern = lunar.leap ? tr("%1年 闰%2月 初%3") : tr("%1年 %2月 初%3");
+    const QString pattern = lunar.leap ? QueryResultModel::tr("%1年 闰%2月 初%3")
+                                       : QueryResultModel::tr("%1年 %2月 初%3");
     return pattern.arg(lunar.year).arg(lunar.month).arg(lunar.day);
 }
 
@@ -87,14 +85,14 @@ QVariant QueryResultModel::data(const QModelIndex& index, int role) const {
         }
     }
     if (role == Qt::ToolTipRole)
-        return tr("双击或按 Enter 查看这一时刻的八字");
+        return QueryResultModel::tr("双击或按 Enter 查看这一时刻的八字");
     return {};
 }
 
 QVariant QueryResultModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < columnCount_)
-        return tr(kHeaderSources[section].data());
+        return QueryResultModel::tr(kHeaderSources[section].data());
     if (orientation == Qt::Vertical && role == Qt::DisplayRole)
         return section + 1;
     return {};
@@ -115,7 +113,7 @@ std::string QueryResultModel::jsonText() const {
 }
 
 QString QueryResultModel::documentTitle() const {
-    return tr("查询结果：%1 及前两天（%2）")
+    return QueryResultModel::tr("查询结果：%1 及前两天（%2）")
         .arg(m_date.toString(QStringLiteral("yyyy-MM-dd")),
              summaryLabelText(m_result.conditionCount, m_result.matchCount()));
 }

@@ -57,10 +57,6 @@ constexpr const char* kContext = "bazi::ui::Terms";
     QT_TRANSLATE_NOOP("bazi::ui::Terms", "非4"), QT_TRANSLATE_NOOP("bazi::ui::Terms", "非5"),
     QT_TRANSLATE_NOOP("bazi::ui::Terms", "非6"), QT_TRANSLATE_NOOP("bazi::ui::Terms", "非7"),
     QT_TRANSLATE_NOOP("bazi::ui::Terms", "非8"),
-    // reveal options and check-box captions
-    QT_TRANSLATE_NOOP("bazi::ui::Terms", "无限制"), QT_TRANSLATE_NOOP("bazi::ui::Terms", "透干"),
-    QT_TRANSLATE_NOOP("bazi::ui::Terms", "虚浮"), QT_TRANSLATE_NOOP("bazi::ui::Terms", "通根"),
-    QT_TRANSLATE_NOOP("bazi::ui::Terms", "不透"), QT_TRANSLATE_NOOP("bazi::ui::Terms", "藏干无"),
     // the page-wide check boxes, and how a chart is read
     QT_TRANSLATE_NOOP("bazi::ui::Terms", "亥子巳午阴阳置换"),
     QT_TRANSLATE_NOOP("bazi::ui::Terms", "女命"), QT_TRANSLATE_NOOP("bazi::ui::Terms", "男命"),
@@ -83,6 +79,17 @@ constexpr const char* kContext = "bazi::ui::Terms";
 };
 // clang-format on
 
+// The reveal options and the rows' check boxes, whose captions have the
+// width of the term alone; their tooltips explain them.
+[[maybe_unused]] constexpr const char* kCaptions[] = {
+    QT_TRANSLATE_NOOP("bazi::ui::Captions", "无限制"),
+    QT_TRANSLATE_NOOP("bazi::ui::Captions", "透干"),
+    QT_TRANSLATE_NOOP("bazi::ui::Captions", "虚浮"),
+    QT_TRANSLATE_NOOP("bazi::ui::Captions", "通根"),
+    QT_TRANSLATE_NOOP("bazi::ui::Captions", "不透"),
+    QT_TRANSLATE_NOOP("bazi::ui::Captions", "藏干无"),
+};
+
 bool hasHan(const QString& text) {
     for (const QChar c : text)
         if (c.script() == QChar::Script_Han)
@@ -98,6 +105,11 @@ QString termText(std::string_view term) {
         return source;
     const QByteArray key(term.data(), qsizetype(term.size()));
     return QCoreApplication::translate(kContext, key.constData());
+}
+
+QString captionText(std::string_view term) {
+    const QByteArray key(term.data(), qsizetype(term.size()));
+    return QCoreApplication::translate("bazi::ui::Captions", key.constData());
 }
 
 QString solarTermText(int n) {

@@ -140,6 +140,7 @@ private Q_SLOTS:
         m_form->clearAllAction()->trigger();
         QVERIFY(m_form->captureFormState() == FormState(CivilDate{2016, 3, 16}));
         QCOMPARE(m_form->undoStack()->undoText(), QStringLiteral("清除全部条件"));
+        QCOMPARE(m_form->undoAction()->text(), QStringLiteral("撤销：清除全部条件"));
         m_form->undoAction()->trigger();
         QVERIFY(m_form->captureFormState() == before);
 

@@ -133,11 +133,12 @@ private:
     void showStatus();
 
     /// Records a change the user made (an undo step), then refreshes the marks.
-    void recordChange(const QString& description);
+    void recordChange(const char* description);
     /// Writes a form state into the controls without recording it.
     void applyFormState(const FormState& form);
-    void pushFormState(const FormState& form, const QString& description);
+    void pushFormState(const FormState& form, const char* description);
     void refreshMarks();
+    void updateUndoActions();
 
     QueryRunner m_runner;
     CnCalendar* m_date = nullptr;

@@ -19,6 +19,11 @@ namespace bazi::ui {
 /// pillar). Texts without a translation (digits, ">=2", "-") come back as they are.
 [[nodiscard]] QString termText(std::string_view term);
 
+/// The caption of a reveal option or of a row's check box ("透干", "藏干无"):
+/// the term alone, in the language's script, as its control is only as wide
+/// as the term (its tooltip explains it).
+[[nodiscard]] QString captionText(std::string_view term);
+
 /// The name of solar term n (1 小寒 .. 24 冬至); empty outside.
 [[nodiscard]] QString solarTermText(int n);
 
