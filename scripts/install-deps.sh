@@ -6,6 +6,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev fonts-noto-cjk xvfb xauth
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   liberfa-dev
   python3
 )
