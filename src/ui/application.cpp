@@ -135,9 +135,11 @@ int runApplication(int argc, char** argv) {
 
     QApplication app(argc, argv);
     setNames();
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("bazi-seek"),
-                                                 QIcon(QStringLiteral(":/icons/bazi-seek.svg"))));
-    QApplication::setDesktopFileName(QStringLiteral("bazi-seek"));
+    // The application's id names its desktop entry, metainfo and icon (packaging/).
+    const QString id = QStringLiteral("org.baziseek.bazi_seek");
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(id, QIcon(QStringLiteral(":/icons/") + id + QStringLiteral(".svg"))));
+    QApplication::setDesktopFileName(id);
     const StartOptions options = parseStartOptions(QCoreApplication::arguments());
     LanguageSwitcher switcher;
     switcher.install(startLanguage(options.language));
