@@ -36,6 +36,8 @@ MainWindow::MainWindow(LanguageSwitcher* switcher, QWidget* parent)
     m_saved = m_form->captureFormState();
 
     connect(m_form, &MainForm::formChanged, this, &MainWindow::updateTitle);
+    // A message about a refused date is over once the form has changed.
+    connect(m_form, &MainForm::formChanged, statusBar(), &QStatusBar::clearMessage);
     connect(m_form, &MainForm::statusMessage, this,
             [this](const QString& text) { statusBar()->showMessage(text, 10000); });
     connect(m_form, &MainForm::fatalError, this, [](int code) { QCoreApplication::exit(code); });
