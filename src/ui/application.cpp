@@ -88,6 +88,15 @@ StartOptions parseStartOptions(const QStringList& arguments) {
         options.text = parser.errorText();
         return options;
     }
+    if (parser.isSet(lang)) {
+        options.language = languageFromCode(parser.value(lang));
+        if (!options.language) {
+            options.action = StartOptions::Action::error;
+            options.text =
+                Application::tr("未知的语言“%1”：请用 zh_CN、zh_TW 或 en").arg(parser.value(lang));
+            return options;
+        }
+    }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         options.action = StartOptions::Action::help;
         options.text = parser.helpText();
@@ -97,15 +106,6 @@ StartOptions parseStartOptions(const QStringList& arguments) {
         options.action = StartOptions::Action::version;
         options.text = versionText() + QLatin1Char('\n');
         return options;
-    }
-    if (parser.isSet(lang)) {
-        options.language = languageFromCode(parser.value(lang));
-        if (!options.language) {
-            options.action = StartOptions::Action::error;
-            options.text =
-                Application::tr("未知的语言“%1”：请用 zh_CN、zh_TW 或 en").arg(parser.value(lang));
-            return options;
-        }
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
@@ -121,9 +121,9 @@ int runApplication(int argc, char** argv) {
     if (asksForTerminalOnly(argc, argv)) {
         QCoreApplication app(argc, argv);
         setNames();
+        // Read once for --lang, then again for the texts in that language.
         LanguageSwitcher switcher;
-        // The language only matters for the texts here; its options are read after.
-        switcher.install(startLanguage(std::nullopt));
+        switcher.install(startLanguage(parseStartOptions(QCoreApplication::arguments()).language));
         const StartOptions options = parseStartOptions(QCoreApplication::arguments());
         if (options.action == StartOptions::Action::error) {
             print(stderr, QStringLiteral("bazi-seek-gui: ") + options.text + QLatin1Char('\n'));

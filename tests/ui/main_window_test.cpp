@@ -280,6 +280,9 @@ private Q_SLOTS:
             {program, QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("a.json")});
         QCOMPARE(o.language, std::optional<Language>(Language::english));
         QCOMPARE(parseStartOptions({program, QStringLiteral("--help")}).action, Action::help);
+        o = parseStartOptions({program, QStringLiteral("--help"), QStringLiteral("--lang=zh_TW")});
+        QCOMPARE(o.action, Action::help); // in the language asked for
+        QCOMPARE(o.language, std::optional<Language>(Language::traditionalChinese));
         QCOMPARE(parseStartOptions({program, QStringLiteral("--version")}).action, Action::version);
         QCOMPARE(
             parseStartOptions({program, QStringLiteral("--lang"), QStringLiteral("fr")}).action,
