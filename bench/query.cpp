@@ -1,6 +1,11 @@
-// A whole query (36 moments) with every one of the 36 group rows set, and the
-// chart plus chart tables of one moment. Target: the whole query under 1 ms.
+// A whole query (36 moments) with every one of the 36 group rows set (target
+// 50 µs), the facts of one chart from its pillar indices (target 100 ns), one
+// set row against a chart's facts (target 20 ns), and the older chart plus
+// chart tables of one moment through the library.
+#include "chart/chart_facts.h"
 #include "chart/chart_tables.h"
+#include "chart/library_facts.h"
+#include "conditions/conditions.h"
 #include "form/form_catalog.h"
 #include "form/form_state.h"
 #include "calendar/moment_chart.h"
@@ -9,6 +14,7 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -85,5 +91,44 @@ void BM_MomentChartAndTables(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MomentChartAndTables);
+
+// The facts of one chart from its four pillar indices: a spread of real charts.
+std::vector<PillarIndices> chartsOf2016() {
+    std::vector<PillarIndices> charts;
+    for (CivilDateTime t{{2016, 1, 1}, 0, 0, 0}; t.date.year == 2016; t = addHours(t, 2))
+        charts.push_back(pillarIndices(t));
+    return charts;
+}
+
+void BM_ChartFactsOfOneChart(benchmark::State& state) {
+    const auto charts = chartsOf2016();
+    const LibraryFacts& library = libraryFacts();
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const ChartFacts facts = chartFactsOf(charts[next], library);
+        benchmark::DoNotOptimize(facts.places.element[0]);
+        next = next + 1 == charts.size() ? 0 : next + 1;
+    }
+}
+BENCHMARK(BM_ChartFactsOfOneChart);
+
+// One set row against the facts of a chart; the rows of everyRowSatisfied()
+// (不指定 with an always-true count: every candidate tried) and of a typical
+// value row.
+void BM_OneSetRowAgainstChartFacts(benchmark::State& state) {
+    const auto charts = chartsOf2016();
+    std::vector<ChartFacts> facts;
+    for (std::size_t k = 0; k < 64; ++k)
+        facts.push_back(chartFactsOf(charts[k * 37 % charts.size()], libraryFacts()));
+    const Conditions conditions = captureConditions(everyRowSatisfied());
+    std::size_t next = 0;
+    std::size_t row = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(rowSatisfied(conditions.rows[row], facts[next]));
+        next = (next + 1) & 63;
+        row = row + 1 == conditions.rows.size() ? 0 : row + 1;
+    }
+}
+BENCHMARK(BM_OneSetRowAgainstChartFacts);
 
 } // namespace

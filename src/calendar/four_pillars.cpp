@@ -47,8 +47,8 @@ constexpr int stemFor(const StemByBranch& table, int cycleIndex, int branch) {
     return table[row][static_cast<std::size_t>(branch - 1)];
 }
 
-constexpr CivilDate kFirstDate{1901, 2, 19};
-constexpr int kLastYear = 2048;
+constexpr CivilDate kFirstDate{1800, 1, 1};
+constexpr int kLastYear = 2200;
 constexpr int kYear1901Index = 38;    // 辛丑
 constexpr int kDay19010101Index = 16; // 己卯
 
@@ -84,7 +84,7 @@ PillarIndices pillarIndices(CivilDateTime moment) {
         return {};
     const CivilDate& date = moment.date;
 
-    int year = floorMod(date.year - 1901, 60) + kYear1901Index; // [38, 97]
+    int year = floorMod(date.year - 1901, 60) + kYear1901Index; // [38, 97], any year
     if (year > 60)
         year -= 60; // [1, 60]
 
@@ -109,8 +109,26 @@ PillarIndices pillarIndices(CivilDateTime moment) {
     return PillarIndices{year, month, day, hour};
 }
 
+int monthPillarOf(int yearPillar, int monthBranch) {
+    if (yearPillar < 1 || yearPillar > 60 || monthBranch < 1 || monthBranch > 12)
+        return 0;
+    return cycleIndexOf(stemFor(kMonthStem, yearPillar, monthBranch), monthBranch);
+}
+
+int hourPillarOf(int dayPillar, int hourBranch) {
+    if (dayPillar < 1 || dayPillar > 60 || hourBranch < 1 || hourBranch > 12)
+        return 0;
+    return cycleIndexOf(stemFor(kHourStem, dayPillar, hourBranch), hourBranch);
+}
+
+int dayPillarOf(CivilDate date) {
+    const auto e =
+        static_cast<int>(floorMod(dayNumber(date) - dayNumber(1901, 1, 1), std::int64_t{60}));
+    return cycleAdd(kDay19010101Index, e);
+}
+
 std::optional<FourPillars> fourPillars(CivilDateTime moment) {
-    if (moment.date.year < 1901)
+    if (moment.date.year < kFirstDate.year)
         return std::nullopt;
     const PillarIndices p = pillarIndices(moment);
     return FourPillars{pillarText(p.year), pillarText(p.month), pillarText(p.day),

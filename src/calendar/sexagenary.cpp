@@ -10,4 +10,8 @@ std::string pillarText(int cycleIndex) {
     return text;
 }
 
+std::string pillarText(Pillar p) {
+    return pillarText(p.cycle);
+}
+
 } // namespace bazi

@@ -4,7 +4,7 @@
 #include "calendar/sexagenary.h"
 
 #include <cstddef>
-#include <span>
+#include <cstdint>
 
 namespace bazi {
 namespace {
@@ -21,7 +21,9 @@ constexpr std::array<std::string_view, kSpiritStarCount> kStarNames = {
 // its branch (p = 0 year .. 3 hour). A missing pillar has -1 in both slots.
 struct Chart {
     std::array<int, 8> slots{-1, -1, -1, -1, -1, -1, -1, -1};
-    std::array<int, 4> cycle{}; // the cycle index, 0 when missing
+    std::array<int, 4> cycle{};             // the cycle index, 0 when missing
+    std::array<std::uint32_t, 4> stemBit{}; // 1 << stem of each pillar, 0 when missing
+    std::array<std::uint32_t, 4> branchBit{};
 
     [[nodiscard]] int stem(int pillar) const { return slots[static_cast<std::size_t>(2 * pillar)]; }
     [[nodiscard]] int branch(int pillar) const {
@@ -36,9 +38,6 @@ constexpr int stemSlot(int pillar) {
 constexpr int branchSlot(int pillar) {
     return 2 * pillar + 1;
 }
-constexpr bool isBranchSlot(int slot) {
-    return slot % 2 == 1;
-}
 
 Chart chartOf(const ChartIndices& indices) {
     Chart c;
@@ -49,64 +48,98 @@ Chart chartOf(const ChartIndices& indices) {
         c.cycle[static_cast<std::size_t>(p)] = i;
         c.slots[static_cast<std::size_t>(stemSlot(p))] = (i - 1) % 10;   // [0, 9]
         c.slots[static_cast<std::size_t>(branchSlot(p))] = (i - 1) % 12; // [0, 11]
+        c.stemBit[static_cast<std::size_t>(p)] = 1U << ((i - 1) % 10);
+        c.branchBit[static_cast<std::size_t>(p)] = 1U << ((i - 1) % 12);
     }
     return c;
 }
 
-// One reference of a star: the characters its table row names, and the slot the
-// reference itself occupies (never its own hit); -1 for a reference that is not
-// one character (the year's 纳音, the day pillar's decade).
-struct Reference {
-    CharSet names;
-    int ownSlot = -1;
-};
-
-// clang-format off
-constexpr int kFourBranches[] = {branchSlot(kYear), branchSlot(kMonth), branchSlot(kDay), branchSlot(kHour)};
-constexpr int kFourStems[] = {stemSlot(kYear), stemSlot(kMonth), stemSlot(kDay), stemSlot(kHour)};
-constexpr int kStemsAndOuterBranches[] = {stemSlot(kYear), stemSlot(kMonth), stemSlot(kDay), stemSlot(kHour),
-                                          branchSlot(kYear), branchSlot(kDay), branchSlot(kHour)};
-constexpr int kYearDayHourBranches[] = {branchSlot(kYear), branchSlot(kDay), branchSlot(kHour)};
-constexpr int kMonthDayHourBranches[] = {branchSlot(kMonth), branchSlot(kDay), branchSlot(kHour)};
-constexpr int kDayHourBranches[] = {branchSlot(kDay), branchSlot(kHour)};
-constexpr int kYearMonthHourBranches[] = {branchSlot(kYear), branchSlot(kMonth), branchSlot(kHour)};
-// clang-format on
-
-// Marks every target slot whose character some reference names, skipping a
-// reference's own slot.
-StarPillars standing(const Chart& chart, std::span<const Reference> refs,
-                     std::span<const int> targets) {
-    StarPillars result;
-    for (const int slot : targets) {
-        const int ch = chart.slots[static_cast<std::size_t>(slot)];
-        if (ch < 0)
-            continue;
-        for (const Reference& r : refs) {
-            if (r.ownSlot == slot)
-                continue;
-            const bool hit = isBranchSlot(slot) ? r.names.hasBranch(ch) : r.names.hasStem(ch);
-            if (hit)
-                result.at[static_cast<std::size_t>(slot / 2)] = true;
-        }
-    }
-    return result;
+// The branches a table row names, as a 12-bit set.
+constexpr std::uint32_t branchesOf(CharSet row) {
+    return row.branches;
 }
+
+// Pillars p (bit p) whose branch is in `branches`, among the pillars in `targets`.
+std::uint8_t branchHits(const Chart& c, std::uint32_t branches, std::uint8_t targets) {
+    unsigned hits = 0;
+    for (std::size_t p = 0; p < 4; ++p)
+        hits |= ((branches & c.branchBit[p]) != 0 ? 1U : 0U) << p;
+    return static_cast<std::uint8_t>(hits & targets);
+}
+
+// Pillars whose stem is in `stems`.
+std::uint8_t stemHits(const Chart& c, std::uint32_t stems) {
+    unsigned hits = 0;
+    for (std::size_t p = 0; p < 4; ++p)
+        hits |= ((stems & c.stemBit[p]) != 0 ? 1U : 0U) << p;
+    return static_cast<std::uint8_t>(hits);
+}
+
+constexpr std::uint8_t bit(int pillar) {
+    return static_cast<std::uint8_t>(1U << pillar);
+}
+constexpr std::uint8_t kAllPillars = 0xF;
 
 // A star of the three-harmony frames: looked up from the year branch and from
-// the day branch, each on its own, over the four branches.
-StarPillars frameStar(const Chart& chart, const std::array<CharSet, 12>& table) {
-    const Reference refs[] = {
-        {stars::rowOf(table, chart.branch(kYear)), branchSlot(kYear)},
-        {stars::rowOf(table, chart.branch(kDay)), branchSlot(kDay)},
-    };
-    return standing(chart, refs, kFourBranches);
+// the day branch, each on its own, over the four branches; a reference branch
+// is never its own hit.
+std::uint8_t frameStar(const Chart& c, const std::array<CharSet, 12>& table) {
+    const std::uint32_t fromYear = branchesOf(stars::rowOf(table, c.branch(kYear)));
+    const std::uint32_t fromDay = branchesOf(stars::rowOf(table, c.branch(kDay)));
+    return static_cast<std::uint8_t>(branchHits(c, fromYear, kAllPillars & ~bit(kYear)) |
+                                     branchHits(c, fromDay, kAllPillars & ~bit(kDay)));
 }
 
-// A star looked up from one character of the chart.
-StarPillars singleStar(const Chart& chart, CharSet names, int ownSlot,
-                       std::span<const int> targets) {
-    const Reference refs[] = {{names, ownSlot}};
-    return standing(chart, refs, targets);
+// Where every star stands, as pillar bits (bit 0 year .. bit 3 hour), entry i
+// for the star of item i + 1.
+std::array<std::uint8_t, kSpiritStarCount> starBits(const Chart& c, bool female) {
+    const int monthBranch = c.branch(kMonth);
+    const int yearBranch = c.branch(kYear);
+    const std::uint8_t yearDayHour = bit(kYear) | bit(kDay) | bit(kHour);
+    const std::uint8_t monthDayHour = bit(kMonth) | bit(kDay) | bit(kHour);
+    const std::uint8_t yearMonthHour = bit(kYear) | bit(kMonth) | bit(kHour);
+    const std::uint8_t dayHour = bit(kDay) | bit(kHour);
+
+    const CharSet tianDe = stars::rowOf(stars::kTianDe, monthBranch);
+    const CharSet tongZi =
+        stars::rowOf(stars::kTongZiBySeason, monthBranch) |
+        stars::rowOf(stars::kTongZiByNaYin, stars::naYinElementOf(c.cycle[kYear]));
+    const auto& yuanChen = female ? stars::kYuanChenFemale : stars::kYuanChenMale;
+
+    std::array<std::uint8_t, kSpiritStarCount> bits{};
+    const auto set = [&bits](SpiritStar star, int value) {
+        bits[static_cast<std::size_t>(static_cast<int>(star) - 1)] =
+            static_cast<std::uint8_t>(value);
+    };
+    set(SpiritStar::tianYi,
+        branchHits(c, branchesOf(stars::rowOf(stars::kTianYi, c.stem(kDay))), kAllPillars));
+    // 天德: a stem of the row on any stem, a branch of it on the year, day and hour branches.
+    set(SpiritStar::tianDe,
+        stemHits(c, tianDe.stems) | branchHits(c, tianDe.branches, yearDayHour));
+    set(SpiritStar::yueDe, stemHits(c, stars::rowOf(stars::kYueDe, monthBranch).stems));
+    set(SpiritStar::tianYiHealer,
+        branchHits(c, branchesOf(stars::rowOf(stars::kTianYiHealer, monthBranch)), yearDayHour));
+    set(SpiritStar::xianChi, frameStar(c, stars::kXianChi));
+    set(SpiritStar::yiMa, frameStar(c, stars::kYiMa));
+    set(SpiritStar::jiangXing, frameStar(c, stars::kJiangXing));
+    set(SpiritStar::huaGai, frameStar(c, stars::kHuaGai));
+    // 童子: either clause is enough, the season of the month or the year's 纳音.
+    set(SpiritStar::tongZi, branchHits(c, branchesOf(tongZi), dayHour));
+    set(SpiritStar::yuanChen,
+        branchHits(c, branchesOf(stars::rowOf(yuanChen, yearBranch)), monthDayHour));
+    set(SpiritStar::zhiBei, frameStar(c, stars::kZhiBei));
+    set(SpiritStar::juanShe,
+        branchHits(c, branchesOf(stars::rowOf(stars::kJuanShe, yearBranch)), monthDayHour));
+    set(SpiritStar::kongWang,
+        branchHits(c, branchesOf(stars::kongWangOf(c.cycle[kDay])), yearMonthHour));
+    return bits;
+}
+
+StarPillars pillarsOfBits(std::uint8_t bits) {
+    StarPillars result;
+    for (std::size_t p = 0; p < 4; ++p)
+        result.at[p] = (bits >> p & 1U) != 0;
+    return result;
 }
 
 } // namespace
@@ -148,54 +181,36 @@ ChartIndices chartIndicesOfText(std::string_view chartText) {
 }
 
 StarPillars starPillars(SpiritStar star, const ChartIndices& indices, bool female) {
-    const Chart c = chartOf(indices);
-    const int monthBranch = c.branch(kMonth);
-    const int yearBranch = c.branch(kYear);
-    switch (star) {
-    case SpiritStar::tianYi:
-        return singleStar(c, stars::rowOf(stars::kTianYi, c.stem(kDay)), stemSlot(kDay),
-                          kFourBranches);
-    case SpiritStar::tianDe:
-        return singleStar(c, stars::rowOf(stars::kTianDe, monthBranch), branchSlot(kMonth),
-                          kStemsAndOuterBranches);
-    case SpiritStar::yueDe:
-        return singleStar(c, stars::rowOf(stars::kYueDe, monthBranch), branchSlot(kMonth),
-                          kFourStems);
-    case SpiritStar::tianYiHealer:
-        return singleStar(c, stars::rowOf(stars::kTianYiHealer, monthBranch), branchSlot(kMonth),
-                          kYearDayHourBranches);
-    case SpiritStar::xianChi: return frameStar(c, stars::kXianChi);
-    case SpiritStar::yiMa: return frameStar(c, stars::kYiMa);
-    case SpiritStar::jiangXing: return frameStar(c, stars::kJiangXing);
-    case SpiritStar::huaGai: return frameStar(c, stars::kHuaGai);
-    case SpiritStar::zhiBei: return frameStar(c, stars::kZhiBei);
-    case SpiritStar::tongZi: {
-        // Either clause is enough: the season of the month, or the year's 纳音.
-        const Reference refs[] = {
-            {stars::rowOf(stars::kTongZiBySeason, monthBranch), branchSlot(kMonth)},
-            {stars::rowOf(stars::kTongZiByNaYin, stars::naYinElementOf(c.cycle[kYear])), -1},
-        };
-        return standing(c, refs, kDayHourBranches);
-    }
-    case SpiritStar::yuanChen:
-        return singleStar(
-            c, stars::rowOf(female ? stars::kYuanChenFemale : stars::kYuanChenMale, yearBranch),
-            branchSlot(kYear), kMonthDayHourBranches);
-    case SpiritStar::juanShe:
-        return singleStar(c, stars::rowOf(stars::kJuanShe, yearBranch), branchSlot(kYear),
-                          kMonthDayHourBranches);
-    case SpiritStar::kongWang:
-        return singleStar(c, stars::kongWangOf(c.cycle[kDay]), -1, kYearMonthHourBranches);
-    }
-    return {};
+    const int i = static_cast<int>(star);
+    if (i < 1 || i > kSpiritStarCount)
+        return {};
+    return pillarsOfBits(starBits(chartOf(indices), female)[static_cast<std::size_t>(i - 1)]);
 }
 
 std::array<StarPillars, kSpiritStarCount> allStars(const ChartIndices& chart, bool female) {
+    const auto bits = starBits(chartOf(chart), female);
     std::array<StarPillars, kSpiritStarCount> result{};
-    for (int i = 1; i <= kSpiritStarCount; ++i)
-        result[static_cast<std::size_t>(i - 1)] =
-            starPillars(static_cast<SpiritStar>(i), chart, female);
+    for (std::size_t k = 0; k < bits.size(); ++k)
+        result[k] = pillarsOfBits(bits[k]);
     return result;
+}
+
+std::array<std::uint8_t, kSpiritStarCount> starPillarBits(const ChartIndices& chart, bool female) {
+    return starBits(chartOf(chart), female);
+}
+
+std::array<std::array<std::uint8_t, kSpiritStarCount>, 2>
+starPillarBitsOfBothSexes(const ChartIndices& chart) {
+    const Chart c = chartOf(chart);
+    std::array<std::array<std::uint8_t, kSpiritStarCount>, 2> bits;
+    bits[0] = starBits(c, false);
+    // Only 元辰 reads the person's sex.
+    bits[1] = bits[0];
+    const auto yuanChen = static_cast<std::size_t>(static_cast<int>(SpiritStar::yuanChen) - 1);
+    const std::uint8_t monthDayHour = bit(kMonth) | bit(kDay) | bit(kHour);
+    bits[1][yuanChen] = branchHits(
+        c, branchesOf(stars::rowOf(stars::kYuanChenFemale, c.branch(kYear))), monthDayHour);
+    return bits;
 }
 
 std::array<std::vector<std::string_view>, 4> starNamesByPillar(const ChartIndices& chart,

@@ -78,6 +78,11 @@ MissingFunctionError::MissingFunctionError(std::string file, std::string functio
     : std::runtime_error("无法找到指定DLL库文件“" + file + "”中的输出命令“" + function + "”"),
       m_file(std::move(file)), m_function(std::move(function)) {}
 
+void requireEveryExport() {
+    for (const std::string_view name : kExportNames)
+        (void)resolveExport(std::string(name).c_str());
+}
+
 // Each wrapper looks its function up at its first call (a thread-safe
 // function-local static) and reuses the address afterwards. A failed lookup
 // throws and is retried at the next call.

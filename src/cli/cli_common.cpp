@@ -1,5 +1,8 @@
 #include "cli/cli_common.h"
 
+#include "calendar/lunar_calendar.h"
+#include "texts/result_formats.h"
+
 #include <cstdio>
 #include <exception>
 
@@ -162,6 +165,10 @@ std::string dateTimeText(CivilDateTime moment) {
     return text;
 }
 
+std::string_view reckonedMark(CivilDate date) {
+    return reckonedMarkText(date);
+}
+
 OutputBuffer::~OutputBuffer() {
     // A listing cut short by an error is dropped, not written half.
     if (std::uncaught_exceptions() > 0)
@@ -244,6 +251,18 @@ void OutputBuffer::flush() {
     m_text.clear();
     if (written != size)
         throw std::runtime_error("cannot write to standard output");
+}
+
+std::string csvField(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
+        return std::string(text);
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    return out + "\"";
 }
 
 } // namespace bazi::cli

@@ -6,6 +6,7 @@
 #include "cli/cli_common.h"
 #include "cli/spirit_stars_output.h"
 #include "calendar/calendar_range.h"
+#include "calendar/lunar_calendar.h"
 #include "chart/chart_tables.h"
 #include "calendar/moment_chart.h"
 #include "calendar/solar_terms.h"
@@ -95,6 +96,10 @@ void writeJsonLine(OutputBuffer& out, const ChartOptions& options, const ChartLi
     appendJsonInt(text, "day", c.lunarDay);
     appendJsonKey(text, "leap");
     text += c.leap ? "true" : "false";
+    if (isReckonedLunarDate(c.moment.date)) {
+        appendJsonKey(text, "reckoned");
+        text += "true";
+    }
     text += '}';
     appendJsonKey(text, "lunarText");
     appendJsonString(text, lunarTimeText(c));
@@ -126,6 +131,7 @@ void writeTextLine(OutputBuffer& out, const ChartOptions& options, const ChartLi
     text += c.spacedChartText();
     text += "  农历 ";
     text += lunarTimeText(c);
+    text += reckonedMark(c.moment.date);
     text += "  节气 ";
     text += solarTermName(line.term.n);
     text += ' ';
@@ -168,8 +174,8 @@ void registerChartCommand(CLI::App& app) {
                  "or of every moment from MOMENT to --to in steps of --step-hours");
     command
         ->add_option("MOMENT", options->from,
-                     "Local civil time (UTC+8) \"YYYY-MM-DD HH:MM[:SS]\", "
-                     "1901-02-19 00:00 to 2048-12-31 23:59:59")
+                     "Local civil time (UTC+8) \"YYYY-MM-DD HH:MM[:SS]\", " +
+                         dateTimeText(kFirstMoment) + " to " + dateTimeText(kLastMoment))
         ->required();
     CLI::Option* to = command->add_option(
         "--to", options->to, "Last moment of a series (inclusive), same form as MOMENT");
@@ -197,7 +203,9 @@ void registerChartCommand(CLI::App& app) {
 of each odd-numbered solar term, the day pillar at 23:00. The term shown is the
 last one at or before the moment (before 小寒, the previous year's 冬至).
 The spirit stars (神煞) standing at each pillar follow, in the order of the
-form's list ("-" for a pillar without one).
+form's list ("-" for a pillar without one). A lunar date before 1912 is
+the astronomical reckoning, not necessarily the almanac of its time: the line
+marks it " 推算", JSON with "reckoned": true in "lunar".
 
 Examples:
   bazi-seek chart "2016-03-16 22:00"

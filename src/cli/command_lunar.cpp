@@ -41,7 +41,7 @@ void runLunar(const LunarOptions& options) {
     for (CivilDate date = first; date <= last; date = stepDay(date, StepDirection::forward)) {
         const std::string text = lunarDateText(date, options.format);
         if (!options.json) {
-            out.line(text);
+            out.line(text + std::string(reckonedMark(date)));
             continue;
         }
         const LunarDate lunar = toLunar(date).value_or(LunarDate{}); // always inside the range
@@ -56,6 +56,10 @@ void runLunar(const LunarOptions& options) {
         line += std::to_string(lunar.day);
         appendJsonKey(line, "leap");
         line += lunar.leap ? "true" : "false";
+        if (isReckonedLunarDate(date)) {
+            appendJsonKey(line, "reckoned");
+            line += "true";
+        }
         appendJsonKey(line, "text");
         appendJsonString(line, text);
         line += '}';
@@ -73,7 +77,8 @@ void registerLunarCommand(CLI::App& app) {
                  "date from DATE to --to");
     command
         ->add_option("DATE", options->from,
-                     "Gregorian date \"YYYY-MM-DD\", 1901-02-19 to 2048-12-31")
+                     "Gregorian date \"YYYY-MM-DD\", " + isoDate(kLunarFirstDate) + " to " +
+                         isoDate(kLunarLastDate))
         ->required();
     command->add_option("--to", options->to, "Last date of a range (inclusive)");
     command->add_option(
@@ -81,10 +86,12 @@ void registerLunarCommand(CLI::App& app) {
         "Line format (default \"%Y年(%S)%M%D %y-%m-%d\"): %Y zodiac animal, %S year "
         "pillar, %M lunar month, %D lunar day, %y %m %d Gregorian year, month, day");
     command->add_flag("--json", options->json,
-                      "One JSON object per line: date, year, month, day, leap, text");
+                      "One JSON object per line: date, year, month, day, leap, (reckoned,) text");
     command->footer(R"(The year animal and pillar change on the day of 立春; the lunar month and day
 follow the lunar calendar, so between 立春 and the lunar new year the line shows
-the new year's animal with the old year's last month.
+the new year's animal with the old year's last month. A date before 1912
+is the astronomical reckoning, not necessarily the almanac of its time: its
+line ends in " 推算" (whatever --format says), its JSON has "reckoned": true.
 
 Examples:
   bazi-seek lunar 2016-03-16

@@ -3,7 +3,9 @@
 // as JSON or as CSV.
 
 #include "cli/cli_common.h"
+#include "cli/form_input.h"
 #include "cli/query_command.h"
+#include "calendar/lunar_calendar.h"
 #include "form/form_state_json.h"
 #include "query/query_driver.h"
 #include "texts/result_formats.h"
@@ -32,49 +34,25 @@ struct QueryOptions {
     bool csv = false;              // --csv
 };
 
-std::string readFormText(const std::string& path) {
-    if (path == "-") {
-        return std::string(std::istreambuf_iterator<char>(std::cin), {});
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw InputError("cannot open the form state file \"" + path + "\"; check the path");
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad())
-        throw InputError("cannot read the form state file \"" + path + "\"");
-    return text.str();
-}
-
 FormState formStateOf(const QueryOptions& options) {
     if (options.formFile.empty() && options.date.empty())
         throw InputError("give a form state file FORM (\"-\" reads it from standard input), or "
                          "--date YYYY-MM-DD to start from the empty form");
-    FormState form;
-    if (!options.formFile.empty()) {
-        const std::string where = options.formFile == "-" ? "standard input" : options.formFile;
-        try {
-            form = formStateFromJson(readFormText(options.formFile), options.date.empty());
-        } catch (const FormStateError& e) {
-            throw InputError(where + ": " + e.what());
-        }
-    }
+    FormState form = readFormFile(options.formFile, options.date.empty());
     if (!options.date.empty())
         form.date = parseDate(options.date, "--date");
-    try {
-        std::vector<ControlSetting> settings;
-        for (const std::string& s : options.sets)
-            settings.push_back(parseControlSetting(s));
-        applyControlSettings(form, settings);
-    } catch (const FormStateError& e) {
-        throw InputError(std::string("--set ") + e.what());
-    }
+    applySettings(form, options.sets);
     if (!isQueryDateInRange(form.date))
         throw InputError("the reference date " + isoDate(form.date) +
                          " is outside the range a query covers; give a date from " +
                          isoDate(kFirstQueryDate) + " to " + isoDate(kLastQueryDate) +
                          " (its three-day window must lie inside the calendar)");
     return form;
+}
+
+// The lunar time of a row, marked when it is the astronomical reckoning.
+std::string lunarColumn(const ResultRow& row) {
+    return row.lunar + std::string(reckonedMark(row.moment.date));
 }
 
 void printGrid(const QueryResult& result, OutputBuffer& out) {
@@ -84,14 +62,14 @@ void printGrid(const QueryResult& result, OutputBuffer& out) {
     for (const QueryMatch& match : result.matches) {
         rows.push_back(resultRowOf(match));
         widths[0] = std::max(widths[0], displayWidth(rows.back().gregorian));
-        widths[1] = std::max(widths[1], displayWidth(rows.back().lunar));
+        widths[1] = std::max(widths[1], displayWidth(lunarColumn(rows.back())));
     }
     const auto line = [&](std::string_view a, std::string_view b, std::string_view c) {
         out.line(padToWidth(a, widths[0] + 2) + padToWidth(b, widths[1] + 2) + std::string(c));
     };
     line(kResultHeaders[0], kResultHeaders[1], kResultHeaders[2]);
     for (const ResultRow& row : rows)
-        line(row.gregorian, row.lunar, row.chart);
+        line(row.gregorian, lunarColumn(row), row.chart);
     out.line(kFinishedStatus);
     out.line(summaryText(result.conditionCount, result.matchCount()));
     if (const auto message = outcomeMessage(result.outcome))
@@ -127,8 +105,8 @@ void registerQueryCommand(CLI::App& app) {
                         "Form state file (JSON); \"-\" reads it from standard input. May be left "
                         "out when --date is given: the query then starts from the empty form");
     command->add_option("--date", options->date,
-                        "Reference date \"YYYY-MM-DD\" (1901-02-21 to 2048-12-31), in place of the "
-                        "file's \"date\"");
+                        "Reference date \"YYYY-MM-DD\" (" + isoDate(kFirstQueryDate) + " to " +
+                            isoDate(kLastQueryDate) + "), in place of the file's \"date\"");
     command
         ->add_option("--set", options->sets,
                      "Set one control, after the file: NAME=VALUE with an item's text or "
@@ -146,6 +124,8 @@ void registerQueryCommand(CLI::App& app) {
     command->footer(
         R"(The output is the result grid (公历时间, 农历时间, 八字; newest moment first),
 then the status and summary labels, then the outcome message when there is one.
+A lunar date before 1912 is the astronomical reckoning, not necessarily
+the almanac of its time: the grid and CSV add " 推算" to it, JSON "reckoned": true.
 The exit status is 0 whenever the query ran, matches or not; 2 for a bad form
 state or argument; 1 when the chart primitives library cannot be used.
 

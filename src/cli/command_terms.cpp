@@ -67,7 +67,11 @@ void registerTermsCommand(CLI::App& app) {
     CLI::App* command = app.add_subcommand(
         "terms", "The moments of the 24 solar terms of a year (UTC+8, to the second), or of every "
                  "year from YEAR to --to");
-    command->add_option("YEAR", options->from, "Gregorian year, 1880 to 2079")->required();
+    command
+        ->add_option("YEAR", options->from,
+                     "Gregorian year, " + std::to_string(kSolarTermFirstYear) + " to " +
+                         std::to_string(kSolarTermLastYear))
+        ->required();
     command->add_option("--to", options->to, "Last year of a range (inclusive)");
     command->add_flag("--json", options->json, "One JSON object per line: year, n, name, moment");
     command->footer(R"(Term 1 is 小寒 (early January), 3 立春, 24 冬至; odd-numbered terms begin the

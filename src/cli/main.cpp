@@ -8,6 +8,7 @@
 #include "cli/calendar_commands.h"
 #include "cli/cli_common.h"
 #include "cli/query_command.h"
+#include "cli/search_commands.h"
 
 #include <CLI/CLI.hpp>
 
@@ -25,6 +26,7 @@ void registerCommands(CLI::App& app) {
     bazi::cli::registerLunarCommand(app);
     bazi::cli::registerTermsCommand(app);
     bazi::cli::registerQueryCommand(app);
+    bazi::cli::registerSearchCommand(app);
 }
 
 } // namespace

@@ -1,44 +1,40 @@
 #include "conditions/branch_group.h"
 
-#include "chartlib/chart_primitives.h"
-
 namespace bazi {
 
-bool BranchGroup::positionTest(const ConditionRow& row, const ChartTable& chart,
-                               const HiddenStemTable&) {
-    const int p = row.positionIndex;
-    if (row.valueIndex == 1)
+bool BranchGroup::positionTest(const ConditionRow& row, const ChartFacts& facts) {
+    using Kind = RowPosition::Kind;
+    if (row.seeksAny())
         return true;
-    if (row.valueIndex < 2)
+    const auto* branch = std::get_if<Branch>(&row.sought);
+    if (!branch)
         return false;
-    if (p == 0)
+    if (row.position.kind == Kind::anywhere)
         return true;
-    return isPillarPosition(p) && branchOfPillar(chart, p).character == row.valueText;
+    return row.position.kind == Kind::place &&
+           (facts.placesOf(*branch) & placeBit(row.position.place)) != 0;
 }
 
-std::optional<BranchGroup::Find>
-BranchGroup::countTest(const ConditionRow& row, const ChartTable& chart, const HiddenStemTable&) {
-    const int p = row.positionIndex;
-    CandidateList candidates;
-    if (row.valueIndex >= 2)
-        candidates.add(row.valueText);
-    else if (row.valueIndex == 1 && p == 0)
-        candidates.addAll(valuesOf(ItemList::branchValue));
-    else if (row.valueIndex == 1 && isPillarPosition(p))
-        candidates.add(branchOfPillar(chart, p).character);
-
-    const std::string branches = joinedBranches(chart);
-    return firstCandidateMeeting<StemBranchTally>(
-        candidates, row.countRule,
-        [&](std::string_view b) {
-            return StemBranchTally{0, chartlib::countName(branches, b), 0};
-        },
-        [](const StemBranchTally& t) { return t.branches; });
+std::optional<Branch> BranchGroup::countTest(const ConditionRow& row, const ChartFacts& facts) {
+    using Kind = RowPosition::Kind;
+    Candidates<Branch> candidates;
+    if (const auto* branch = std::get_if<Branch>(&row.sought))
+        candidates.add(*branch);
+    else if (row.seeksAny() && row.position.kind == Kind::anywhere)
+        candidates.addAll(allItems<Branch>());
+    else if (row.seeksAny() && row.position.kind == Kind::place)
+        candidates.add(facts.branchAt(row.position.place));
+    return firstCandidateMeeting(candidates, row.countRule, [&](Branch b) {
+        return countIn(facts.placesOf(b), kFourBranches);
+    });
 }
 
-bool BranchGroup::rowSatisfied(const ConditionRow& row, const ChartTable& chart,
-                               const HiddenStemTable& hidden) {
-    return rowSatisfiedBy<BranchGroup>(row, chart, hidden);
+int BranchGroup::countOf(const ConditionRow&, Branch found, const ChartFacts& facts) {
+    return countIn(facts.placesOf(found), kFourBranches);
+}
+
+PlaceSet BranchGroup::placesOf(const ConditionRow&, Branch found, const ChartFacts& facts) {
+    return facts.placesOf(found);
 }
 
 } // namespace bazi

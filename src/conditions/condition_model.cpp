@@ -22,7 +22,95 @@ bool isCountList(ItemList list) {
     return list == count0to4 || list == count0to8 || list == count0to7 || list == count0to6;
 }
 
+// The form's value lists name the items of the typed lists in the same order,
+// after "-" and "不指定" (the spirit-star list has no "不指定").
+template <class Names>
+constexpr bool listsAgree(ItemList list, std::size_t firstItem, const Names& names) {
+    const auto items = itemsOf(list);
+    if (items.size() != firstItem + names.size())
+        return false;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (items[firstItem + i] != names[i])
+            return false;
+    return true;
+}
+
+// The item at `index` of the group's value list, typed.
+SoughtItem soughtItemOf(ItemList list, int index) {
+    if (index == 0)
+        return std::monostate{};
+    if (list == ItemList::spiritStarValue) {
+        if (const auto star = spiritStarOfItem(index))
+            return *star;
+        return std::monostate{};
+    }
+    if (index == 1)
+        return AnyItem{};
+    const int i = index - 2;
+    switch (list) {
+    case ItemList::elementValue:
+        if (Element(i).ok())
+            return Element(i);
+        break;
+    case ItemList::stemValue:
+        if (Stem(i).ok())
+            return Stem(i);
+        break;
+    case ItemList::branchValue:
+        if (Branch(i).ok())
+            return Branch(i);
+        break;
+    case ItemList::tenGodValue:
+        if (TenGod(i).ok())
+            return TenGod(i);
+        break;
+    default: break;
+    }
+    return std::monostate{};
+}
+
+struct PositionText {
+    std::string_view text;
+    RowPosition position;
+};
+using Kind = RowPosition::Kind;
+// clang-format off
+constexpr PositionText kPositions[] = {
+    {"不固定", {Kind::anywhere, ChartPlace::yearStem, 0}},
+    {"年干", {Kind::place, ChartPlace::yearStem, 0}},   {"年支", {Kind::place, ChartPlace::yearBranch, 0}},
+    {"月干", {Kind::place, ChartPlace::monthStem, 0}},  {"月支", {Kind::place, ChartPlace::monthBranch, 0}},
+    {"日干", {Kind::place, ChartPlace::dayStem, 0}},    {"日支", {Kind::place, ChartPlace::dayBranch, 0}},
+    {"时干", {Kind::place, ChartPlace::hourStem, 0}},   {"时支", {Kind::place, ChartPlace::hourBranch, 0}},
+    {"天干", {Kind::fourStems, ChartPlace::yearStem, 0}},
+    {"地支", {Kind::fourBranches, ChartPlace::yearStem, 0}},
+    {"年柱", {Kind::pillar, ChartPlace::yearStem, 0}},  {"月柱", {Kind::pillar, ChartPlace::yearStem, 1}},
+    {"日柱", {Kind::pillar, ChartPlace::yearStem, 2}},  {"时柱", {Kind::pillar, ChartPlace::yearStem, 3}},
+};
+// clang-format on
+
+// Every item of every position list has a meaning.
+constexpr bool everyPositionItemKnown() {
+    using enum ItemList;
+    for (const ItemList list :
+         {pillarPosition, eightSlotPosition, tenGodSlotPosition, stemPosition, branchPosition}) {
+        for (const std::string_view item : itemsOf(list)) {
+            bool known = false;
+            for (const PositionText& p : kPositions)
+                known = known || p.text == item;
+            if (!known)
+                return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
+
+static_assert(listsAgree(ItemList::elementValue, 2, kElementNames));
+static_assert(listsAgree(ItemList::stemValue, 2, kStemNames));
+static_assert(listsAgree(ItemList::branchValue, 2, kBranchNames));
+static_assert(listsAgree(ItemList::tenGodValue, 2, kTenGodNames));
+static_assert(everyPositionItemKnown());
 
 std::optional<CountRule> countRuleFromText(std::string_view text) {
     using Test = CountRule::Test;
@@ -53,17 +141,37 @@ CountRule countRuleOf(ItemList countList, int index) {
     return countRuleFromText(items[static_cast<std::size_t>(index)]).value_or(CountRule{});
 }
 
+std::string_view soughtItemText(const SoughtItem& item) {
+    struct Text {
+        std::string_view operator()(std::monostate) const { return "-"; }
+        std::string_view operator()(AnyItem) const { return "不指定"; }
+        std::string_view operator()(Element e) const { return elementText(e); }
+        std::string_view operator()(Stem s) const { return stemText(s); }
+        std::string_view operator()(Branch b) const { return branchText(b); }
+        std::string_view operator()(TenGod t) const { return tenGodText(t); }
+        std::string_view operator()(SpiritStar s) const { return spiritStarName(s); }
+    };
+    return std::visit(Text{}, item);
+}
+
+RowPosition rowPositionOfText(std::string_view itemText) {
+    for (const PositionText& p : kPositions)
+        if (p.text == itemText)
+            return p.position;
+    return RowPosition{Kind::none, ChartPlace::yearStem, 0};
+}
+
 ConditionRow captureRow(const FormState& form, GroupId group, int row) {
     const GroupSpec& spec = groupSpec(group);
-    const RowNames names = rowNames(group, row);
+    const RowNames& names = rowNames(group, row);
     ConditionRow r;
     r.group = group;
     r.row = row;
-    r.valueIndex = form.selection(names.value);
-    r.valueText = form.selectedText(names.value);
-    r.positionIndex = form.selection(names.position);
-    r.countIndex = form.selection(names.count);
-    r.countRule = countRuleOf(spec.countList, r.countIndex);
+    const int valueIndex = form.selection(names.value);
+    r.set = valueIndex != 0;
+    r.sought = soughtItemOf(spec.valueList, valueIndex);
+    r.position = rowPositionOfText(form.selectedText(names.position));
+    r.countRule = countRuleOf(spec.countList, form.selection(names.count));
     if (spec.reveal == RevealKind::checkBox)
         r.revealTicked = form.isChecked(names.checkBox);
     if (spec.reveal == RevealKind::radioSet) {
@@ -74,6 +182,7 @@ ConditionRow captureRow(const FormState& form, GroupId group, int row) {
             }
         }
     }
+    r.swapTicked = form.isChecked(kSwapCheckBox);
     if (group == GroupId::spiritStar)
         r.female = form.isChecked(kFemaleCheckBox);
     return r;
@@ -97,79 +206,6 @@ int countSetRows(const FormState& form) {
         for (int row = 1; row <= g.rowCount; ++row)
             n += form.selection(rowNames(g.id, row).value) != 0 ? 1 : 0;
     return n;
-}
-
-std::array<std::string, 4> stemElements(const ChartTable& chart) {
-    const auto& c = chart.cells;
-    return {c[0].element, c[2].element, c[4].element, c[6].element};
-}
-
-std::array<std::string, 4> branchElements(const ChartTable& chart) {
-    const auto& c = chart.cells;
-    return {c[1].element, c[3].element, c[5].element, c[7].element};
-}
-
-std::array<std::string, 12> slotElements(const HiddenStemTable& hidden) {
-    std::array<std::string, 12> out;
-    for (std::size_t k = 0; k < out.size(); ++k)
-        out[k] = hidden.slots[k].element;
-    return out;
-}
-
-std::array<std::string, 3> outerStemTenGods(const ChartTable& chart) {
-    const auto& c = chart.cells;
-    return {c[0].tenGod, c[2].tenGod, c[6].tenGod};
-}
-
-std::array<std::string, 4> branchTenGods(const ChartTable& chart) {
-    const auto& c = chart.cells;
-    return {c[1].tenGod, c[3].tenGod, c[5].tenGod, c[7].tenGod};
-}
-
-std::array<std::string, 12> slotTenGods(const HiddenStemTable& hidden) {
-    std::array<std::string, 12> out;
-    for (std::size_t k = 0; k < out.size(); ++k)
-        out[k] = hidden.slots[k].tenGod;
-    return out;
-}
-
-std::string joinedStems(const ChartTable& chart) {
-    const auto& c = chart.cells;
-    return c[0].character + c[2].character + c[4].character + c[6].character;
-}
-
-std::string joinedBranches(const ChartTable& chart) {
-    const auto& c = chart.cells;
-    return c[1].character + c[3].character + c[5].character + c[7].character;
-}
-
-std::string joinedSlots(const HiddenStemTable& hidden) {
-    std::string out;
-    for (const ChartCell& slot : hidden.slots)
-        out += slot.character;
-    return out;
-}
-
-std::span<const std::string_view> valuesOf(ItemList valueList) {
-    const auto items = itemsOf(valueList);
-    return items.size() > 2 ? items.subspan(2) : std::span<const std::string_view>{};
-}
-
-bool pillarSlotsPositionTest(const ConditionRow& row, const HiddenStemTable& hidden,
-                             std::string ChartCell::*field) {
-    const int p = row.positionIndex;
-    if (row.valueIndex == 1)
-        return true;
-    if (row.valueIndex < 2)
-        return false;
-    if (p == 0)
-        return true;
-    if (!isPillarPosition(p))
-        return false;
-    for (int j = 0; j < 3; ++j)
-        if (slotOfPillar(hidden, p, j).*field == row.valueText)
-            return true;
-    return false;
 }
 
 } // namespace bazi

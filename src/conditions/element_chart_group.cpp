@@ -1,70 +1,52 @@
 #include "conditions/element_chart_group.h"
 
-#include "chartlib/chart_primitives.h"
-
 namespace bazi {
-namespace {
 
-constexpr int kStemsPosition = 9;     // "天干"
-constexpr int kBranchesPosition = 10; // "地支"
-
-bool isCharacterPosition(int p) {
-    return p >= 1 && p <= 8;
-}
-
-} // namespace
-
-bool ElementChartGroup::positionTest(const ConditionRow& row, const ChartTable& chart,
-                                     const HiddenStemTable&) {
-    const int p = row.positionIndex;
-    if (row.valueIndex == 1)
-        return p >= 0 && p <= 8;
-    if (row.valueIndex < 2)
+bool ElementChartGroup::positionTest(const ConditionRow& row, const ChartFacts& facts) {
+    using Kind = RowPosition::Kind;
+    const RowPosition& p = row.position;
+    if (row.seeksAny())
+        return p.kind == Kind::anywhere || p.kind == Kind::place;
+    const auto* element = std::get_if<Element>(&row.sought);
+    if (!element)
         return false;
-    if (p == 0)
-        return true;
-    if (isCharacterPosition(p))
-        return chart.cells[static_cast<std::size_t>(p - 1)].element == row.valueText;
-    if (p == kStemsPosition)
-        return chartlib::countStemElements(stemElements(chart), row.valueText) != 0;
-    if (p == kBranchesPosition)
-        return chartlib::countBranchElements(branchElements(chart), row.valueText) != 0;
-    return false;
+    switch (p.kind) {
+    case Kind::anywhere: return true;
+    case Kind::place: return facts.elementAt(p.place) == *element;
+    case Kind::fourStems: return countIn(facts.placesOf(*element), kFourStems) != 0;
+    case Kind::fourBranches: return countIn(facts.placesOf(*element), kFourBranches) != 0;
+    default: return false;
+    }
 }
 
-std::optional<ElementChartGroup::Find> ElementChartGroup::countTest(const ConditionRow& row,
-                                                                    const ChartTable& chart,
-                                                                    const HiddenStemTable& hidden) {
-    const int p = row.positionIndex;
-    CandidateList candidates;
-    if (row.valueIndex >= 2)
-        candidates.add(row.valueText);
-    else if (row.valueIndex == 1 && p == 0)
-        candidates.addAll(valuesOf(ItemList::elementValue));
-    else if (row.valueIndex == 1 && isCharacterPosition(p))
-        candidates.add(chart.cells[static_cast<std::size_t>(p - 1)].element);
-
-    const auto stems = stemElements(chart);
-    const auto branches = branchElements(chart);
-    const auto slots = slotElements(hidden);
-    return firstCandidateMeeting<ElementTally>(
-        candidates, row.countRule,
-        [&](std::string_view e) {
-            return ElementTally{chartlib::countStemElements(stems, e),
-                                chartlib::countBranchElements(branches, e),
-                                chartlib::countHiddenElements(slots, e)};
-        },
-        [](const ElementTally& t) { return t.stems + t.branches; });
+std::optional<Element> ElementChartGroup::countTest(const ConditionRow& row,
+                                                    const ChartFacts& facts) {
+    using Kind = RowPosition::Kind;
+    Candidates<Element> candidates;
+    if (const auto* element = std::get_if<Element>(&row.sought))
+        candidates.add(*element);
+    else if (row.seeksAny() && row.position.kind == Kind::anywhere)
+        candidates.addAll(allItems<Element>());
+    else if (row.seeksAny() && row.position.kind == Kind::place)
+        candidates.add(facts.elementAt(row.position.place));
+    return firstCandidateMeeting(candidates, row.countRule, [&](Element e) {
+        return countIn(facts.placesOf(e), kAllCharacters);
+    });
 }
 
-bool ElementChartGroup::revealTest(const ConditionRow& row, const Find& found, const ChartTable&,
-                                   const HiddenStemTable&) {
-    return revealOptionHolds(row.revealOption, found.tally.stems, found.tally.hidden);
+bool ElementChartGroup::revealTest(const ConditionRow& row, Element found,
+                                   const ChartFacts& facts) {
+    const PlaceSet places = facts.placesOf(found);
+    return revealOptionHolds(row.revealOption, countIn(places, kFourStems),
+                             countIn(places, kAllSlots));
 }
 
-bool ElementChartGroup::rowSatisfied(const ConditionRow& row, const ChartTable& chart,
-                                     const HiddenStemTable& hidden) {
-    return rowSatisfiedBy<ElementChartGroup>(row, chart, hidden);
+int ElementChartGroup::countOf(const ConditionRow&, Element found, const ChartFacts& facts) {
+    return countIn(facts.placesOf(found), kAllCharacters);
+}
+
+PlaceSet ElementChartGroup::placesOf(const ConditionRow&, Element found, const ChartFacts& facts) {
+    return facts.placesOf(found);
 }
 
 } // namespace bazi

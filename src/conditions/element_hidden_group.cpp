@@ -1,47 +1,39 @@
 #include "conditions/element_hidden_group.h"
 
-#include "chartlib/chart_primitives.h"
-
 namespace bazi {
 
-bool ElementHiddenGroup::positionTest(const ConditionRow& row, const ChartTable&,
-                                      const HiddenStemTable& hidden) {
-    return pillarSlotsPositionTest(row, hidden, &ChartCell::element);
+bool ElementHiddenGroup::positionTest(const ConditionRow& row, const ChartFacts& facts) {
+    const auto* element = std::get_if<Element>(&row.sought);
+    return pillarSlotsHold(row, element ? facts.placesOf(*element) : 0);
 }
 
-std::optional<ElementHiddenGroup::Find>
-ElementHiddenGroup::countTest(const ConditionRow& row, const ChartTable&,
-                              const HiddenStemTable& hidden) {
-    const int p = row.positionIndex;
-    CandidateList candidates;
-    if (row.valueIndex >= 2) {
-        candidates.add(row.valueText);
-    } else if (row.valueIndex == 1 && p == 0) {
-        candidates.addAll(valuesOf(ItemList::elementValue));
-    } else if (row.valueIndex == 1 && isPillarPosition(p)) {
+std::optional<Element> ElementHiddenGroup::countTest(const ConditionRow& row,
+                                                     const ChartFacts& facts) {
+    using Kind = RowPosition::Kind;
+    Candidates<Element> candidates;
+    if (const auto* element = std::get_if<Element>(&row.sought)) {
+        candidates.add(*element);
+    } else if (row.seeksAny() && row.position.kind == Kind::anywhere) {
+        candidates.addAll(allItems<Element>());
+    } else if (row.seeksAny() && row.position.kind == Kind::pillar) {
         for (int j = 0; j < 3; ++j)
-            candidates.add(slotOfPillar(hidden, p, j).element);
+            candidates.add(facts.elementAt(slotBit(3 * row.position.pillar + j)));
     }
-
-    const auto slots = slotElements(hidden);
-    return firstCandidateMeeting<ElementTally>(
-        candidates, row.countRule,
-        [&](std::string_view e) {
-            return ElementTally{0, 0, chartlib::countHiddenElements(slots, e)};
-        },
-        [](const ElementTally& t) { return t.hidden; });
+    return firstCandidateMeeting(candidates, row.countRule,
+                                 [&](Element e) { return countIn(facts.placesOf(e), kAllSlots); });
 }
 
-bool ElementHiddenGroup::revealTest(const ConditionRow& row, const Find& found,
-                                    const ChartTable& chart, const HiddenStemTable&) {
-    if (!row.revealTicked)
-        return true;
-    return chartlib::countStemElements(stemElements(chart), found.sought) == 0;
+bool ElementHiddenGroup::revealTest(const ConditionRow& row, Element found,
+                                    const ChartFacts& facts) {
+    return !row.revealTicked || countIn(facts.placesOf(found), kFourStems) == 0;
 }
 
-bool ElementHiddenGroup::rowSatisfied(const ConditionRow& row, const ChartTable& chart,
-                                      const HiddenStemTable& hidden) {
-    return rowSatisfiedBy<ElementHiddenGroup>(row, chart, hidden);
+int ElementHiddenGroup::countOf(const ConditionRow&, Element found, const ChartFacts& facts) {
+    return countIn(facts.placesOf(found), kAllSlots);
+}
+
+PlaceSet ElementHiddenGroup::placesOf(const ConditionRow&, Element found, const ChartFacts& facts) {
+    return facts.placesOf(found);
 }
 
 } // namespace bazi

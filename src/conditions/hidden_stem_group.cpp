@@ -1,47 +1,38 @@
 #include "conditions/hidden_stem_group.h"
 
-#include "chartlib/chart_primitives.h"
-
 namespace bazi {
 
-bool HiddenStemGroup::positionTest(const ConditionRow& row, const ChartTable&,
-                                   const HiddenStemTable& hidden) {
-    return pillarSlotsPositionTest(row, hidden, &ChartCell::character);
+bool HiddenStemGroup::positionTest(const ConditionRow& row, const ChartFacts& facts) {
+    const auto* stem = std::get_if<Stem>(&row.sought);
+    return pillarSlotsHold(row, stem ? facts.placesOf(*stem) : 0);
 }
 
-std::optional<HiddenStemGroup::Find> HiddenStemGroup::countTest(const ConditionRow& row,
-                                                                const ChartTable&,
-                                                                const HiddenStemTable& hidden) {
-    const int p = row.positionIndex;
-    CandidateList candidates;
-    if (row.valueIndex >= 2) {
-        candidates.add(row.valueText);
-    } else if (row.valueIndex == 1 && p == 0) {
-        candidates.addAll(valuesOf(ItemList::stemValue));
-    } else if (row.valueIndex == 1 && isPillarPosition(p)) {
+std::optional<Stem> HiddenStemGroup::countTest(const ConditionRow& row, const ChartFacts& facts) {
+    using Kind = RowPosition::Kind;
+    Candidates<Stem> candidates;
+    if (const auto* stem = std::get_if<Stem>(&row.sought)) {
+        candidates.add(*stem);
+    } else if (row.seeksAny() && row.position.kind == Kind::anywhere) {
+        candidates.addAll(allItems<Stem>());
+    } else if (row.seeksAny() && row.position.kind == Kind::pillar) {
         for (int j = 0; j < 3; ++j)
-            candidates.add(slotOfPillar(hidden, p, j).character);
+            candidates.add(
+                facts.hiddenStems[static_cast<std::size_t>(3 * row.position.pillar + j)]);
     }
-
-    const std::string slots = joinedSlots(hidden);
-    return firstCandidateMeeting<StemBranchTally>(
-        candidates, row.countRule,
-        [&](std::string_view s) {
-            return StemBranchTally{0, 0, chartlib::countName(slots, s)};
-        },
-        [](const StemBranchTally& t) { return t.hiddenStems; });
+    return firstCandidateMeeting(candidates, row.countRule,
+                                 [&](Stem s) { return countIn(facts.placesOf(s), kAllSlots); });
 }
 
-bool HiddenStemGroup::revealTest(const ConditionRow& row, const Find& found,
-                                 const ChartTable& chart, const HiddenStemTable&) {
-    if (!row.revealTicked)
-        return true;
-    return chartlib::countName(joinedStems(chart), found.sought) == 0;
+bool HiddenStemGroup::revealTest(const ConditionRow& row, Stem found, const ChartFacts& facts) {
+    return !row.revealTicked || countIn(facts.placesOf(found), kFourStems) == 0;
 }
 
-bool HiddenStemGroup::rowSatisfied(const ConditionRow& row, const ChartTable& chart,
-                                   const HiddenStemTable& hidden) {
-    return rowSatisfiedBy<HiddenStemGroup>(row, chart, hidden);
+int HiddenStemGroup::countOf(const ConditionRow&, Stem found, const ChartFacts& facts) {
+    return countIn(facts.placesOf(found), kAllSlots);
+}
+
+PlaceSet HiddenStemGroup::placesOf(const ConditionRow&, Stem found, const ChartFacts& facts) {
+    return facts.placesOf(found);
 }
 
 } // namespace bazi

@@ -1,53 +1,33 @@
 #include "conditions/spirit_star_group.h"
 
-#include <cstddef>
-#include <optional>
-#include <string>
-
 namespace bazi {
-namespace {
 
-// The pillars of the row's star, or nullopt for a row that names none.
-std::optional<StarPillars> starOfRow(const ConditionRow& row, const SpiritStarGroup::Stars& stars) {
-    if (!spiritStarOfItem(row.valueIndex))
-        return std::nullopt;
-    return stars[static_cast<std::size_t>(row.valueIndex - 1)];
-}
-
-} // namespace
-
-ChartIndices chartIndicesOf(const ChartTable& chart) {
-    std::string text;
-    for (const ChartCell& cell : chart.cells) {
-        if (cell.character.empty())
-            return {};
-        text += cell.character;
-    }
-    return chartIndicesOfText(text);
-}
-
-bool SpiritStarGroup::positionTest(const ConditionRow& row, const Stars& stars) {
-    const auto star = starOfRow(row, stars);
+bool SpiritStarGroup::positionTest(const ConditionRow& row, const ChartFacts& facts) {
+    using Kind = RowPosition::Kind;
+    const auto* star = std::get_if<SpiritStar>(&row.sought);
     if (!star)
         return false;
-    if (row.positionIndex == 0)
+    if (row.position.kind == Kind::anywhere)
         return true;
-    if (row.positionIndex < 1 || row.positionIndex > 4)
-        return false;
-    return star->at[static_cast<std::size_t>(row.positionIndex - 1)];
+    return row.position.kind == Kind::pillar &&
+           (facts.starAt(*star, row.female) >> row.position.pillar & 1U) != 0;
 }
 
-bool SpiritStarGroup::countTest(const ConditionRow& row, const Stars& stars) {
-    const auto star = starOfRow(row, stars);
-    return star && countRule0to6Holds(row.countIndex, star->count());
+std::optional<SpiritStar> SpiritStarGroup::countTest(const ConditionRow& row,
+                                                     const ChartFacts& facts) {
+    const auto* star = std::get_if<SpiritStar>(&row.sought);
+    if (!star || !row.countRule.holds(countOf(row, *star, facts)))
+        return std::nullopt;
+    return *star;
 }
 
-bool SpiritStarGroup::rowSatisfied(const ConditionRow& row, const ChartTable& chart,
-                                   const HiddenStemTable& /*hidden*/) {
-    if (!spiritStarOfItem(row.valueIndex))
-        return false;
-    const Stars stars = allStars(chartIndicesOf(chart), row.female);
-    return positionTest(row, stars) && countTest(row, stars);
+int SpiritStarGroup::countOf(const ConditionRow& row, SpiritStar star, const ChartFacts& facts) {
+    return countIn(facts.starAt(star, row.female), 0xFU); // [0, 4]
+}
+
+PlaceSet SpiritStarGroup::placesOf(const ConditionRow& row, SpiritStar star,
+                                   const ChartFacts& facts) {
+    return facts.starAt(star, row.female);
 }
 
 } // namespace bazi

@@ -1,51 +1,43 @@
 #include "conditions/stem_group.h"
 
-#include "chartlib/chart_primitives.h"
-
 namespace bazi {
 
-bool StemGroup::positionTest(const ConditionRow& row, const ChartTable& chart,
-                             const HiddenStemTable&) {
-    const int p = row.positionIndex;
-    if (row.valueIndex == 1)
+bool StemGroup::positionTest(const ConditionRow& row, const ChartFacts& facts) {
+    using Kind = RowPosition::Kind;
+    if (row.seeksAny())
         return true;
-    if (row.valueIndex < 2)
+    const auto* stem = std::get_if<Stem>(&row.sought);
+    if (!stem)
         return false;
-    if (p == 0)
+    if (row.position.kind == Kind::anywhere)
         return true;
-    return isPillarPosition(p) && stemOfPillar(chart, p).character == row.valueText;
+    return row.position.kind == Kind::place &&
+           (facts.placesOf(*stem) & placeBit(row.position.place) & kFourStems) != 0;
 }
 
-std::optional<StemGroup::Find>
-StemGroup::countTest(const ConditionRow& row, const ChartTable& chart, const HiddenStemTable&) {
-    const int p = row.positionIndex;
-    CandidateList candidates;
-    if (row.valueIndex >= 2)
-        candidates.add(row.valueText);
-    else if (row.valueIndex == 1 && p == 0)
-        candidates.addAll(valuesOf(ItemList::stemValue));
-    else if (row.valueIndex == 1 && isPillarPosition(p))
-        candidates.add(stemOfPillar(chart, p).character);
-
-    const std::string stems = joinedStems(chart);
-    return firstCandidateMeeting<StemBranchTally>(
-        candidates, row.countRule,
-        [&](std::string_view s) {
-            return StemBranchTally{chartlib::countName(stems, s), 0, 0};
-        },
-        [](const StemBranchTally& t) { return t.stems; });
+std::optional<Stem> StemGroup::countTest(const ConditionRow& row, const ChartFacts& facts) {
+    using Kind = RowPosition::Kind;
+    Candidates<Stem> candidates;
+    if (const auto* stem = std::get_if<Stem>(&row.sought))
+        candidates.add(*stem);
+    else if (row.seeksAny() && row.position.kind == Kind::anywhere)
+        candidates.addAll(allItems<Stem>());
+    else if (row.seeksAny() && row.position.kind == Kind::place)
+        candidates.add(facts.stemAt(row.position.place));
+    return firstCandidateMeeting(candidates, row.countRule,
+                                 [&](Stem s) { return countIn(facts.placesOf(s), kFourStems); });
 }
 
-bool StemGroup::revealTest(const ConditionRow& row, const Find& found, const ChartTable&,
-                           const HiddenStemTable& hidden) {
-    if (!row.revealTicked)
-        return true;
-    return chartlib::countName(joinedSlots(hidden), found.sought) == 0;
+bool StemGroup::revealTest(const ConditionRow& row, Stem found, const ChartFacts& facts) {
+    return !row.revealTicked || countIn(facts.placesOf(found), kAllSlots) == 0;
 }
 
-bool StemGroup::rowSatisfied(const ConditionRow& row, const ChartTable& chart,
-                             const HiddenStemTable& hidden) {
-    return rowSatisfiedBy<StemGroup>(row, chart, hidden);
+int StemGroup::countOf(const ConditionRow&, Stem found, const ChartFacts& facts) {
+    return countIn(facts.placesOf(found), kFourStems);
+}
+
+PlaceSet StemGroup::placesOf(const ConditionRow&, Stem found, const ChartFacts& facts) {
+    return facts.placesOf(found);
 }
 
 } // namespace bazi

@@ -1,89 +1,64 @@
 #include "conditions/ten_god_chart_group.h"
 
-#include "chartlib/chart_primitives.h"
-
-#include <array>
-
 namespace bazi {
-namespace {
 
-constexpr int kStemsPosition = 8;    // "天干"
-constexpr int kBranchesPosition = 9; // "地支"
-
-// Chart cells of places 1..7: every character but the day stem (cell 4).
-constexpr std::array<std::size_t, 7> kPlaceCells = {0, 1, 2, 3, 5, 6, 7};
-
-bool isPlace(int p) {
-    return p >= 1 && p <= 7;
-}
-
-const ChartCell& cellAtPlace(const ChartTable& chart, int p) {
-    return chart.cells[kPlaceCells[static_cast<std::size_t>(p - 1)]];
-}
-
-} // namespace
-
-bool TenGodChartGroup::positionTest(const ConditionRow& row, const ChartTable& chart,
-                                    const HiddenStemTable&) {
-    const int p = row.positionIndex;
-    if (row.valueIndex == 1)
-        return p >= 0 && p <= kStemsPosition;
-    if (row.valueIndex < 2)
+bool TenGodChartGroup::positionTest(const ConditionRow& row, const ChartFacts& facts) {
+    using Kind = RowPosition::Kind;
+    const RowPosition& p = row.position;
+    if (row.seeksAny())
+        return p.kind == Kind::anywhere || p.kind == Kind::place || p.kind == Kind::fourStems;
+    const auto* tenGod = std::get_if<TenGod>(&row.sought);
+    if (!tenGod)
         return false;
-    if (p == 0)
-        return true;
-    if (isPlace(p))
-        return cellAtPlace(chart, p).tenGod == row.valueText;
-    if (p == kStemsPosition)
-        return chartlib::countStemTenGods(outerStemTenGods(chart), row.valueText) != 0;
-    if (p == kBranchesPosition)
-        return chartlib::countBranchTenGods(branchTenGods(chart), row.valueText) != 0;
-    return false;
+    const PlaceSet places = facts.placesOf(*tenGod, row.swapTicked);
+    switch (p.kind) {
+    case Kind::anywhere: return true;
+    case Kind::place: return (places & placeBit(p.place)) != 0;
+    case Kind::fourStems: return countIn(places, kOuterStems) != 0;
+    case Kind::fourBranches: return countIn(places, kFourBranches) != 0;
+    default: return false;
+    }
 }
 
-std::optional<TenGodChartGroup::Find> TenGodChartGroup::countTest(const ConditionRow& row,
-                                                                  const ChartTable& chart,
-                                                                  const HiddenStemTable& hidden) {
-    const int p = row.positionIndex;
-    const auto& c = chart.cells;
-    CandidateList candidates;
-    if (row.valueIndex >= 2) {
-        candidates.add(row.valueText);
-    } else if (row.valueIndex == 1) {
-        if (p == 0) {
-            candidates.addAll(valuesOf(ItemList::tenGodValue));
-        } else if (isPlace(p)) {
-            candidates.add(cellAtPlace(chart, p).tenGod);
-        } else if (p == kStemsPosition) {
-            for (std::size_t k : {0U, 2U, 4U, 6U})
-                candidates.add(c[k].tenGod);
-        } else if (p == kBranchesPosition) {
-            for (std::size_t k : {1U, 3U, 5U, 7U})
-                candidates.add(c[k].tenGod);
+std::optional<TenGod> TenGodChartGroup::countTest(const ConditionRow& row,
+                                                  const ChartFacts& facts) {
+    using Kind = RowPosition::Kind;
+    Candidates<TenGod> candidates;
+    if (const auto* tenGod = std::get_if<TenGod>(&row.sought)) {
+        candidates.add(*tenGod);
+    } else if (row.seeksAny()) {
+        switch (row.position.kind) {
+        case Kind::anywhere: candidates.addAll(allItems<TenGod>()); break;
+        case Kind::place: candidates.add(facts.tenGodAt(row.position.place, row.swapTicked)); break;
+        case Kind::fourStems:
+            for (int pillar = 0; pillar < 4; ++pillar)
+                candidates.add(facts.tenGodAt(stemPlace(pillar), row.swapTicked));
+            break;
+        case Kind::fourBranches:
+            for (int pillar = 0; pillar < 4; ++pillar)
+                candidates.add(facts.tenGodAt(branchPlace(pillar), row.swapTicked));
+            break;
+        default: break;
         }
     }
-
-    const auto stems = outerStemTenGods(chart);
-    const auto branches = branchTenGods(chart);
-    const auto slots = slotTenGods(hidden);
-    return firstCandidateMeeting<TenGodTally>(
-        candidates, row.countRule,
-        [&](std::string_view name) {
-            return TenGodTally{chartlib::countStemTenGods(stems, name),
-                               chartlib::countBranchTenGods(branches, name),
-                               chartlib::countHiddenTenGods(slots, name)};
-        },
-        [](const TenGodTally& t) { return t.stems + t.branches; });
+    return firstCandidateMeeting(candidates, row.countRule, [&](TenGod t) {
+        return countIn(facts.placesOf(t, row.swapTicked), kOuterStems | kFourBranches);
+    });
 }
 
-bool TenGodChartGroup::revealTest(const ConditionRow& row, const Find& found, const ChartTable&,
-                                  const HiddenStemTable&) {
-    return revealOptionHolds(row.revealOption, found.tally.stems, found.tally.hidden);
+bool TenGodChartGroup::revealTest(const ConditionRow& row, TenGod found, const ChartFacts& facts) {
+    const PlaceSet places = facts.placesOf(found, row.swapTicked);
+    return revealOptionHolds(row.revealOption, countIn(places, kOuterStems),
+                             countIn(places, kAllSlots));
 }
 
-bool TenGodChartGroup::rowSatisfied(const ConditionRow& row, const ChartTable& chart,
-                                    const HiddenStemTable& hidden) {
-    return rowSatisfiedBy<TenGodChartGroup>(row, chart, hidden);
+int TenGodChartGroup::countOf(const ConditionRow& row, TenGod found, const ChartFacts& facts) {
+    return countIn(facts.placesOf(found, row.swapTicked), kOuterStems | kFourBranches);
+}
+
+PlaceSet TenGodChartGroup::placesOf(const ConditionRow& row, TenGod found,
+                                    const ChartFacts& facts) {
+    return facts.placesOf(found, row.swapTicked);
 }
 
 } // namespace bazi

@@ -6,26 +6,6 @@
 namespace bazi {
 namespace {
 
-// clang-format off
-constexpr std::string_view kElementValues[] = {"-", "不指定", "金", "水", "木", "火", "土"};
-constexpr std::string_view kStemValues[] = {"-", "不指定", "甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
-constexpr std::string_view kBranchValues[] = {"-", "不指定", "子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥"};
-constexpr std::string_view kTenGodValues[] = {"-", "不指定", "正印", "偏印", "正官", "偏官", "正财", "偏财", "伤官", "食神", "比肩", "劫财"};
-constexpr std::string_view kSpiritStarValues[] = {"-", "天乙贵人", "天德贵人", "月德贵人", "天医", "咸池", "驿马", "将星", "华盖", "童子", "元辰", "指背", "卷舌", "空亡"};
-constexpr std::string_view kPillarPositions[] = {"不固定", "年柱", "月柱", "日柱", "时柱"};
-constexpr std::string_view kEightSlotPositions[] = {"不固定", "年干", "年支", "月干", "月支", "日干", "日支", "时干", "时支", "天干", "地支"};
-constexpr std::string_view kTenGodSlotPositions[] = {"不固定", "年干", "年支", "月干", "月支", "日支", "时干", "时支", "天干", "地支"};
-constexpr std::string_view kStemPositions[] = {"不固定", "年干", "月干", "日干", "时干"};
-constexpr std::string_view kBranchPositions[] = {"不固定", "年支", "月支", "日支", "时支"};
-constexpr std::string_view kCount0to4[] = {"0", "1", "2", "3", "4", "非0", "非1", "非2", "非3", "非4", ">=0", ">=1", ">=2", ">=3", "<=4", "<=3", "<=2", "<=1"};
-constexpr std::string_view kCount0to8[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "非0", "非1", "非2", "非3", "非4", "非5", "非6", "非7", "非8", ">=2", ">=3", ">=4", ">=5", ">=6", "<=7", "<=6", "<=5", "<=4", "<=3", "<=2", "<=1"};
-constexpr std::string_view kCount0to7[] = {"0", "1", "2", "3", "4", "5", "6", "7", "非0", "非1", "非2", "非3", "非4", "非5", "非6", "非7", ">=1", ">=2", ">=3", ">=4", ">=5", ">=6", "<=7", "<=6", "<=5", "<=4", "<=3", "<=2", "<=1"};
-constexpr std::string_view kCount0to6[] = {"0", "1", "2", "3", "4", "5", "6", "非0", "非1", "非2", "非3", "非4", "非5", "非6", ">=0", ">=1", ">=2", ">=3", ">=4", ">=5", "<=6", "<=5", "<=4", "<=3", "<=2", "<=1"};
-// clang-format on
-static_assert(std::size(kCount0to4) == 18 && std::size(kCount0to8) == 30);
-static_assert(std::size(kCount0to7) == 29 && std::size(kCount0to6) == 26);
-static_assert(std::size(kSpiritStarValues) == 14 && std::size(kTenGodSlotPositions) == 10);
-
 using enum ItemList;
 using enum RevealKind;
 
@@ -91,7 +71,7 @@ struct Catalog {
     Catalog() {
         for (const GroupSpec& g : kGroups) {
             for (int row = 1; row <= g.rowCount; ++row) {
-                const RowNames n = rowNames(g.id, row);
+                const RowNames& n = rowNames(g.id, row);
                 add(n.value, {ControlKind::comboBox, g.valueList, g.id, row, {}});
                 add(n.position, {ControlKind::comboBox, g.positionList, g.id, row, {}});
                 add(n.count, {ControlKind::comboBox, g.countList, g.id, row, {}});
@@ -115,26 +95,6 @@ const Catalog& catalog() {
 
 } // namespace
 
-std::span<const std::string_view> itemsOf(ItemList list) {
-    switch (list) {
-    case elementValue: return kElementValues;
-    case stemValue: return kStemValues;
-    case branchValue: return kBranchValues;
-    case tenGodValue: return kTenGodValues;
-    case spiritStarValue: return kSpiritStarValues;
-    case pillarPosition: return kPillarPositions;
-    case eightSlotPosition: return kEightSlotPositions;
-    case tenGodSlotPosition: return kTenGodSlotPositions;
-    case stemPosition: return kStemPositions;
-    case branchPosition: return kBranchPositions;
-    case count0to4: return kCount0to4;
-    case count0to8: return kCount0to8;
-    case count0to7: return kCount0to7;
-    case count0to6: return kCount0to6;
-    }
-    return {};
-}
-
 std::span<const GroupSpec> groupSpecs() {
     return kGroups;
 }
@@ -143,10 +103,10 @@ const GroupSpec& groupSpec(GroupId id) {
     return kGroups[static_cast<int>(id)];
 }
 
-RowNames rowNames(GroupId id, int row) {
+namespace {
+
+RowNames namesOfRow(GroupId id, int row) {
     const GroupSpec& g = groupSpec(id);
-    if (row < 1 || row > g.rowCount)
-        throw std::out_of_range("row outside the group box");
     const FamilyNames& f = kFamilies[static_cast<int>(id)];
     RowNames n;
     n.value = numbered(f.value, row);
@@ -161,6 +121,29 @@ RowNames rowNames(GroupId id, int row) {
             n.radios[k] = numbered("单选框", numbers[k]);
     }
     return n;
+}
+
+// The names of every row, formed once: a query reads them for each of its rows.
+const std::vector<std::vector<RowNames>>& namesOfEveryRow() {
+    static const std::vector<std::vector<RowNames>> names = [] {
+        std::vector<std::vector<RowNames>> all;
+        for (const GroupSpec& g : kGroups) {
+            all.emplace_back();
+            for (int row = 1; row <= g.rowCount; ++row)
+                all.back().push_back(namesOfRow(g.id, row));
+        }
+        return all;
+    }();
+    return names;
+}
+
+} // namespace
+
+const RowNames& rowNames(GroupId id, int row) {
+    const GroupSpec& g = groupSpec(id);
+    if (row < 1 || row > g.rowCount)
+        throw std::out_of_range("row outside the group box");
+    return namesOfEveryRow()[static_cast<std::size_t>(id)][static_cast<std::size_t>(row - 1)];
 }
 
 std::optional<ControlSpec> findControl(std::string_view name) {

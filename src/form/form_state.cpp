@@ -45,7 +45,7 @@ void FormState::setChecked(std::string_view box, bool checked) {
     it->second = checked;
     const auto spec = findControl(box);
     if (checked && spec->radioOption) {
-        const RowNames names = rowNames(spec->group, spec->row);
+        const RowNames& names = rowNames(spec->group, spec->row);
         for (const std::string& other : names.radios)
             if (other != box)
                 m_checked[other] = false;

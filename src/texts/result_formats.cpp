@@ -1,5 +1,6 @@
 #include "texts/result_formats.h"
 
+#include "calendar/lunar_calendar.h"
 #include "texts/result_texts.h"
 
 #include <nlohmann/json.hpp>
@@ -13,6 +14,10 @@ std::string isoMomentText(CivilDateTime m) {
     std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", m.date.year, m.date.month,
                   m.date.day, m.hour, m.minute, m.second);
     return text;
+}
+
+std::string_view reckonedMarkText(CivilDate date) {
+    return isReckonedLunarDate(date) ? " 推算" : "";
 }
 
 std::string csvField(std::string_view text) {
@@ -44,6 +49,8 @@ std::string queryResultJson(const QueryResult& result) {
         r["moment"] = isoMomentText(row.moment);
         r["gregorian"] = row.gregorian;
         r["lunar"] = row.lunar;
+        if (isReckonedLunarDate(row.moment.date))
+            r["reckoned"] = true;
         r["chart"] = row.chart;
         doc["rows"].push_back(std::move(r));
     }
@@ -55,7 +62,8 @@ std::string queryResultCsv(const QueryResult& result) {
     for (const QueryMatch& match : result.matches) {
         const ResultRow row = resultRowOf(match);
         out += isoMomentText(row.moment) + "," + csvField(row.gregorian) + "," +
-               csvField(row.lunar) + "," + csvField(row.chart) + "\n";
+               csvField(row.lunar + std::string(reckonedMarkText(row.moment.date))) + "," +
+               csvField(row.chart) + "\n";
     }
     return out;
 }

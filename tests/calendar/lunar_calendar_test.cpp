@@ -23,10 +23,15 @@ TEST(LunarCalendar, YearTables) {
         const char* note;
         int year, leapMonth, days;
     } const cases[] = {
-        {"1901: no leap month", 1901, 0, 354}, {"1903: leap 5", 1903, 5, 383},
-        {"2006: leap 7", 2006, 7, 385},        {"2033: leap 11", 2033, 11, 384},
-        {"2049: no leap month", 2049, 0, 355}, {"1900: outside", 1900, 65535, 0},
-        {"2050: outside", 2050, 65535, 0},
+        {"1901: no leap month", 1901, 0, 354},
+        {"1903: leap 5", 1903, 5, 383},
+        {"2006: leap 7", 2006, 7, 385},
+        {"2033: leap 11", 2033, 11, 384},
+        {"2049: no leap month", 2049, 0, 355},
+        {"1800: leap 4, reckoned", 1800, 4, 384},
+        {"2200: no leap month, reckoned", 2200, 0, 354},
+        {"1798: outside", 1798, 65535, 0},
+        {"2201: outside", 2201, 65535, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
@@ -48,7 +53,7 @@ TEST(LunarCalendar, MonthDays) {
         {"2023 month 2 and leap month 2", 2023, 2, 30, 29},
         {"month 0", 2016, 0, 0, 0},
         {"month 13", 2016, 13, 0, 0},
-        {"year outside", 2050, 1, 0, 0},
+        {"year outside", 2201, 1, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
@@ -64,10 +69,16 @@ TEST(LunarCalendar, ToLunarKnownDates) {
         CivilDate date;
         const char* expected;
     } const cases[] = {
-        {"first day", {1901, 2, 19}, "1901 1-1"},
-        {"day before the first", {1901, 2, 18}, "refused"},
-        {"last day", {2048, 12, 31}, "2048 11-27"},
-        {"day after the last", {2049, 1, 1}, "refused"},
+        {"first day of the printed tables", {1901, 2, 19}, "1901 1-1"},
+        {"the day before: lunar 1900, reckoned", {1901, 2, 18}, "1900 12-30"},
+        {"2048-12-31", {2048, 12, 31}, "2048 11-27"},
+        {"the day after", {2049, 1, 1}, "2048 11-28"},
+        {"first day of the range", {1800, 1, 1}, "1799 12-7"},
+        {"day before the first", {1799, 12, 31}, "refused"},
+        {"leap month of 1800", {1800, 5, 24}, "1800 leap 4-1"},
+        {"lunar 2050 begins after the printed tables", {2050, 1, 23}, "2050 1-1"},
+        {"last day", {2200, 12, 31}, "2200 11-25"},
+        {"day after the last", {2201, 1, 1}, "refused"},
         {"2000-01-01", {2000, 1, 1}, "1999 11-25"},
         {"lunar new year's eve 2024", {2024, 2, 9}, "2023 12-30"},
         {"lunar new year 2024", {2024, 2, 10}, "2024 1-1"},
@@ -94,19 +105,28 @@ TEST(LunarCalendar, LunarFromSpanBeforeAndAfterTheTables) {
         std::int64_t span;
         const char* expected;
     } const cases[] = {
-        {"1901-01-01", 0, "1900 11-11"},     {"1901-01-19", 18, "1900 11-29"},
-        {"1901-01-20", 19, "1900 12-1"},     {"1901-02-18", 48, "1900 12-30"},
-        {"1901-02-19", 49, "1901 1-1"},      {"negative span", -1, "0 0-0"},
-        {"past lunar 2049", 60000, "0 0-0"},
+        {"1901-01-01", 0, "1900 11-11"},
+        {"1901-01-19", 18, "1900 11-29"},
+        {"1901-01-20", 19, "1900 12-1"},
+        {"1901-02-18", 48, "1900 12-30"},
+        {"1901-02-19", 49, "1901 1-1"},
+        {"1900-12-31", -1, "1900 11-10"},
+        {"lunar 1799 begins 1799-02-05", -37219, "1799 1-1"},
+        {"before lunar 1799", -37220, "0 0-0"},
+        {"past lunar 2200", 200000, "0 0-0"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
         EXPECT_EQ(text(lunarFromSpan(c.span)), c.expected);
     }
-    // The last day of lunar 2049 still converts, the day after does not.
+    // The last day of lunar 2049 (printed) is followed by the first of lunar
+    // 2050 (reckoned); the last day of lunar 2200 by nothing.
     const std::int64_t end = dayDifference(CivilDate{2050, 1, 23}, CivilDate{1901, 1, 1});
     EXPECT_EQ(text(lunarFromSpan(end - 1)), "2049 12-29");
-    EXPECT_EQ(text(lunarFromSpan(end)), "0 0-0");
+    EXPECT_EQ(text(lunarFromSpan(end)), "2050 1-1");
+    const std::int64_t last = dayDifference(CivilDate{2201, 2, 4}, CivilDate{1901, 1, 1});
+    EXPECT_EQ(text(lunarFromSpan(last - 1)), "2200 12-29");
+    EXPECT_EQ(text(lunarFromSpan(last)), "0 0-0");
 }
 
 TEST(LunarCalendar, FromLunar) {
@@ -119,12 +139,17 @@ TEST(LunarCalendar, FromLunar) {
         {"regular 2-1 of 2023", {2023, 2, 1, false}, "2023-2-20"},
         {"leap flag on a month that is not leap is cleared", {2023, 3, 1, true}, "2023-4-20"},
         {"leap month 4 of 2020 has no day 30", {2020, 4, 30, true}, "none"},
-        {"after the range", {2048, 12, 1, false}, "none"},
+        {"lunar 2048 12-1, now inside", {2048, 12, 1, false}, "2049-1-4"},
+        {"after the range", {2200, 12, 1, false}, "none"},
+        {"before the range: lunar 1799 month 11", {1799, 11, 1, false}, "none"},
+        {"first lunar day of the range's last month", {2200, 11, 1, false}, "2200-12-7"},
+        {"leap 4-1 of 1800", {1800, 4, 1, true}, "1800-5-24"},
         {"first lunar day", {1901, 1, 1, false}, "1901-2-19"},
         {"guess before the range starts at 1901-02-19", {1901, 2, 18, false}, "1901-4-6"},
         {"day 30 read as 2-30 counts on", {2016, 2, 30, false}, "none"},
         {"day 30 of a 30-day month", {2016, 1, 30, false}, "2016-3-8"},
-        {"year outside", {1900, 12, 1, false}, "none"},
+        {"lunar 1900 month 12, reckoned", {1900, 12, 1, false}, "1901-1-20"},
+        {"year outside", {1798, 12, 1, false}, "none"},
         {"month 13", {2016, 13, 1, false}, "none"},
         {"day 31", {2016, 1, 31, false}, "none"},
         {"day 0", {2016, 1, 0, false}, "none"},
@@ -175,7 +200,7 @@ TEST(LunarCalendar, EveryDayOfTheRange) {
         ++days;
     }
     EXPECT_EQ(days, dayDifference(kLunarLastDate, kLunarFirstDate) + 1);
-    EXPECT_EQ(monthLength, 27); // 2048-12-31 is lunar 2048-11-27
+    EXPECT_EQ(monthLength, 25); // 2200-12-31 is lunar 2200-11-25
 }
 
 } // namespace

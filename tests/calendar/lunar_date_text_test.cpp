@@ -18,10 +18,13 @@ TEST(LunarDateText, DefaultFormat) {
         {"the day before 立春", {2016, 2, 3}, "羊年(乙未)腊月廿五 2016-2-3"},
         {"a leap month", {2023, 3, 22}, "兔年(癸卯)闰二月初一 2023-3-22"},
         {"冬月", {2048, 12, 31}, "龙年(戊辰)冬月廿七 2048-12-31"},
-        {"first day of the range", {1901, 2, 19}, "牛年(辛丑)正月初一 1901-2-19"},
+        {"first day of the printed tables", {1901, 2, 19}, "牛年(辛丑)正月初一 1901-2-19"},
         {"day 20 is 二十", {2016, 3, 28}, "猴年(丙申)二月二十 2016-3-28"},
-        {"before the range: Gregorian parts only", {1901, 2, 18}, "年() 1901-2-18"},
-        {"after the range: Gregorian parts only", {2049, 1, 1}, "年() 2049-1-1"},
+        {"lunar 1900, reckoned; 立春 has passed", {1901, 2, 18}, "牛年(辛丑)腊月三十 1901-2-18"},
+        {"first day of the range", {1800, 1, 1}, "羊年(己未)腊月初七 1800-1-1"},
+        {"last day of the range", {2200, 12, 31}, "鼠年(庚子)冬月廿五 2200-12-31"},
+        {"before the range: Gregorian parts only", {1799, 12, 31}, "年() 1799-12-31"},
+        {"after the range: Gregorian parts only", {2201, 1, 1}, "年() 2201-1-1"},
         {"an impossible date", {2023, 2, 30}, "年() 2023-2-30"},
     };
     for (const Case& c : cases) {

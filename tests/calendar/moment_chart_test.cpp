@@ -17,21 +17,21 @@ TEST(MomentChart, FormsPillarsAndLunarDate) {
 // value it had for the moment before.
 TEST(MomentChart, RefusedPartsKeepTheirValues) {
     MomentChart c;
-    formMomentChart(c, CivilDateTime{{2048, 12, 31}, 22, 0, 0});
-    EXPECT_EQ(c.spacedChartText(), "戊辰 甲子 乙亥 丁亥");
-    EXPECT_EQ(lunarTimeText(c), "2048年 11月 初27");
+    formMomentChart(c, CivilDateTime{{2200, 12, 31}, 22, 0, 0});
+    EXPECT_EQ(c.spacedChartText(), "庚子 戊子 辛卯 己亥");
+    EXPECT_EQ(lunarTimeText(c), "2200年 11月 初25");
 
-    formMomentChart(c, CivilDateTime{{2049, 1, 1}, 0, 0, 0});
-    EXPECT_EQ(c.chartText(), "") << "2049 gives four empty pillars";
-    EXPECT_EQ(lunarTimeText(c), "2048年 11月 初27") << "the lunar date is kept";
-    EXPECT_EQ(c.moment, (CivilDateTime{{2049, 1, 1}, 0, 0, 0}));
+    formMomentChart(c, CivilDateTime{{2201, 1, 1}, 0, 0, 0});
+    EXPECT_EQ(c.chartText(), "") << "2201 gives four empty pillars";
+    EXPECT_EQ(lunarTimeText(c), "2200年 11月 初25") << "the lunar date is kept";
+    EXPECT_EQ(c.moment, (CivilDateTime{{2201, 1, 1}, 0, 0, 0}));
 
     formMomentChart(c, CivilDateTime{{2016, 3, 16}, 22, 0, 0});
-    formMomentChart(c, CivilDateTime{{1900, 12, 31}, 22, 0, 0});
-    EXPECT_EQ(c.spacedChartText(), "丙申 辛卯 丁酉 辛亥") << "before 1901 the pillars are kept";
+    formMomentChart(c, CivilDateTime{{1799, 12, 31}, 22, 0, 0});
+    EXPECT_EQ(c.spacedChartText(), "丙申 辛卯 丁酉 辛亥") << "before 1800 the pillars are kept";
     EXPECT_EQ(lunarTimeText(c), "2016年 2月 初8");
 
-    const MomentChart fresh = momentChartOf(CivilDateTime{{1900, 12, 31}, 22, 0, 0});
+    const MomentChart fresh = momentChartOf(CivilDateTime{{1799, 12, 31}, 22, 0, 0});
     EXPECT_EQ(fresh.chartText(), "");
     EXPECT_EQ(lunarTimeText(fresh), "0年 0月 初0");
 }

@@ -65,3 +65,29 @@ TEST(Sexagenary, PillarTextsAndAnimals) {
 
 } // namespace
 } // namespace bazi
+
+namespace bazi {
+namespace {
+
+static_assert(pillarOf(Stem(2), Branch(8)) == Pillar(33));  // 丙申
+static_assert(pillarOf(Stem(9), Branch(11)) == Pillar(60)); // 癸亥
+static_assert(!pillarOf(Stem(0), Branch(1)).ok());          // 甲丑 is no pillar
+static_assert(!Pillar(61).ok() && !Stem(10).ok() && !Branch(-1).ok());
+
+TEST(SexagenaryTypes, PillarStemAndBranchRoundTripOverTheCycle) {
+    for (int i = 1; i <= 60; ++i) {
+        const Pillar p(i);
+        EXPECT_EQ(p.stem().index + 1, stemNumber(i));
+        EXPECT_EQ(p.branch().index + 1, branchNumber(i));
+        EXPECT_EQ(pillarOf(p.stem(), p.branch()), p);
+        EXPECT_EQ(pillarText(p), pillarText(i));
+        EXPECT_EQ(stemOfText(stemText(p.stem())), p.stem());
+        EXPECT_EQ(branchOfText(branchText(p.branch())), p.branch());
+    }
+    EXPECT_FALSE(stemOfText("甲乙").ok());
+    EXPECT_FALSE(branchOfText("").ok());
+    EXPECT_EQ(pillarText(Pillar{}), "");
+}
+
+} // namespace
+} // namespace bazi

@@ -24,8 +24,8 @@ TEST(SolarTerms, TellingRows) {
 }
 
 TEST(SolarTerms, TermMomentOutsideTheTableIsZero) {
-    EXPECT_EQ(termMoment(1879, 1), CivilDateTime{});
-    EXPECT_EQ(termMoment(2080, 1), CivilDateTime{});
+    EXPECT_EQ(termMoment(1798, 24), CivilDateTime{});
+    EXPECT_EQ(termMoment(2201, 1), CivilDateTime{});
     EXPECT_EQ(termMoment(2016, 0), CivilDateTime{});
     EXPECT_EQ(termMoment(2016, 25), CivilDateTime{});
 }
@@ -45,10 +45,11 @@ TEST(SolarTerms, TermOnDate) {
         CivilDate date;
         int expected;
     } const cases[] = {
-        {"立春 day", {2016, 2, 4}, 3},        {"day after 立春", {2016, 2, 5}, 0},
-        {"冬至 day", {2016, 12, 21}, 24},     {"小寒 day", {2016, 1, 6}, 1},
-        {"first year", {1880, 1, 6}, 1},      {"before the table", {1879, 1, 6}, 0},
-        {"after the table", {2080, 2, 4}, 0}, {"month 13", {2016, 13, 1}, 0},
+        {"立春 day", {2016, 2, 4}, 3},           {"day after 立春", {2016, 2, 5}, 0},
+        {"冬至 day", {2016, 12, 21}, 24},        {"小寒 day", {2016, 1, 6}, 1},
+        {"1880 小寒", {1880, 1, 6}, 1},          {"first year", {1799, 1, 5}, 1},
+        {"before the table", {1798, 12, 22}, 0}, {"last term", {2200, 12, 22}, 24},
+        {"after the table", {2201, 1, 5}, 0},    {"month 13", {2016, 13, 1}, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
@@ -83,8 +84,10 @@ TEST(SolarTerms, TermInForce) {
         {"before 小寒: last year's 冬至", {{2016, 1, 3}, 12, 0, 0}, TermRef{2015, 24}},
         {"after 冬至", {{2016, 12, 31}, 23, 59, 59}, TermRef{2016, 24}},
         {"惊蛰 in force", {{2016, 3, 16}, 22, 0, 0}, TermRef{2016, 5}},
-        {"before the table's first term", {{1880, 1, 1}, 0, 0, 0}, std::nullopt},
-        {"after the table", {{2080, 6, 1}, 0, 0, 0}, std::nullopt},
+        {"first day of the calendar: 1799's 冬至", {{1800, 1, 1}, 0, 0, 0}, TermRef{1799, 24}},
+        {"last second of the calendar", {{2200, 12, 31}, 23, 59, 59}, TermRef{2200, 24}},
+        {"before the table's first term", {{1799, 1, 1}, 0, 0, 0}, std::nullopt},
+        {"after the table", {{2201, 6, 1}, 0, 0, 0}, std::nullopt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);

@@ -50,7 +50,7 @@ TEST(SpiritStarTables, FrameStarsFollowTheThreeHarmonyFrames) {
     // 长生 w+2 (驿马), the peak itself (将星), the tomb w+4 (华盖).
     constexpr int kPeak[4] = {0, 9, 6, 3};
     for (int b = 0; b < 12; ++b) {
-        SCOPED_TRACE(std::string(kBranchChars[idx(b)]));
+        SCOPED_TRACE(std::string(kBranchNames[idx(b)]));
         const int w = kPeak[idx(b % 4)];
         EXPECT_EQ(onlyBranch(kZhiBei[idx(b)]), mod12(w - 4));
         EXPECT_EQ(onlyBranch(kXianChi[idx(b)]), mod12(w - 3));
@@ -62,7 +62,7 @@ TEST(SpiritStarTables, FrameStarsFollowTheThreeHarmonyFrames) {
 
 TEST(SpiritStarTables, BranchStepStars) {
     for (int b = 0; b < 12; ++b) {
-        SCOPED_TRACE(std::string(kBranchChars[idx(b)]));
+        SCOPED_TRACE(std::string(kBranchNames[idx(b)]));
         EXPECT_EQ(onlyBranch(kTianYiHealer[idx(b)]), mod12(b - 1));
         EXPECT_EQ(onlyBranch(kJuanShe[idx(b)]), mod12(b - 3));
         // 元辰: one past the clash (b + 6), ahead for a yang man or a yin woman.
@@ -76,7 +76,7 @@ TEST(SpiritStarTables, YueDeIsTheYangStemOfTheFramesElement) {
     // 寅午戌 fire 丙, 申子辰 water 壬, 亥卯未 wood 甲, 巳酉丑 metal 庚; by b % 4.
     constexpr int kStem[4] = {8, 6, 2, 0};
     for (int b = 0; b < 12; ++b) {
-        SCOPED_TRACE(std::string(kBranchChars[idx(b)]));
+        SCOPED_TRACE(std::string(kBranchNames[idx(b)]));
         EXPECT_EQ(onlyStem(kYueDe[idx(b)]), kStem[idx(b % 4)]);
     }
 }
@@ -120,7 +120,7 @@ TEST(SpiritStarTables, TianYiFollowsTheVerse) {
             if (!stems.hasStem(s))
                 continue;
             ++covered;
-            EXPECT_EQ(kTianYi[idx(s)], c.branches) << kStemChars[idx(s)];
+            EXPECT_EQ(kTianYi[idx(s)], c.branches) << kStemNames[idx(s)];
         }
     }
     EXPECT_EQ(covered, 10);
@@ -133,7 +133,7 @@ TEST(SpiritStarTables, TianYiFollowsTheVerse) {
 TEST(SpiritStarTables, NaYinAgreesWithTheDaYanReckoning) {
     constexpr int kStemNumber[10] = {9, 8, 7, 6, 5, 9, 8, 7, 6, 5};
     constexpr int kBranchNumber[12] = {9, 8, 7, 6, 5, 4, 9, 8, 7, 6, 5, 4};
-    // Indexes into kElementChars (金0 水1 木2 火3 土4) of what 1..5 produce:
+    // Indexes into kElementNames (金0 水1 木2 火3 土4) of what 1..5 produce:
     // 水→木, 火→土, 木→火, 金→水, 土→金.
     constexpr int kProduced[6] = {-1, 2, 4, 3, 1, 0};
     for (int pair = 0; pair < 30; ++pair) {
@@ -144,7 +144,7 @@ TEST(SpiritStarTables, NaYinAgreesWithTheDaYanReckoning) {
         int r = (49 - sum) % 5;
         if (r == 0)
             r = 5;
-        SCOPED_TRACE(std::string(kStemChars[idx(s1)]) + std::string(kBranchChars[idx(b1)]));
+        SCOPED_TRACE(std::string(kStemNames[idx(s1)]) + std::string(kBranchNames[idx(b1)]));
         EXPECT_EQ(naYinElementOf(first), kProduced[idx(r)]);
         EXPECT_EQ(naYinElementOf(first + 1), kProduced[idx(r)]);
     }
@@ -158,7 +158,7 @@ TEST(SpiritStarTables, KongWangIsTheDecadesMissingPair) {
         CharSet expected;
         expected.branches =
             static_cast<std::uint16_t>((1U << mod12(b - s + 10)) | (1U << mod12(b - s + 11)));
-        EXPECT_EQ(kongWangOf(i), expected) << kStemChars[idx(s)] << kBranchChars[idx(b)];
+        EXPECT_EQ(kongWangOf(i), expected) << kStemNames[idx(s)] << kBranchNames[idx(b)];
     }
     EXPECT_TRUE(kongWangOf(0).empty());
     EXPECT_TRUE(kongWangOf(61).empty());
@@ -169,7 +169,7 @@ TEST(SpiritStarTables, TongZiTables) {
     for (int b = 0; b < 12; ++b) {
         const bool springOrAutumn = (b >= 2 && b <= 4) || (b >= 8 && b <= 10);
         EXPECT_EQ(kTongZiBySeason[idx(b)], parseRow(springOrAutumn ? "寅子" : "卯未辰").set)
-            << kBranchChars[idx(b)];
+            << kBranchNames[idx(b)];
     }
     EXPECT_EQ(kTongZiByNaYin[0], parseRow("午卯").set); // 金
     EXPECT_EQ(kTongZiByNaYin[2], parseRow("午卯").set); // 木

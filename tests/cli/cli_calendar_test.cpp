@@ -39,11 +39,22 @@ TEST(CliChart, GoldenOutput) {
          R"({"moment": "2016-01-03T12:00:00", "pillars": ["乙未", "戊子", "甲申", "庚午"], "lunar": {"year": 2015, "month": 11, "day": 24, "leap": false}, "lunarText": "2015年 11月 初24", "term": {"year": 2015, "n": 24, "name": "冬至", "moment": "2015-12-22T12:47:48"}, "stars": {"年柱": ["天乙贵人", "空亡"], "月柱": ["咸池", "将星", "元辰"], "日柱": [], "时柱": ["童子", "空亡"]}})"
          "\n"},
         {"first moment of the range", "chart \"1901-02-19 00:00\" --json",
-         R"({"moment": "1901-02-19T00:00:00", "pillars": ["辛丑", "庚寅", "戊辰", "壬子"], "lunar": {"year": 1901, "month": 1, "day": 1, "leap": false}, "lunarText": "1901年 1月 初1", "term": {"year": 1901, "n": 3, "name": "立春", "moment": "1901-02-04T19:39:59"}, "stars": {"年柱": ["天乙贵人", "天医"], "月柱": ["驿马"], "日柱": ["童子"], "时柱": ["将星", "童子"]}})"
+         R"({"moment": "1901-02-19T00:00:00", "pillars": ["辛丑", "庚寅", "戊辰", "壬子"], "lunar": {"year": 1901, "month": 1, "day": 1, "leap": false, "reckoned": true}, "lunarText": "1901年 1月 初1", "term": {"year": 1901, "n": 3, "name": "立春", "moment": "1901-02-04T19:39:59"}, "stars": {"年柱": ["天乙贵人", "天医"], "月柱": ["驿马"], "日柱": ["童子"], "时柱": ["将星", "童子"]}})"
          "\n"},
         {"last second of the range", "chart \"2048-12-31 23:59:59\"",
          "2048-12-31 23:59:59  八字 戊辰 甲子 丙子 戊子  农历 2048年 11月 初27  节气 冬至 "
          "2048-12-21 13:01:23  神煞  年柱 华盖  月柱 将星  日柱 将星  时柱 将星\n"},
+        {"the calendar's first moment: a reckoned lunar date, marked", "chart \"1800-01-01 00:00\"",
+         "1800-01-01 00:00:00  八字 己未 丙子 庚寅 丙子  农历 1799年 12月 初7 推算  节气 冬至 "
+         "1799-12-22 02:32:01  神煞  年柱 天乙贵人、空亡  月柱 咸池、元辰  日柱 -  时柱 "
+         "咸池、元辰\n"},
+        {"the calendar's first moment as JSON", "chart \"1800-01-01 00:00\" --json",
+         R"({"moment": "1800-01-01T00:00:00", "pillars": ["己未", "丙子", "庚寅", "丙子"], "lunar": {"year": 1799, "month": 12, "day": 7, "leap": false, "reckoned": true}, "lunarText": "1799年 12月 初7", "term": {"year": 1799, "n": 24, "name": "冬至", "moment": "1799-12-22T02:32:01"}, "stars": {"年柱": ["天乙贵人", "空亡"], "月柱": ["咸池", "元辰"], "日柱": [], "时柱": ["咸池", "元辰"]}})"
+         "\n"},
+        {"the calendar's last second: lunar 2200, reckoned by today's rules, unmarked",
+         "chart \"2200-12-31 23:59:59\"",
+         "2200-12-31 23:59:59  八字 庚子 戊子 壬辰 庚子  农历 2200年 11月 初25  节气 冬至 "
+         "2200-12-22 10:26:32  神煞  年柱 将星  月柱 将星  日柱 月德贵人、华盖、童子  时柱 将星\n"},
         {"a series in two-hour steps", "chart \"2016-03-14 00:00\" --to \"2016-03-14 04:00\"",
          "2016-03-14 00:00:00  八字 丙申 辛卯 乙未 丙子  农历 2016年 2月 初6  节气 惊蛰 2016-03-05 "
          "11:43:23  神煞  年柱 天乙贵人、天德贵人  月柱 将星、元辰  日柱 -  时柱 "
@@ -108,6 +119,41 @@ TEST(CliTerms, GoldenOutput) {
     const CliResult range = runBaziSeek("terms 1880 --to 2079");
     EXPECT_EQ(range.exitCode, 0);
     EXPECT_EQ(std::count(range.out.begin(), range.out.end(), '\n'), 200 * 24);
+
+    const CliResult table = runBaziSeek("terms 1799 --to 2200");
+    EXPECT_EQ(table.exitCode, 0);
+    EXPECT_EQ(std::count(table.out.begin(), table.out.end(), '\n'), 402 * 24);
+    EXPECT_EQ(table.out.substr(0, table.out.find('\n') + 1), "1799  1 小寒 1799-01-05 13:53:43\n");
+}
+
+TEST(CliLunar, ReckonedDatesAreMarked) {
+    const CliResult text = runBaziSeek("lunar 1911-12-31 --to 1912-01-01");
+    EXPECT_EQ(text.exitCode, 0);
+    EXPECT_EQ(text.out, "猪年(辛亥)冬月十二 1911-12-31 推算\n猪年(辛亥)冬月十三 1912-1-1\n");
+    const CliResult printed = runBaziSeek("lunar 1901-02-18 --to 1901-02-19");
+    EXPECT_EQ(printed.out, "牛年(辛丑)腊月三十 1901-2-18 推算\n牛年(辛丑)正月初一 1901-2-19 推算\n");
+    const CliResult format = runBaziSeek("lunar 1800-01-01 --format \"%S年 %M%D\"");
+    EXPECT_EQ(format.out, "己未年 腊月初七 推算\n");
+    const CliResult json = runBaziSeek("lunar 1800-05-24 --json");
+    EXPECT_EQ(
+        json.out,
+        R"({"date": "1800-05-24", "year": 1800, "month": 4, "day": 1, "leap": true, "reckoned": true, "text": "猴年(庚申)闰四月初一 1800-5-24"})"
+        "\n");
+    const CliResult after = runBaziSeek("lunar 2200-12-31");
+    EXPECT_EQ(after.out, "鼠年(庚子)冬月廿五 2200-12-31\n");
+}
+
+TEST(CliLunar, TheWholeCalendar) {
+    const CliResult r = runBaziSeek("lunar 1800-01-01 --to 2200-12-31 --json");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 146462);
+    // Every day before 1912, and no other, is marked.
+    std::size_t marked = 0;
+    for (std::size_t at = r.out.find("\"reckoned\": true"); at != std::string::npos;
+         at = r.out.find("\"reckoned\": true", at + 1))
+        ++marked;
+    EXPECT_EQ(marked, 40906U);
+    EXPECT_EQ(r.out.rfind("\"reckoned\""), r.out.find("1911-12-31") + 66);
 }
 
 TEST(CliLunar, WholeRange) {
@@ -129,11 +175,11 @@ struct ErrorCase {
 
 TEST(CliErrors, RefusedWithStatus2AndAMessage) {
     const ErrorCase cases[] = {
-        {"chart before the range", "chart \"1901-02-18 23:59:59\"",
-         "from 1901-02-19 00:00:00 to 2048-12-31 23:59:59"},
-        {"chart after the range", "chart \"2049-01-01 00:00\"",
-         "from 1901-02-19 00:00:00 to 2048-12-31 23:59:59"},
-        {"--to after the range", "chart \"2048-12-31 22:00\" --to \"2049-01-01 00:00\"",
+        {"chart before the range", "chart \"1799-12-31 23:59:59\"",
+         "from 1800-01-01 00:00:00 to 2200-12-31 23:59:59"},
+        {"chart after the range", "chart \"2201-01-01 00:00\"",
+         "from 1800-01-01 00:00:00 to 2200-12-31 23:59:59"},
+        {"--to after the range", "chart \"2200-12-31 22:00\" --to \"2201-01-01 00:00\"",
          "outside the calendar's range"},
         {"impossible day", "chart \"2023-02-30 10:00\"", "does not exist"},
         {"impossible hour", "chart \"2016-03-16 25:00\"", "does not exist"},
@@ -146,13 +192,13 @@ TEST(CliErrors, RefusedWithStatus2AndAMessage) {
          "--step-hours"},
         {"--step-hours without --to", "chart \"2016-03-16 00:00\" --step-hours 2", "requires --to"},
         {"missing moment", "chart", "MOMENT"},
-        {"lunar before the range", "lunar 1901-02-18", "from 1901-02-19 to 2048-12-31"},
-        {"lunar after the range", "lunar 2049-01-01", "from 1901-02-19 to 2048-12-31"},
+        {"lunar before the range", "lunar 1799-12-31", "from 1800-01-01 to 2200-12-31"},
+        {"lunar after the range", "lunar 2201-01-01", "from 1800-01-01 to 2200-12-31"},
         {"lunar impossible date", "lunar 2023-02-29", "does not exist"},
         {"lunar malformed date", "lunar 16.3.2016", "write it as \"YYYY-MM-DD\""},
         {"lunar --to before the start", "lunar 2016-03-16 --to 2016-03-15", "is before DATE"},
-        {"terms before the table", "terms 1879", "from 1880 to 2079"},
-        {"terms after the table", "terms 2080", "from 1880 to 2079"},
+        {"terms before the table", "terms 1798", "from 1799 to 2200"},
+        {"terms after the table", "terms 2201", "from 1799 to 2200"},
         {"terms --to before the start", "terms 2016 --to 2015", "is before YEAR"},
         {"terms not a number", "terms abc", "YEAR"},
         {"no command", "", "subcommand"},

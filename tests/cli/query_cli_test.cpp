@@ -100,8 +100,8 @@ TEST(QueryCommand, RefusedInputsExitTwoWithAMessageNamingTheProblem) {
     } cases[] = {
         {"", "give a form state file"},
         {"/nonexistent/form.json", "cannot open"},
-        {"--date 1901-02-20", "1901-02-21 to 2048-12-31"},
-        {"--date 2049-01-01", "1901-02-21 to 2048-12-31"},
+        {"--date 1800-01-02", "1800-01-03 to 2200-12-31"},
+        {"--date 2201-01-01", "1800-01-03 to 2200-12-31"},
         {"--date 2016-02-30", "does not exist"},
         {"--date 16-3-1", "not a date"},
         {"--date 2016-03-16 --set 组合框_支9=1", "组合框_支9"},

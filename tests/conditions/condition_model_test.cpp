@@ -16,7 +16,7 @@ using RuleTest = CountRule::Test;
 struct ListRanges {
     ItemList list;
     int size;
-    int firstNot, firstAtLeast, firstAtMost; // where each part starts
+    int firstNot, firstAtLeast, firstAtMost;  // where each part starts
     int notOffset, atLeastOffset, atMostBase; // n = i − off, i − off, base − i
     const char* note;
 };
@@ -131,14 +131,14 @@ TEST(ConditionRow, ARadioSetWithNothingCheckedHasNoOption) {
     EXPECT_EQ(captureRow(form, GroupId::elementChart, 1).revealOption, RevealOption::unrestricted);
 }
 
-TEST(ConditionRow, CapturesIndexesTextRuleAndTheRowsOwnCheckBox) {
+TEST(ConditionRow, CapturesItemPositionRuleAndTheRowsOwnCheckBox) {
     FormState form;
     rowtest::setRow(form, GroupId::stem, 3, {"庚", "月干", ">=2", "ticked"});
     const ConditionRow row = captureRow(form, GroupId::stem, 3);
-    EXPECT_EQ(row.valueIndex, 8);
-    EXPECT_EQ(row.valueText, "庚");
-    EXPECT_EQ(row.positionIndex, 2);
-    EXPECT_EQ(row.countIndex, 12);
+    EXPECT_TRUE(row.isSet());
+    EXPECT_EQ(row.sought, SoughtItem(Stem(6)));
+    EXPECT_EQ(soughtItemText(row.sought), "庚");
+    EXPECT_EQ(row.position, (RowPosition{RowPosition::Kind::place, ChartPlace::monthStem, 0}));
     EXPECT_EQ(row.countRule, (CountRule{RuleTest::atLeast, 2}));
     EXPECT_TRUE(row.revealTicked);
     EXPECT_FALSE(captureRow(form, GroupId::stem, 2).revealTicked);
@@ -185,14 +185,37 @@ TEST(SetRows, AllFortyEightValueBoxesCountAndRowsComeInEvaluationOrder) {
     EXPECT_EQ(rows.back().row, 12);
 }
 
-TEST(CandidateList, EmptyTextsAreNeverCandidates) {
-    CandidateList list;
-    list.add("");
-    list.add("金");
-    list.add("");
-    list.add("水");
+TEST(CandidateList, MissingItemsAreNeverCandidates) {
+    Candidates<Element> list;
+    list.add(Element{});
+    list.add(elementOfText("金"));
+    list.add(elementOfText(""));
+    list.add(elementOfText("水"));
     ASSERT_EQ(list.size(), 2u);
-    EXPECT_EQ(*list.begin(), "金");
+    EXPECT_EQ(*list.begin(), Element(0));
+}
+
+TEST(ConditionRow, EveryItemOfEveryListHasItsMeaning) {
+    // Values: "-" is nothing, "不指定" any item, then the typed items in list order.
+    for (const GroupSpec& g : groupSpecs()) {
+        const auto values = itemsOf(g.valueList);
+        for (std::size_t k = 0; k < values.size(); ++k) {
+            FormState form;
+            form.select(rowNames(g.id, 1).value, static_cast<int>(k));
+            const ConditionRow row = captureRow(form, g.id, 1);
+            SCOPED_TRACE(std::string(values[k]));
+            EXPECT_EQ(row.isSet(), k != 0);
+            EXPECT_EQ(soughtItemText(row.sought), values[k]);
+        }
+        for (const std::string_view position : itemsOf(g.positionList))
+            EXPECT_NE(rowPositionOfText(position).kind, RowPosition::Kind::none) << position;
+    }
+    // An index past the list is a set row that names nothing.
+    FormState form;
+    form.select("组合框_干1", 99);
+    const ConditionRow row = captureRow(form, GroupId::stem, 1);
+    EXPECT_TRUE(row.isSet());
+    EXPECT_TRUE(std::holds_alternative<std::monostate>(row.sought));
 }
 
 } // namespace

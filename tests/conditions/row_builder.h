@@ -2,7 +2,9 @@
 // Condition rows written the way a user sets them on the form, by item text,
 // captured through the form state exactly as a query captures them.
 
-#include "chart/chart_tables.h"
+#include "chart/chart_facts.h"
+#include "chart/library_facts.h"
+#include "chart/spirit_stars.h"
 #include "conditions/condition_model.h"
 #include "form/form_state.h"
 
@@ -52,25 +54,29 @@ inline void setRow(FormState& form, GroupId group, int row, const RowText& text)
     }
 }
 
-/// Row 1 of `group` captured from a form that has only that row set.
-inline ConditionRow rowOf(GroupId group, const RowText& text) {
+/// Row 1 of `group` captured from a form that has only that row set (and the
+/// box "亥子巳午阴阳置换" ticked when `swapTicked`).
+inline ConditionRow rowOf(GroupId group, const RowText& text, bool swapTicked = false) {
     FormState form;
     setRow(form, group, 1, text);
+    form.setChecked(kSwapCheckBox, swapTicked);
     return captureRow(form, group, 1);
 }
 
-/// The chart tables of a chart text, as a query forms them.
-struct Tables {
-    ChartTable chart;
-    HiddenStemTable hidden;
-};
-
-inline Tables tablesOf(std::string_view chartText, bool swapTicked = false) {
-    const int flag = swapFlagOf(swapTicked);
-    Tables t;
-    t.chart = fillChartTable(chartText, flag);
-    t.hidden = fillHiddenStemTable(t.chart, flag);
-    return t;
+/// The facts of a chart written as eight characters ("丙申辛卯丁酉辛亥"), as a
+/// query forms them.
+/// Stems and branches are read one by one, so a text may pair them in ways the
+/// cycle does not ("庚卯"); a text of any other length gives an empty chart.
+inline ChartFacts factsOf(std::string_view chartText) {
+    std::array<Stem, 4> stems{};
+    std::array<Branch, 4> branches{};
+    if (chartText.size() == 8 * 3) { // eight three-byte characters
+        for (std::size_t p = 0; p < 4; ++p) {
+            stems[p] = stemOfText(chartText.substr(6 * p, 3));
+            branches[p] = branchOfText(chartText.substr(6 * p + 3, 3));
+        }
+    }
+    return chartFactsOf(stems, branches, libraryFacts());
 }
 
 } // namespace bazi::rowtest

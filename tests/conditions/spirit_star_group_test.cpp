@@ -1,8 +1,9 @@
 // The rows of the "神煞" box: count rule, position and count tests, and rows
-// read from a form state and checked against a chart table.
+// read from a form state and checked against the facts of a chart.
 #include "conditions/spirit_star_group.h"
 
 #include "form/form_catalog.h"
+#include "row_builder.h"
 
 #include <gtest/gtest.h>
 
@@ -39,46 +40,41 @@ TEST(SpiritStarGroup, CountRuleAgreesWithTheItemTexts) {
     for (int index = 0; index < 26; ++index) {
         for (int count = 0; count <= 6; ++count) {
             SCOPED_TRACE(std::string(items[idx(index)]) + " with " + std::to_string(count));
-            EXPECT_EQ(countRule0to6Holds(index, count), itemTextHolds(items[idx(index)], count));
-            EXPECT_EQ(countRule0to6Holds(index, count),
-                      countRuleOf(ItemList::count0to6, index).holds(count));
+            EXPECT_EQ(countRuleOf(ItemList::count0to6, index).holds(count),
+                      itemTextHolds(items[idx(index)], count));
         }
     }
     for (const int index : {-1, 26, 100})
         for (int count = 0; count <= 6; ++count)
-            EXPECT_FALSE(countRule0to6Holds(index, count)) << index;
+            EXPECT_FALSE(countRuleOf(ItemList::count0to6, index).holds(count)) << index;
 }
 
-// A chart table holding only the characters of a chart text of eight characters.
-ChartTable tableOf(std::string_view text) {
-    ChartTable t;
-    for (std::size_t i = 0; i < 8; ++i)
-        t.cells[i].character = std::string(text.substr(3 * i, 3));
-    return t;
-}
-
+// A spirit-star row by the indexes of its value, position and count boxes, as
+// the form state holds them (indexes past a list included).
 ConditionRow spiritRow(int value, int position, int count, bool female = false) {
-    ConditionRow r;
-    r.group = GroupId::spiritStar;
-    r.valueIndex = value;
-    r.positionIndex = position;
-    r.countIndex = count;
-    r.female = female;
-    return r;
+    FormState form;
+    const RowNames n = rowNames(GroupId::spiritStar, 1);
+    form.select(n.value, value);
+    form.select(n.position, position);
+    form.select(n.count, count);
+    form.setChecked(kFemaleCheckBox, female);
+    return captureRow(form, GroupId::spiritStar, 1);
 }
 
-TEST(SpiritStarGroup, ChartIndicesOfATable) {
-    EXPECT_EQ(chartIndicesOf(tableOf("甲子丙寅戊辰壬子")), (ChartIndices{1, 3, 5, 49}));
-    ChartTable unfilled = tableOf("甲子丙寅戊辰壬子");
-    unfilled.cells[5].character.clear();
-    EXPECT_EQ(chartIndicesOf(unfilled), (ChartIndices{0, 0, 0, 0}));
-    EXPECT_EQ(chartIndicesOf(ChartTable{}), (ChartIndices{0, 0, 0, 0}));
+bool rowHolds(const ConditionRow& row, const ChartFacts& facts) {
+    return rowSatisfiedBy<SpiritStarGroup>(row, facts);
+}
+
+TEST(SpiritStarGroup, ChartIndicesOfAChartText) {
+    EXPECT_EQ(chartIndicesOfText("甲子丙寅戊辰壬子"), (ChartIndices{1, 3, 5, 49}));
+    EXPECT_EQ(chartIndicesOfText("甲子丙寅戊壬子"), (ChartIndices{0, 0, 0, 0}));
+    EXPECT_EQ(chartIndicesOfText(""), (ChartIndices{0, 0, 0, 0}));
 }
 
 // 甲子 己巳 辛未 甲午: 元辰 at the day (male) or month (female); 童子 at day and
 // hour; 天德 at the day; 天乙 at the hour; no 月德, 华盖 or 空亡.
 TEST(SpiritStarGroup, PositionAndCountTests) {
-    const ChartTable chart = tableOf("甲子己巳辛未甲午");
+    const ChartFacts chart = rowtest::factsOf("甲子己巳辛未甲午");
     struct Case {
         const char* note;
         ConditionRow row;
@@ -113,16 +109,14 @@ TEST(SpiritStarGroup, PositionAndCountTests) {
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.note);
-        const auto stars = allStars(chartIndicesOf(chart), c.row.female);
-        EXPECT_EQ(SpiritStarGroup::positionTest(c.row, stars), c.position);
-        EXPECT_EQ(SpiritStarGroup::countTest(c.row, stars), c.count);
-        EXPECT_EQ(SpiritStarGroup::rowSatisfied(c.row, chart, HiddenStemTable{}),
-                  c.position && c.count);
+        EXPECT_EQ(SpiritStarGroup::positionTest(c.row, chart), c.position);
+        EXPECT_EQ(SpiritStarGroup::countTest(c.row, chart).has_value(), c.count);
+        EXPECT_EQ(rowHolds(c.row, chart), c.position && c.count);
     }
 }
 
 TEST(SpiritStarGroup, RowsCapturedFromTheFormState) {
-    const ChartTable chart = tableOf("甲子己巳辛未甲午");
+    const ChartFacts chart = rowtest::factsOf("甲子己巳辛未甲午");
     FormState form;
     auto setRow = [&form](int row, int value, int position, int count) {
         const RowNames n = rowNames(GroupId::spiritStar, row);
@@ -134,7 +128,7 @@ TEST(SpiritStarGroup, RowsCapturedFromTheFormState) {
         int n = 0;
         for (const ConditionRow& row : captureSetRows(form))
             if (row.group == GroupId::spiritStar)
-                n += SpiritStarGroup::rowSatisfied(row, chart, HiddenStemTable{}) ? 1 : 0;
+                n += rowHolds(row, chart) ? 1 : 0;
         return n;
     };
     setRow(2, 10, 3, 1);  // 元辰 at 日柱, count 1: male only
@@ -148,9 +142,9 @@ TEST(SpiritStarGroup, RowsCapturedFromTheFormState) {
     EXPECT_EQ(satisfied(), 3);
     // A chart the calendar could not form satisfies only "count 0" rows.
     const ConditionRow nowhere = spiritRow(13, 0, 0);
-    EXPECT_TRUE(SpiritStarGroup::rowSatisfied(nowhere, ChartTable{}, HiddenStemTable{}));
-    EXPECT_FALSE(
-        SpiritStarGroup::rowSatisfied(spiritRow(9, 0, 7), ChartTable{}, HiddenStemTable{}));
+    const ChartFacts none = chartFactsOf(PillarIndices{}, libraryFacts());
+    EXPECT_TRUE(rowHolds(nowhere, none));
+    EXPECT_FALSE(rowHolds(spiritRow(9, 0, 7), none));
 }
 
 } // namespace

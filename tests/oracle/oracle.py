@@ -21,8 +21,11 @@ TEN_GODS = ["正印", "偏印", "正官", "偏官", "正财", "偏财", "伤官"
 SPIRIT_STARS = ["天乙贵人", "天德贵人", "月德贵人", "天医", "咸池", "驿马", "将星", "华盖",
                 "童子", "元辰", "指背", "卷舌", "空亡"]
 
-FIRST_DATE = dt.date(1901, 2, 21)
-LAST_DATE = dt.date(2048, 12, 31)
+FIRST_DATE = dt.date(1800, 1, 3)
+LAST_DATE = dt.date(2200, 12, 31)
+# Lunar dates before this one are reckoned by today's rules, not the almanac
+# as issued; query rows say so with "reckoned": true.
+FIRST_ISSUED_LUNAR_DATE = dt.date(1912, 1, 1)
 
 # ---------------------------------------------------------------- item lists
 
@@ -620,8 +623,11 @@ def expected_result(state, charts):
             key = m.strftime("%Y-%m-%dT%H:%M:%S")
             pillars, lunar = charts[key]
             if moment_matches(state, pillars):
-                rows.append({"moment": key, "gregorian": date_time_text(m), "lunar": lunar,
-                             "chart": " ".join(pillars)})
+                row = {"moment": key, "gregorian": date_time_text(m), "lunar": lunar}
+                if m.date() < FIRST_ISSUED_LUNAR_DATE:
+                    row["reckoned"] = True  # the lunar date is the astronomical reckoning
+                row["chart"] = " ".join(pillars)
+                rows.append(row)
     k = len(rows)
     if n == 0:
         message, page = "未设置条件！", None

@@ -156,11 +156,12 @@ TEST(RunQuery, ReferenceDatesWhoseWindowLeavesTheCalendarAreRefused) {
         bool runs;
         const char* note;
     } cases[] = {
-        {{1901, 2, 21}, true, "first date: the window starts 1901-02-19 00:00"},
-        {{1901, 2, 20}, false, "the window would start 1901-02-18"},
-        {{1900, 6, 1}, false, "before the calendar"},
-        {{2048, 12, 31}, true, "last date"},
-        {{2049, 1, 1}, false, "after the calendar"},
+        {{1800, 1, 3}, true, "first date: the window starts 1800-01-01 00:00"},
+        {{1800, 1, 2}, false, "the window would start 1799-12-31"},
+        {{1799, 6, 1}, false, "before the calendar"},
+        {{1901, 2, 20}, true, "1901-02-20: the window reaches into lunar 1900"},
+        {{2200, 12, 31}, true, "last date"},
+        {{2201, 1, 1}, false, "after the calendar"},
         {{2023, 2, 30}, false, "not a real day"},
         {{}, false, "no date at all"},
     };

@@ -1,8 +1,8 @@
 // No form state can crash a query or read outside a table: every item of every
 // value, position and count box (and indexes just outside each list), every
 // reveal choice, both swap states, on a spread of charts, real and broken.
-#include "conditions/condition_model.h"
 #include "calendar/moment_chart.h"
+#include "conditions/conditions.h"
 #include "query/query_driver.h"
 
 #include "row_builder.h"
@@ -67,24 +67,24 @@ TEST(QuerySweep, EveryIndexOfEveryBoxWithEveryRevealOnEveryChart) {
     long evaluated = 0;
     for (const std::string& chartText : charts) {
         SCOPED_TRACE("chart \"" + chartText + "\"");
-        const auto plain = rowtest::tablesOf(chartText, false);
-        const auto swapped = rowtest::tablesOf(chartText, true);
+        const ChartFacts facts = rowtest::factsOf(chartText);
         for (const GroupSpec& g : groupSpecs()) {
             SCOPED_TRACE(std::string(g.boxName));
-            const auto values = itemsOf(g.valueList);
+            const RowNames names = rowNames(g.id, 1);
             for (int v = -1; v <= sizeOf(g.valueList); ++v) {
                 for (int p = -1; p <= sizeOf(g.positionList); ++p) {
                     for (int c = -1; c <= sizeOf(g.countList); ++c) {
-                        ConditionRow row;
-                        row.group = g.id;
-                        row.valueIndex = v;
-                        row.valueText = v >= 0 && v < sizeOf(g.valueList) ? values[idx(v)] : "";
-                        row.positionIndex = p;
-                        row.countIndex = c;
-                        row.countRule = countRuleOf(g.countList, c);
-                        for (const ConditionRow& r : withEveryReveal(row, g.reveal)) {
-                            const bool a = rowSatisfied(r, plain.chart, plain.hidden);
-                            const bool b = rowSatisfied(r, swapped.chart, swapped.hidden);
+                        FormState form;
+                        form.select(names.value, v);
+                        form.select(names.position, p);
+                        form.select(names.count, c);
+                        const ConditionRow row = captureRow(form, g.id, 1);
+                        for (ConditionRow r : withEveryReveal(row, g.reveal)) {
+                            r.swapTicked = false;
+                            const bool a = rowSatisfied(r, facts);
+                            r.swapTicked = true;
+                            const bool b = rowSatisfied(r, facts);
+                            ASSERT_EQ(evaluateRow(r, facts).satisfied, b);
                             ++evaluated;
                             if (v == 0 || c < 0 || c >= sizeOf(g.countList)) {
                                 ASSERT_FALSE(a || b) << "unset row or count outside the list: v "
@@ -108,37 +108,40 @@ TEST(QuerySweep, EveryControlOfAllFortyEightRowsReachesItsRow) {
     // Each box of each row set to each of its items in turn, the rest of the
     // row on "不指定": the row captured from the form state evaluates without
     // fault, and a row whose value box is "-" is never satisfied.
-    const auto t = rowtest::tablesOf("丙申辛卯丁酉辛亥");
+    const ChartFacts facts = rowtest::factsOf("丙申辛卯丁酉辛亥");
     for (const GroupSpec& g : groupSpecs()) {
         for (int rowNumber = 1; rowNumber <= g.rowCount; ++rowNumber) {
             const RowNames names = rowNames(g.id, rowNumber);
             SCOPED_TRACE(names.value);
             const auto evaluate = [&](const FormState& form) {
                 const ConditionRow row = captureRow(form, g.id, rowNumber);
-                const bool satisfied = rowSatisfied(row, t.chart, t.hidden);
+                const bool satisfied = rowSatisfied(row, facts);
                 if (!row.isSet()) {
                     EXPECT_FALSE(satisfied);
                 }
             };
+            const auto values = itemsOf(g.valueList);
             for (int k = 0; k < sizeOf(g.valueList); ++k) {
                 FormState form;
                 form.select(names.value, k);
                 evaluate(form);
-                EXPECT_EQ(captureRow(form, g.id, rowNumber).valueIndex, k);
+                EXPECT_EQ(soughtItemText(captureRow(form, g.id, rowNumber).sought), values[idx(k)]);
             }
+            const auto positions = itemsOf(g.positionList);
             for (int k = 0; k < sizeOf(g.positionList); ++k) {
                 FormState form;
                 form.select(names.value, 1);
                 form.select(names.position, k);
                 evaluate(form);
-                EXPECT_EQ(captureRow(form, g.id, rowNumber).positionIndex, k);
+                EXPECT_EQ(captureRow(form, g.id, rowNumber).position,
+                          rowPositionOfText(positions[idx(k)]));
             }
             for (int k = 0; k < sizeOf(g.countList); ++k) {
                 FormState form;
                 form.select(names.value, 1);
                 form.select(names.count, k);
                 evaluate(form);
-                EXPECT_EQ(captureRow(form, g.id, rowNumber).countIndex, k);
+                EXPECT_EQ(captureRow(form, g.id, rowNumber).countRule, countRuleOf(g.countList, k));
             }
             if (!names.checkBox.empty()) {
                 FormState form;

@@ -41,7 +41,7 @@ std::vector<CivilDateTime> expectedMatches(CivilDate date, const std::vector<Row
         for (const Row& r : rows) {
             const StarPillars& p = stars[static_cast<std::size_t>(r.value - 1)];
             const bool position = r.position == 0 || p.at[static_cast<std::size_t>(r.position - 1)];
-            all = all && position && countRule0to6Holds(r.count, p.count());
+            all = all && position && countRuleOf(ItemList::count0to6, r.count).holds(p.count());
         }
         if (all)
             matches.push_back(moment);

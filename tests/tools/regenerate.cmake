@@ -1,12 +1,13 @@
-# Runs the solar-term generator and checks that its output is, byte for byte,
-# the committed src/calendar/solar_term_table.h.
-#   cmake -DGENERATOR=<exe> -DDATA=<data/solar_terms> -DCOMMITTED=<header> -DOUT=<scratch file> -P regenerate.cmake
-execute_process(COMMAND ${GENERATOR} ${DATA} ${OUT} RESULT_VARIABLE status)
+# Runs a table generator and checks that its output is, byte for byte, the
+# committed header.
+#   cmake -DGENERATOR=<exe> -DDATA=<data dir> [-DDATA2=<second data dir>] -DCOMMITTED=<header> -DOUT=<scratch file> -P regenerate.cmake
+get_filename_component(name ${GENERATOR} NAME)
+execute_process(COMMAND ${GENERATOR} ${DATA} ${DATA2} ${OUT} RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
-  message(FATAL_ERROR "generate_solar_terms failed (exit ${status})")
+  message(FATAL_ERROR "${name} failed (exit ${status})")
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT} ${COMMITTED} RESULT_VARIABLE differ)
 if(NOT differ EQUAL 0)
   message(FATAL_ERROR "${COMMITTED} is not the generator's output; regenerate it:\n"
-                      "  generate_solar_terms ${DATA} ${COMMITTED}")
+                      "  ${name} ${DATA} ${DATA2} ${COMMITTED}")
 endif()

@@ -1,4 +1,4 @@
-// The committed solar-term table: its pinned rows and the shape of all 4,800
+// The committed solar-term table: its pinned rows and the shape of all 9,648
 // records.
 
 #include "solar_term_table.h"

@@ -81,10 +81,10 @@ private Q_SLOTS:
     }
 
     void rangeIsTheQueryRange() {
-        QCOMPARE(CnCalendar::minimumDate(), QDate(1901, 2, 21));
-        QCOMPARE(CnCalendar::maximumDate(), QDate(2048, 12, 31));
-        QCOMPARE(m_box->calendar()->minimumDate(), QDate(1901, 2, 21));
-        QCOMPARE(m_box->calendar()->maximumDate(), QDate(2048, 12, 31));
+        QCOMPARE(CnCalendar::minimumDate(), QDate(1800, 1, 3));
+        QCOMPARE(CnCalendar::maximumDate(), QDate(2200, 12, 31));
+        QCOMPARE(m_box->calendar()->minimumDate(), QDate(1800, 1, 3));
+        QCOMPARE(m_box->calendar()->maximumDate(), QDate(2200, 12, 31));
         QCOMPARE(m_box->date(), CnCalendar::clampedDate(QDate::currentDate()));
 
         struct Case {
@@ -94,20 +94,18 @@ private Q_SLOTS:
         };
         const Case cases[] = {
             {"inside", {2016, 3, 16}, {2016, 3, 16}},
-            {"first day", {1901, 2, 21}, {1901, 2, 21}},
-            {"before the range clamps (today's date may be there too)",
-             {1900, 1, 1},
-             {1901, 2, 21}},
-            {"after the range clamps", {2100, 6, 1}, {2048, 12, 31}},
-            {"an invalid date is ignored", {}, {2048, 12, 31}},
+            {"first day", {1800, 1, 3}, {1800, 1, 3}},
+            {"before the range clamps (today's date may be there too)", {1799, 1, 1}, {1800, 1, 3}},
+            {"after the range clamps", {2201, 6, 1}, {2200, 12, 31}},
+            {"an invalid date is ignored", {}, {2200, 12, 31}},
         };
         for (const Case& c : cases) {
             m_box->setDate(c.set);
             QVERIFY2(m_box->date() == c.shown, c.note);
             QVERIFY2(isQueryDateInRange(m_box->civilDate()), c.note);
         }
-        QCOMPARE(CnCalendar::clampedDate(QDate(1901, 2, 20)), QDate(1901, 2, 21));
-        QCOMPARE(CnCalendar::clampedDate(QDate(2049, 1, 1)), QDate(2048, 12, 31));
+        QCOMPARE(CnCalendar::clampedDate(QDate(1800, 1, 2)), QDate(1800, 1, 3));
+        QCOMPARE(CnCalendar::clampedDate(QDate(2201, 1, 1)), QDate(2200, 12, 31));
     }
 
     void showsTheLunarDateText() {
@@ -140,12 +138,12 @@ private Q_SLOTS:
             QCOMPARE(m_box->date(), c.expected);
             QCOMPARE(m_box->text(), engineText(c.expected));
         }
-        m_box->setDate(QDate(2048, 12, 31));
+        m_box->setDate(QDate(2200, 12, 31));
         QTest::keyClick(m_box, Qt::Key_Up);
-        QCOMPARE(m_box->date(), QDate(2048, 12, 31));
-        m_box->setDate(QDate(1901, 3, 1));
+        QCOMPARE(m_box->date(), QDate(2200, 12, 31));
+        m_box->setDate(QDate(1800, 2, 1));
         QTest::keyClick(m_box, Qt::Key_PageDown);
-        QCOMPARE(m_box->date(), QDate(1901, 2, 21));
+        QCOMPARE(m_box->date(), QDate(1800, 1, 3));
     }
 
     void popupPicksWithTheKeyboard() {
@@ -267,7 +265,7 @@ private Q_SLOTS:
             {"half a date", "2016-03-", false, "日期还不完整"},
             {"no such day", "2023-02-30", true, "没有这一天"},
             {"no such leap month", "农历2016年闰二月初一", true, "农历2016年没有闰月"},
-            {"out of range", "1900-01-01", true, "1900-01-01 超出可查询的范围"},
+            {"out of range", "1799-12-31", true, "1799-12-31 超出可查询的范围"},
             {"letters", "abc", true, "无法识别的日期"},
         };
         for (const Case& c : cases) {
@@ -395,12 +393,13 @@ private Q_SLOTS:
         QVERIFY(
             m_box->popup()->findChildren<QWidget*>(QRegularExpression("^qt_calendar")).isEmpty());
         // Days outside the range cannot be picked.
-        m_box->setDate(QDate(1901, 2, 21));
+        const QDate first = CnCalendar::minimumDate();
+        m_box->setDate(first);
         m_box->showPopup();
-        QVERIFY(!(cellOf(QDate(1901, 2, 20)).flags() & Qt::ItemIsEnabled));
-        QVERIFY(cellOf(QDate(1901, 2, 21)).flags() & Qt::ItemIsEnabled);
+        QVERIFY(!(cellOf(first.addDays(-1)).flags() & Qt::ItemIsEnabled));
+        QVERIFY(cellOf(first).flags() & Qt::ItemIsEnabled);
         QTest::keyClick(m_box->dayGrid(), Qt::Key_Left);
-        QCOMPARE(m_box->calendar()->selectedDate(), QDate(1901, 2, 21));
+        QCOMPARE(m_box->calendar()->selectedDate(), first);
     }
 };
 

@@ -90,7 +90,7 @@ TEST(DateEntry, NeverGuessesAtAnIncompleteOrAmbiguousDate) {
          DateProblem::lunarDayTooLarge},
         {"lunar month 13", "2016-13-1农历", DateEntryStatus::refused,
          DateProblem::noSuchLunarMonth},
-        {"lunar year before the tables", "农历1899年正月初一", DateEntryStatus::refused,
+        {"lunar year before the tables", "农历1700年正月初一", DateEntryStatus::refused,
          DateProblem::lunarYearOutOfRange},
         {"before the range", "1900-01-01", DateEntryStatus::refused, DateProblem::outOfRange},
         {"a day before the range", "1901-02-20", DateEntryStatus::refused, DateProblem::outOfRange},

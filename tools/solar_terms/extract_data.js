@@ -5,7 +5,7 @@
 //   node tools/solar_terms/extract_data.js /tmp/package data/solar_terms
 //
 // Writes vsop87d_earth.txt (the full VSOP87D Earth series) and
-// delta_t_yearly.txt (ΔT on 1 January of each year 1860..2005).
+// delta_t_yearly.txt (ΔT on 1 January of each year 1790..2005).
 'use strict';
 const fs = require('fs');
 const path = require('path');
@@ -45,11 +45,11 @@ const dt = require(path.resolve(pkg, 'lib/data/deltat.cjs')).default;
 text = '';
 text += '# ΔT = TT − UT1 in seconds on 1 January 0h UT of each year.\n';
 text += `# Source: npm astronomia ${version} (MIT), lib/data/deltat.cjs:\n`;
-text += '#   1860..1984: its "historic" table, the USNO file historic_deltat.data\n';
+text += '#   1790..1984: its "historic" table, the USNO file historic_deltat.data\n';
 text += '#               (Astronomical Almanac values, lunar tidal acceleration −26″/cy²);\n';
 text += '#   1985..2005: its "data" table (IERS finals, monthly), the January entry.\n';
 text += '# Columns: year, ΔT.\n';
-for (let y = 1860; y <= 2005; ++y) {
+for (let y = 1790; y <= 2005; ++y) {
   let v;
   if (y <= 1984) {
     v = dt.historic.table[Math.round((y - dt.historic.first) * 2)];

@@ -10,8 +10,9 @@ namespace bazi::ephem {
 
 struct SolarEphemeris;
 
-inline constexpr int kTableFirstYear = 1880;
-inline constexpr int kTableLastYear = 2079;
+// 1799 holds the 大雪 and 冬至 in force on the first days of 1800.
+inline constexpr int kTableFirstYear = 1799;
+inline constexpr int kTableLastYear = 2200;
 inline constexpr int kTermsPerYear = 24;
 
 /// The moments of all terms, year by year from kTableFirstYear, term 1..24.

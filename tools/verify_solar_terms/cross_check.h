@@ -15,8 +15,14 @@ struct Era {
     int lastYear = 0;
 };
 
-inline constexpr std::array<Era, 5> kCrossCheckEras = {
-    {{1880, 1900}, {1901, 1950}, {1951, 2000}, {2001, 2048}, {2049, 2079}}};
+inline constexpr std::array<Era, 8> kCrossCheckEras = {{{1799, 1850},
+                                                        {1851, 1900},
+                                                        {1901, 1950},
+                                                        {1951, 2000},
+                                                        {2001, 2048},
+                                                        {2049, 2100},
+                                                        {2101, 2150},
+                                                        {2151, 2200}}};
 
 /// Agreement over one era: table minus ERFA, seconds.
 struct EraAgreement {

@@ -7,8 +7,8 @@
 namespace bazi {
 
 /// First and last moments (local civil time, UTC+8) with four pillars and a lunar date.
-inline constexpr CivilDateTime kCalendarFirstMoment{CivilDate{1901, 2, 19}, 0, 0, 0};
-inline constexpr CivilDateTime kCalendarLastMoment{CivilDate{2048, 12, 31}, 23, 59, 59};
+inline constexpr CivilDateTime kCalendarFirstMoment{CivilDate{1800, 1, 1}, 0, 0, 0};
+inline constexpr CivilDateTime kCalendarLastMoment{CivilDate{2200, 12, 31}, 23, 59, 59};
 
 /// Is `moment` a real moment inside kCalendarFirstMoment .. kCalendarLastMoment.
 [[nodiscard]] constexpr bool isInCalendarRange(const CivilDateTime& moment) {

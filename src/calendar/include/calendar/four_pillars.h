@@ -9,7 +9,7 @@
 
 namespace bazi {
 
-/// Cycle indices 1..60 of the four pillars; all 0 outside 1901-02-19 .. 2048-12-31
+/// Cycle indices 1..60 of the four pillars; all 0 outside 1800-01-01 .. 2200-12-31
 /// and for a moment that does not exist (2023-02-30, 24:00).
 struct PillarIndices {
     int year = 0, month = 0, day = 0, hour = 0;
@@ -21,12 +21,23 @@ struct PillarIndices {
 /// every two hours from 23:00 (子 is 23:00-00:59). Local civil time, UTC+8.
 [[nodiscard]] PillarIndices pillarIndices(CivilDateTime moment);
 
+/// The month pillar of month branch `monthBranch` (1 子 .. 12 亥; 寅 is the first
+/// month) in a year whose pillar is `yearPillar`, by the five tigers (甲己之年丙作首);
+/// 0 when either is out of range.
+[[nodiscard]] int monthPillarOf(int yearPillar, int monthBranch);
+/// The hour pillar of hour branch `hourBranch` (1 子 .. 12 亥) on a day whose pillar
+/// is `dayPillar`, by the five rats (甲己还加甲); 0 when either is out of range.
+[[nodiscard]] int hourPillarOf(int dayPillar, int hourBranch);
+/// The day pillar of a date as it stands from 00:00 to 22:59:59 (from 23:00 the
+/// next day's pillar holds). Total over every proleptic Gregorian date.
+[[nodiscard]] int dayPillarOf(CivilDate date);
+
 struct FourPillars {
     std::string year, month, day, hour; // each stem + branch, or empty
 };
 
-/// The four pillar texts; nullopt when the year is below 1901. From 1901-01-01 to
-/// 1901-02-18 and after 2048 the texts are empty.
+/// The four pillar texts; nullopt when the year is below 1800. After 2200 the
+/// texts are empty.
 [[nodiscard]] std::optional<FourPillars> fourPillars(CivilDateTime moment);
 
 } // namespace bazi

@@ -19,9 +19,11 @@ inline constexpr std::string_view kDefaultLunarDateFormat = "%Y年(%S)%M%D %y-%m
 ///   %M  lunar month name: 正月 二月 .. 十月 冬月 腊月, "闰" before a leap month
 ///   %D  lunar day name: 初一 .. 初十, 十一 .. 十九, 二十, 廿一 .. 廿九, 三十
 ///   %y %m %d  Gregorian year, month and day, decimal, no leading zeros
-/// Outside 1901-02-19 .. 2048-12-31 (and for a date that does not exist) there is
+/// Outside 1800-01-01 .. 2200-12-31 (and for a date that does not exist) there is
 /// no lunar date and no year pillar: %Y %S %M %D become empty and only the
-/// Gregorian parts are written, e.g. "年() 2049-1-1" with the default format.
+/// Gregorian parts are written, e.g. "年() 2201-1-1" with the default format.
+/// The line carries no mark of its own: a front end that shows a date before
+/// 1912 marks it as reckoned (isReckonedLunarDate).
 [[nodiscard]] std::string lunarDateText(CivilDate date, std::string_view format = {});
 
 } // namespace bazi

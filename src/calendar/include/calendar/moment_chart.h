@@ -22,7 +22,7 @@ struct MomentChart {
 };
 
 /// Forms the chart of `moment` into `chart`. Like the form's own routine, a part
-/// the calendar refuses (pillars before 1901, lunar date outside its range) keeps
+/// the calendar refuses (pillars before 1800, lunar date outside its range) keeps
 /// the value it had.
 void formMomentChart(MomentChart& chart, CivilDateTime moment);
 

@@ -1,5 +1,5 @@
 #pragma once
-// The 24 solar terms of every Gregorian year 1880..2079, UTC+8, to the second.
+// The 24 solar terms of every Gregorian year 1799..2200, UTC+8, to the second.
 // Term 1 is 小寒 (early January), 3 立春, 24 冬至.
 
 #include "calendar/gregorian.h"
@@ -10,8 +10,8 @@
 
 namespace bazi {
 
-inline constexpr int kSolarTermFirstYear = 1880;
-inline constexpr int kSolarTermLastYear = 2079;
+inline constexpr int kSolarTermFirstYear = 1799;
+inline constexpr int kSolarTermLastYear = 2200;
 
 struct SolarTermRecord {
     std::uint8_t month, day, hour, minute, second;
@@ -35,7 +35,7 @@ struct TermRef {
 
 /// The term in force at a moment: the last term whose moment is at or before it
 /// (before 小寒 that is the previous year's 冬至). nullopt when the moment's year
-/// is outside 1880..2079 or the moment lies before 1880's 小寒.
+/// is outside 1799..2200 or the moment lies before 1799's 小寒.
 [[nodiscard]] std::optional<TermRef> termInForce(CivilDateTime moment);
 
 } // namespace bazi

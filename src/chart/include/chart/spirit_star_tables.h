@@ -4,8 +4,8 @@
 // Every table is written as text, one row per line, exactly as the classical
 // verses give it; the lookups below turn a row into a bit set of stems or
 // branches at compile time, and static_asserts check that every row parses.
-// Stem indexes are 甲0 .. 癸9, branch indexes 子0 .. 亥11, cycle indexes 1..60
-// with 1 = 甲子. A lookup given an index outside its range answers the empty set.
+// Stem indexes are 甲0 .. 癸9, branch indexes 子0 .. 亥11 (the calendar's lists), cycle
+// indexes 1..60 with 1 = 甲子. A lookup given an index outside its range answers the empty set.
 //
 // Header only: the condition evaluators include it without linking libpelta.
 //
@@ -16,18 +16,15 @@
 //     row of the wrong kind (a stem where only branches may stand).
 //  4. Update the hand-worked charts in tests/chart/ that the change touches.
 
+#include "calendar/sexagenary.h"
+#include "chart/element.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 
 namespace bazi::stars {
-
-// clang-format off
-inline constexpr std::array<std::string_view, 10> kStemChars = {"甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
-inline constexpr std::array<std::string_view, 12> kBranchChars = {"子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥"};
-inline constexpr std::array<std::string_view, 5> kElementChars = {"金", "水", "木", "火", "土"};
-// clang-format on
 
 /// A set of stems (bits 0..9) and branches (bits 0..11): the characters one
 /// row of a table names.
@@ -63,24 +60,15 @@ struct CharSet {
 
 /// Index 0..9 of a one-character stem text, -1 for anything else.
 [[nodiscard]] constexpr int stemIndexOf(std::string_view ch) {
-    for (std::size_t i = 0; i < kStemChars.size(); ++i)
-        if (kStemChars[i] == ch)
-            return static_cast<int>(i);
-    return -1;
+    return stemOfText(ch).index;
 }
 /// Index 0..11 of a one-character branch text, -1 for anything else.
 [[nodiscard]] constexpr int branchIndexOf(std::string_view ch) {
-    for (std::size_t i = 0; i < kBranchChars.size(); ++i)
-        if (kBranchChars[i] == ch)
-            return static_cast<int>(i);
-    return -1;
+    return branchOfText(ch).index;
 }
 /// Index 0..4 of a one-character element text (金 水 木 火 土), -1 for anything else.
 [[nodiscard]] constexpr int elementIndexOf(std::string_view ch) {
-    for (std::size_t i = 0; i < kElementChars.size(); ++i)
-        if (kElementChars[i] == ch)
-            return static_cast<int>(i);
-    return -1;
+    return elementOfText(ch).index;
 }
 
 /// The stems and branches a row text names, read character by character; `ok` is
@@ -277,7 +265,7 @@ inline constexpr std::array<std::string_view, 30> kNaYinRows = {
 }
 static_assert(naYinTableIsWellFormed());
 
-/// The 纳音 element (index into kElementChars, 金0 水1 木2 火3 土4) of a cycle
+/// The 纳音 element (index into kElementNames, 金0 水1 木2 火3 土4) of a cycle
 /// index 1..60; -1 outside that range.
 [[nodiscard]] constexpr int naYinElementOf(int cycleIndex) {
     if (cycleIndex < 1 || cycleIndex > 60)

@@ -9,6 +9,7 @@
 // says) is a hit, and its count is the number of pillars it stands at (0..4).
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -74,6 +75,13 @@ struct StarPillars {
 [[nodiscard]] std::array<StarPillars, kSpiritStarCount> allStars(const ChartIndices& chart,
                                                                  bool female);
 
+/// Every star of the chart as pillar bits (bit 0 the year pillar .. bit 3 the
+/// hour pillar); entry i is the star of item i + 1. The same facts as allStars.
+[[nodiscard]] std::array<std::uint8_t, kSpiritStarCount> starPillarBits(const ChartIndices& chart,
+                                                                        bool female);
+/// starPillarBits for a man (entry 0) and for a woman (entry 1).
+[[nodiscard]] std::array<std::array<std::uint8_t, kSpiritStarCount>, 2>
+starPillarBitsOfBothSexes(const ChartIndices& chart);
 /// For each pillar, year first, the names of the stars standing there in
 /// value-list order.
 [[nodiscard]] std::array<std::vector<std::string_view>, 4>

@@ -27,6 +27,16 @@ private:
     std::string m_file, m_function;
 };
 
+/// The library's exports in the order of its interface (取干支五行 first).
+inline constexpr std::array<std::string_view, 11> kExportNames = {
+    "取干支五行",     "取干支序数",     "取十神关系",     "取地支藏干",
+    "取天干五行数量", "取地支五行数量", "取藏干五行数量", "取干支数量",
+    "取天干十神数量", "取地支十神数量", "取藏干十神数量"};
+
+/// Looks every export up, in kExportNames order; throws MissingFunctionError
+/// for the first that cannot be found (or when the library cannot be loaded).
+void requireEveryExport();
+
 // One wrapper per exported function, named after what it answers.
 [[nodiscard]] std::string elementOf(std::string_view character); // 取干支五行
 [[nodiscard]] int ordinalOf(std::string_view character);         // 取干支序数

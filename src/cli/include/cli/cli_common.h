@@ -33,6 +33,12 @@ public:
 /// "2016-03-16 22:00:00"
 [[nodiscard]] std::string dateTimeText(CivilDateTime moment);
 
+/// What follows a lunar date written as text: " 推算" when the date's lunar date
+/// is the astronomical reckoning rather than the almanac of its time
+/// (isReckonedLunarDate: before 1901-02-19), else nothing. JSON says the same
+/// with the key "reckoned": true, present only for such dates.
+[[nodiscard]] std::string_view reckonedMark(CivilDate date);
+
 /// A JSON value on one line with a space after every ":" and ",":
 /// {"year": 2016, "n": 1, "name": "小寒"}. Text stays UTF-8, unescaped.
 [[nodiscard]] std::string jsonLine(const nlohmann::ordered_json& value);
@@ -44,6 +50,9 @@ void appendJsonLine(std::string& out, const nlohmann::ordered_json& value);
 void appendJsonString(std::string& out, std::string_view text);
 /// `"key": ` appended to `out`, preceded by ", " unless `out` ends with "{".
 void appendJsonKey(std::string& out, std::string_view key);
+
+/// A CSV field, quoted when it holds a comma, a quote or a line break.
+[[nodiscard]] std::string csvField(std::string_view text);
 
 /// Collects output and writes it to stdout in large blocks: a long listing is
 /// neither flushed line by line nor held in memory whole.

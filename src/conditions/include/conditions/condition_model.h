@@ -1,24 +1,29 @@
 #pragma once
 // What every condition group shares: a condition row captured from the form
-// state, the count rule of a count box, the sought value and tallies that a
-// row's count test hands to its reveal test, and the order of a row's checks.
+// state as typed values, the count rule of a count box, and the order of a
+// row's checks.
 //
 // A row is evaluated by three checks in order, stopping at the first that
-// fails: PositionTest (does the value stand at the chosen position), CountTest
-// (tries the row's candidates in order until one meets the count rule; the first
-// that does is the row's SoughtValue, with the counts found for it), RevealTest
-// (the row's reveal option applied to that one candidate). Every check is a pure
-// function of the row and the moment's chart tables.
+// fails: PositionTest (does the sought item stand at the chosen position),
+// CountTest (tries the row's candidates in order until one meets the count
+// rule; the first that does is the item the row found, with the counts seen for
+// it), RevealTest (the row's reveal option applied to that one item). Every
+// check is a pure function of the row and the facts of the chart.
 
-#include "chart/chart_tables.h"
+#include "calendar/sexagenary.h"
+#include "chart/chart_facts.h"
+#include "chart/element.h"
+#include "chart/spirit_stars.h"
+#include "chart/ten_god.h"
 #include "form/form_catalog.h"
 #include "form/form_state.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <span>
-#include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace bazi {
@@ -50,23 +55,59 @@ struct CountRule {
 /// index outside the list or a list that is not a count list.
 [[nodiscard]] CountRule countRuleOf(ItemList countList, int index);
 
+/// The value box's "不指定": any item of the row's list.
+struct AnyItem {
+    friend constexpr bool operator==(AnyItem, AnyItem) = default;
+};
+
+/// What a row's value box holds: nothing ("-", the row is not set), "不指定", or
+/// one item of the group's kind.
+using SoughtItem = std::variant<std::monostate, AnyItem, Element, Stem, Branch, TenGod, SpiritStar>;
+
+/// The text of an item as the form lists it ("-" for nothing, "不指定" for any).
+[[nodiscard]] std::string_view soughtItemText(const SoughtItem& item);
+
+/// What a row's position box holds, by meaning.
+struct RowPosition {
+    enum class Kind : std::uint8_t {
+        anywhere,     // "不固定"
+        place,        // one character: "年干" .. "时支"
+        fourStems,    // "天干"
+        fourBranches, // "地支"
+        pillar,       // "年柱" .. "时柱"
+        none,         // an index outside the list: no position at all
+    };
+    Kind kind = Kind::anywhere;
+    ChartPlace place = ChartPlace::yearStem; // Kind::place
+    int pillar = 0;                          // Kind::pillar: 0 year .. 3 hour
+
+    friend constexpr bool operator==(const RowPosition&, const RowPosition&) = default;
+};
+
+/// The position of a position item's text; Kind::none for a text no position list has.
+[[nodiscard]] RowPosition rowPositionOfText(std::string_view itemText);
+
 /// One set or unset line of a condition group, read once from the form state.
-/// Indexes are selection indexes (0 = first item of the control's list).
 struct ConditionRow {
     GroupId group = GroupId::elementChart;
-    int row = 1;                // 1..rowCount of the group
-    int valueIndex = 0;         // 0 "-" (not set), 1 "不指定", 2.. a value
-    std::string_view valueText; // text of the selected value item ("" outside the list)
-    int positionIndex = 0;      // 0 "不固定"
-    int countIndex = 0;         // selection of the count box
-    CountRule countRule;        // the rule of that item
-    bool revealTicked = false;  // the row's reveal check box, where it has one
+    int row = 1;      // 1..rowCount of the group
+    bool set = false; // the value box is not on "-"
+    /// The value box's item; nothing for "-" and for an index the list does not
+    /// have (such a row is set but never satisfied).
+    SoughtItem sought;
+    RowPosition position;
+    CountRule countRule;       // the rule of the count box's item
+    bool revealTicked = false; // the row's reveal check box, where it has one
     /// The reveal radio set, where the row has one: the first checked option in
     /// the order 无限制, 透干, 虚浮, 通根, 不透; nullopt when none is checked.
     std::optional<RevealOption> revealOption;
-    bool female = false; // spirit-star rows: the page's "女命" box
+    bool swapTicked = false; // ten-god rows: the box "亥子巳午阴阳置换"
+    bool female = false;     // spirit-star rows: the page's "女命" box
 
-    [[nodiscard]] constexpr bool isSet() const { return valueIndex != 0; }
+    [[nodiscard]] constexpr bool isSet() const { return set; }
+    [[nodiscard]] constexpr bool seeksAny() const {
+        return std::holds_alternative<AnyItem>(sought);
+    }
 };
 
 /// Row `row` (1..rowCount) of group `group` as the form state holds it.
@@ -79,92 +120,67 @@ struct ConditionRow {
 /// The number of set rows over all 48 value boxes (the spirit-star boxes included).
 [[nodiscard]] int countSetRows(const FormState& form);
 
-/// The candidate at which a CountTest stopped: an element, stem, branch or ten-god name.
-using SoughtValue = std::string;
+/// The check of a row that failed first.
+enum class RowCheck : std::uint8_t { position, count, reveal };
 
-/// Counts of an element: among the four stems, the four branches, the twelve hidden-stem slots.
-struct ElementTally {
-    int stems = 0;
-    int branches = 0;
-    int hidden = 0;
-};
-
-/// Count of a stem or branch name, one entry per group that counts names.
-struct StemBranchTally {
-    int stems = 0;       // StemGroup: among the four stems
-    int branches = 0;    // BranchGroup: among the four branches
-    int hiddenStems = 0; // HiddenStemGroup: among the twelve hidden-stem slots
-};
-
-/// Counts of a ten-god name: among the year, month and hour stems (the day stem
-/// is the reference and never counted here), the four branches, the twelve slots.
-struct TenGodTally {
-    int stems = 0;
-    int branches = 0;
-    int hidden = 0;
-};
-
-/// What a successful CountTest hands to the RevealTest of the same row.
-template <class Tally> struct CountFind {
-    SoughtValue sought;
-    Tally tally;
+/// What a row's checks saw on a chart: whether it is satisfied, where it failed,
+/// the item its count test settled on, the count the rule was applied to, and
+/// the places of the chart that hold that item (see ChartFacts; for a spirit
+/// star, bit p for pillar p).
+struct RowEvaluation {
+    bool satisfied = false;
+    std::optional<RowCheck> failed;
+    SoughtItem found; // monostate when the count test found nothing
+    int count = 0;    // the count the count rule saw for `found`
+    PlaceSet places = 0;
 };
 
 /// The candidates of a CountTest in the order they are tried (at most twelve).
-/// An empty text (an unfilled hidden-stem slot, or a character missing from the
-/// chart) is not a value of any kind and is never added: it must not satisfy a row.
-class CandidateList {
+/// A missing item (an unfilled hidden-stem slot) is never added: it must not
+/// satisfy a row.
+template <class Item> class Candidates {
 public:
-    constexpr void add(std::string_view candidate) {
-        if (!candidate.empty() && m_size < m_items.size())
-            m_items[m_size++] = candidate;
+    constexpr void add(Item item) {
+        if (item.ok() && m_size < m_items.size())
+            m_items[m_size++] = item;
     }
-    constexpr void addAll(std::span<const std::string_view> candidates) {
-        for (std::string_view c : candidates)
-            add(c);
+    template <class Range> constexpr void addAll(const Range& items) {
+        for (const Item item : items)
+            add(item);
     }
-    [[nodiscard]] constexpr const std::string_view* begin() const { return m_items.data(); }
-    [[nodiscard]] constexpr const std::string_view* end() const { return m_items.data() + m_size; }
+    [[nodiscard]] constexpr const Item* begin() const { return m_items.data(); }
+    [[nodiscard]] constexpr const Item* end() const { return m_items.data() + m_size; }
     [[nodiscard]] constexpr std::size_t size() const { return m_size; }
 
 private:
-    std::array<std::string_view, 12> m_items{};
+    std::array<Item, 12> m_items{};
     std::size_t m_size = 0;
 };
 
-/// The CountTest loop: tries the candidates in order; `countOf(candidate)` gives
-/// the tally of a candidate and `countIn(tally)` the count the rule is applied
-/// to. The first candidate whose count meets the rule is found; later ones are
-/// not tried.
-template <class Tally, class CountOf, class CountIn>
-[[nodiscard]] std::optional<CountFind<Tally>>
-firstCandidateMeeting(const CandidateList& candidates, const CountRule& rule, CountOf countOf,
-                      CountIn countIn) {
-    for (std::string_view candidate : candidates) {
-        const Tally tally = countOf(candidate);
-        if (rule.holds(countIn(tally)))
-            return CountFind<Tally>{SoughtValue(candidate), tally};
-    }
+/// Every item of a kind in the order of the form's list: the candidates of
+/// "不指定" with no fixed position.
+template <class Item> [[nodiscard]] constexpr auto allItems() {
+    constexpr std::size_t n = std::is_same_v<Item, Element>  ? 5
+                              : std::is_same_v<Item, Branch> ? 12
+                                                             : 10;
+    std::array<Item, n> items{};
+    for (std::size_t i = 0; i < n; ++i)
+        items[i] = Item(static_cast<int>(i));
+    return items;
+}
+
+/// The CountTest loop: tries the candidates in order and stops at the first
+/// whose count (`countOf(item)`) meets the rule; later ones are not tried.
+template <class Item, class CountOf>
+[[nodiscard]] constexpr std::optional<Item>
+firstCandidateMeeting(const Candidates<Item>& candidates, const CountRule& rule, CountOf countOf) {
+    for (const Item item : candidates)
+        if (rule.holds(countOf(item)))
+            return item;
     return std::nullopt;
 }
 
-/// A row's checks in order: PositionTest, CountTest, then RevealTest where the
-/// group has one. `Group` supplies static positionTest, countTest (returning an
-/// optional CountFind), revealTest and the constant kHasReveal.
-template <class Group>
-[[nodiscard]] bool rowSatisfiedBy(const ConditionRow& row, const ChartTable& chart,
-                                  const HiddenStemTable& hidden) {
-    if (!Group::positionTest(row, chart, hidden))
-        return false;
-    const auto found = Group::countTest(row, chart, hidden);
-    if (!found)
-        return false;
-    if constexpr (Group::kHasReveal)
-        return Group::revealTest(row, *found, chart, hidden);
-    return true;
-}
-
-/// The five-option reveal test over the counts of the found candidate: 无限制
+/// The five-option reveal test over the counts of the found item: 无限制
 /// always; 透干 some stem (stems ≠ 0); 虚浮 no hidden stem (hidden = 0; the stems
 /// are not looked at); 通根 some hidden stem; 不透 no stem; nothing checked: never.
 [[nodiscard]] constexpr bool revealOptionHolds(std::optional<RevealOption> option, int stems,
@@ -181,53 +197,67 @@ template <class Group>
     return false;
 }
 
-// Facts of a moment gathered in the shapes the chart primitives take.
-
-/// Elements of the year, month, day and hour stems.
-[[nodiscard]] std::array<std::string, 4> stemElements(const ChartTable& chart);
-/// Elements of the year, month, day and hour branches.
-[[nodiscard]] std::array<std::string, 4> branchElements(const ChartTable& chart);
-/// Elements of the twelve hidden-stem slots in slot order.
-[[nodiscard]] std::array<std::string, 12> slotElements(const HiddenStemTable& hidden);
-/// Ten-gods of the year, month and hour stems (the day stem left out).
-[[nodiscard]] std::array<std::string, 3> outerStemTenGods(const ChartTable& chart);
-/// Ten-gods of the four branches.
-[[nodiscard]] std::array<std::string, 4> branchTenGods(const ChartTable& chart);
-/// Ten-gods of the twelve hidden-stem slots in slot order.
-[[nodiscard]] std::array<std::string, 12> slotTenGods(const HiddenStemTable& hidden);
-/// The four stems joined, year first.
-[[nodiscard]] std::string joinedStems(const ChartTable& chart);
-/// The four branches joined, year first.
-[[nodiscard]] std::string joinedBranches(const ChartTable& chart);
-/// The characters of the twelve slots joined (unfilled slots add nothing).
-[[nodiscard]] std::string joinedSlots(const HiddenStemTable& hidden);
-
-/// Position items 1..4 of the pillar, stem, branch and hidden-stem lists name the
-/// year, month, day and hour pillar.
-[[nodiscard]] constexpr bool isPillarPosition(int p) {
-    return p >= 1 && p <= 4;
-}
-/// The stem cell of pillar p (1..4): cells 0, 2, 4, 6.
-[[nodiscard]] inline const ChartCell& stemOfPillar(const ChartTable& chart, int p) {
-    return chart.cells[static_cast<std::size_t>(2 * (p - 1))];
-}
-/// The branch cell of pillar p (1..4): cells 1, 3, 5, 7.
-[[nodiscard]] inline const ChartCell& branchOfPillar(const ChartTable& chart, int p) {
-    return chart.cells[static_cast<std::size_t>(2 * (p - 1) + 1)];
-}
-/// Hidden-stem slot j (0..2) of pillar p's branch (1..4).
-[[nodiscard]] inline const ChartCell& slotOfPillar(const HiddenStemTable& hidden, int p, int j) {
-    return hidden.slots[static_cast<std::size_t>(3 * (p - 1) + j)];
+/// The evaluation of a row that failed at `check`.
+[[nodiscard]] constexpr RowEvaluation failedAt(RowCheck check) {
+    RowEvaluation e;
+    e.failed = check;
+    return e;
 }
 
 /// The position test shared by the three hidden-stem row kinds: "不指定" and
-/// "不固定" pass, an unset value fails, and a pillar passes when one of its
-/// branch's slots holds the value in `field` (character, element or ten-god).
-[[nodiscard]] bool pillarSlotsPositionTest(const ConditionRow& row, const HiddenStemTable& hidden,
-                                           std::string ChartCell::*field);
+/// "不固定" pass, and a pillar passes when one of its branch's slots holds the
+/// item (`places`: where the row's item stands).
+[[nodiscard]] constexpr bool pillarSlotsHold(const ConditionRow& row, PlaceSet places) {
+    if (row.seeksAny())
+        return true;
+    if (std::holds_alternative<std::monostate>(row.sought))
+        return false;
+    if (row.position.kind == RowPosition::Kind::anywhere)
+        return true;
+    return row.position.kind == RowPosition::Kind::pillar &&
+           (places & slotsOfPillar(row.position.pillar)) != 0;
+}
 
-/// The values of a value list from item 2 on ("金" .. "土", "甲" .. "癸", ...): the
-/// candidates of "不指定" with no fixed position.
-[[nodiscard]] std::span<const std::string_view> valuesOf(ItemList valueList);
+} // namespace bazi
+
+namespace bazi {
+
+/// A row's checks in order: PositionTest, CountTest, then RevealTest where the
+/// group has one. `Group` supplies static positionTest, countTest (the found
+/// item or nullopt), revealTest and the constant kHasReveal.
+template <class Group>
+[[nodiscard]] bool rowSatisfiedBy(const ConditionRow& row, const ChartFacts& facts) {
+    if (!Group::positionTest(row, facts))
+        return false;
+    const auto found = Group::countTest(row, facts);
+    if (!found)
+        return false;
+    if constexpr (Group::kHasReveal)
+        return Group::revealTest(row, *found, facts);
+    return true;
+}
+
+/// The same checks, keeping what they saw: `Group` also supplies countOf (the
+/// count the rule is applied to) and placesOf (where the item stands).
+template <class Group>
+[[nodiscard]] RowEvaluation evaluateRowOf(const ConditionRow& row, const ChartFacts& facts) {
+    if (!Group::positionTest(row, facts))
+        return failedAt(RowCheck::position);
+    const auto found = Group::countTest(row, facts);
+    if (!found)
+        return failedAt(RowCheck::count);
+    RowEvaluation e;
+    e.found = *found;
+    e.count = Group::countOf(row, *found, facts);
+    e.places = Group::placesOf(row, *found, facts);
+    if constexpr (Group::kHasReveal) {
+        if (!Group::revealTest(row, *found, facts)) {
+            e.failed = RowCheck::reveal;
+            return e;
+        }
+    }
+    e.satisfied = true;
+    return e;
+}
 
 } // namespace bazi

@@ -3,8 +3,7 @@
 // the four branches, optionally hidden in one pillar's branch, and optionally
 // ("不透") that it stands on none of the four heavenly stems.
 //
-// Positions (pillar list): 1..4 the year, month, day and hour branch, whose
-// slots are 3(p − 1) .. 3(p − 1) + 2 counted from 0.
+// Positions: one of the four pillars (its branch's three slots).
 
 #include "conditions/condition_model.h"
 
@@ -13,23 +12,21 @@
 namespace bazi {
 
 struct HiddenStemGroup {
-    using Find = CountFind<StemBranchTally>; // only `hiddenStems` is counted
     static constexpr bool kHasReveal = true;
 
     /// "不指定" passes at any position; a stem must be hidden in the chosen branch.
-    [[nodiscard]] static bool positionTest(const ConditionRow& row, const ChartTable& chart,
-                                           const HiddenStemTable& hidden);
-    /// Candidates: the value; for "不指定" the ten stems 甲 .. 癸, or the stems of
-    /// the chosen branch's filled slots in slot order. The count is its number
-    /// among the twelve slots.
-    [[nodiscard]] static std::optional<Find>
-    countTest(const ConditionRow& row, const ChartTable& chart, const HiddenStemTable& hidden);
+    [[nodiscard]] static bool positionTest(const ConditionRow& row, const ChartFacts& facts);
+    /// Candidates: the stem; for "不指定" the ten stems, or the stems of the chosen
+    /// branch's filled slots in slot order. The count is its number among the slots.
+    [[nodiscard]] static std::optional<Stem> countTest(const ConditionRow& row,
+                                                       const ChartFacts& facts);
     /// With "不透" ticked, the found stem stands on none of the four stems.
-    [[nodiscard]] static bool revealTest(const ConditionRow& row, const Find& found,
-                                         const ChartTable& chart, const HiddenStemTable& hidden);
-    /// The three checks in order.
-    [[nodiscard]] static bool rowSatisfied(const ConditionRow& row, const ChartTable& chart,
-                                           const HiddenStemTable& hidden);
+    [[nodiscard]] static bool revealTest(const ConditionRow& row, Stem found,
+                                         const ChartFacts& facts);
+    /// The count the rule saw for the found item, and where it stands.
+    [[nodiscard]] static int countOf(const ConditionRow& row, Stem found, const ChartFacts& facts);
+    [[nodiscard]] static PlaceSet placesOf(const ConditionRow& row, Stem found,
+                                           const ChartFacts& facts);
 };
 
 } // namespace bazi

@@ -3,7 +3,7 @@
 // chart, optionally on one pillar's stem, and optionally ("藏干无") that no
 // branch hides it.
 //
-// Positions (stem list): 1..4 the year, month, day and hour stem.
+// Positions: the year, month, day or hour stem.
 
 #include "conditions/condition_model.h"
 
@@ -12,22 +12,21 @@
 namespace bazi {
 
 struct StemGroup {
-    using Find = CountFind<StemBranchTally>; // only `stems` is counted
     static constexpr bool kHasReveal = true;
 
     /// "不指定" passes at any position; a stem must stand on the chosen pillar's stem.
-    [[nodiscard]] static bool positionTest(const ConditionRow& row, const ChartTable& chart,
-                                           const HiddenStemTable& hidden);
-    /// Candidates: the value; for "不指定" the ten stems 甲 .. 癸, or the chosen
+    [[nodiscard]] static bool positionTest(const ConditionRow& row, const ChartFacts& facts);
+    /// Candidates: the stem; for "不指定" the ten stems 甲 .. 癸, or the chosen
     /// pillar's stem. The count is its number among the four stems.
-    [[nodiscard]] static std::optional<Find>
-    countTest(const ConditionRow& row, const ChartTable& chart, const HiddenStemTable& hidden);
+    [[nodiscard]] static std::optional<Stem> countTest(const ConditionRow& row,
+                                                       const ChartFacts& facts);
     /// With "藏干无" ticked, no hidden-stem slot holds the found stem.
-    [[nodiscard]] static bool revealTest(const ConditionRow& row, const Find& found,
-                                         const ChartTable& chart, const HiddenStemTable& hidden);
-    /// The three checks in order.
-    [[nodiscard]] static bool rowSatisfied(const ConditionRow& row, const ChartTable& chart,
-                                           const HiddenStemTable& hidden);
+    [[nodiscard]] static bool revealTest(const ConditionRow& row, Stem found,
+                                         const ChartFacts& facts);
+    /// The count the rule saw for the found item, and where it stands.
+    [[nodiscard]] static int countOf(const ConditionRow& row, Stem found, const ChartFacts& facts);
+    [[nodiscard]] static PlaceSet placesOf(const ConditionRow& row, Stem found,
+                                           const ChartFacts& facts);
 };
 
 } // namespace bazi

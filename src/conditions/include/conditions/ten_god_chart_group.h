@@ -1,12 +1,12 @@
 #pragma once
-// 条件3—十神 / 八字: how often a ten-god relation to the day stem stands among
-// the seven other characters, optionally at one of them or among the stems or
+// 条件3—十神 / 八字: how often a ten-god stands among the seven characters
+// other than the day stem, optionally at one of them or among the stems or
 // branches, and whether it is revealed or rooted (five reveal options).
 //
-// Positions (ten-god slot list, no "日干"): 1..7 the year stem, year branch,
-// month stem, month branch, day branch, hour stem, hour branch; 8 "天干";
-// 9 "地支". The count is its number among the year, month and hour stems and
-// the four branches; the day stem, the reference, is never counted.
+// Positions: one of the seven characters (the day stem is the reference and has
+// no place of its own), "天干" the year, month and hour stems, "地支" the four
+// branches. The count is over those seven characters; the box
+// "亥子巳午阴阳置换" swaps the polarity of 亥子巳午 in every ten-god.
 
 #include "conditions/condition_model.h"
 
@@ -15,25 +15,27 @@
 namespace bazi {
 
 struct TenGodChartGroup {
-    using Find = CountFind<TenGodTally>;
     static constexpr bool kHasReveal = true;
 
-    /// "不指定" passes except with "地支"; a name must stand at the chosen place,
-    /// or on the year, month or hour stem for "天干", or on a branch for "地支".
-    [[nodiscard]] static bool positionTest(const ConditionRow& row, const ChartTable& chart,
-                                           const HiddenStemTable& hidden);
-    /// Candidates: the value; for "不指定" the ten names 正印 .. 劫财, the
-    /// ten-god of the chosen place, or those of the four stems (the day stem's
-    /// own included) for "天干", of the four branches for "地支".
-    [[nodiscard]] static std::optional<Find>
-    countTest(const ConditionRow& row, const ChartTable& chart, const HiddenStemTable& hidden);
-    /// As the element rows: 透干 and 不透 look at the stem count, 虚浮 and 通根
-    /// at the hidden-stem count of the found name.
-    [[nodiscard]] static bool revealTest(const ConditionRow& row, const Find& found,
-                                         const ChartTable& chart, const HiddenStemTable& hidden);
-    /// The three checks in order.
-    [[nodiscard]] static bool rowSatisfied(const ConditionRow& row, const ChartTable& chart,
-                                           const HiddenStemTable& hidden);
+    /// "不指定" passes with no position, one character or "天干", never with
+    /// "地支"; a ten-god must stand at the chosen character, or on some counted
+    /// stem or branch for "天干" or "地支".
+    [[nodiscard]] static bool positionTest(const ConditionRow& row, const ChartFacts& facts);
+    /// Candidates: the ten-god; for "不指定" the ten names in the form's order, the
+    /// ten-god of the chosen character, or for "天干" those of the four stems in
+    /// pillar order (the day stem's own 比肩 included). The count is over the year,
+    /// month and hour stems and the four branches.
+    [[nodiscard]] static std::optional<TenGod> countTest(const ConditionRow& row,
+                                                         const ChartFacts& facts);
+    /// The five options over the found ten-god's counts on the year, month and hour
+    /// stems and in the twelve slots.
+    [[nodiscard]] static bool revealTest(const ConditionRow& row, TenGod found,
+                                         const ChartFacts& facts);
+    /// The count the rule saw for the found item, and where it stands.
+    [[nodiscard]] static int countOf(const ConditionRow& row, TenGod found,
+                                     const ChartFacts& facts);
+    [[nodiscard]] static PlaceSet placesOf(const ConditionRow& row, TenGod found,
+                                           const ChartFacts& facts);
 };
 
 } // namespace bazi

@@ -29,8 +29,49 @@ enum class ItemList {
     count0to6,          // 26 items
 };
 
+namespace lists {
+// clang-format off
+inline constexpr std::string_view kElementValues[] = {"-", "不指定", "金", "水", "木", "火", "土"};
+inline constexpr std::string_view kStemValues[] = {"-", "不指定", "甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
+inline constexpr std::string_view kBranchValues[] = {"-", "不指定", "子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥"};
+inline constexpr std::string_view kTenGodValues[] = {"-", "不指定", "正印", "偏印", "正官", "偏官", "正财", "偏财", "伤官", "食神", "比肩", "劫财"};
+inline constexpr std::string_view kSpiritStarValues[] = {"-", "天乙贵人", "天德贵人", "月德贵人", "天医", "咸池", "驿马", "将星", "华盖", "童子", "元辰", "指背", "卷舌", "空亡"};
+inline constexpr std::string_view kPillarPositions[] = {"不固定", "年柱", "月柱", "日柱", "时柱"};
+inline constexpr std::string_view kEightSlotPositions[] = {"不固定", "年干", "年支", "月干", "月支", "日干", "日支", "时干", "时支", "天干", "地支"};
+inline constexpr std::string_view kTenGodSlotPositions[] = {"不固定", "年干", "年支", "月干", "月支", "日支", "时干", "时支", "天干", "地支"};
+inline constexpr std::string_view kStemPositions[] = {"不固定", "年干", "月干", "日干", "时干"};
+inline constexpr std::string_view kBranchPositions[] = {"不固定", "年支", "月支", "日支", "时支"};
+inline constexpr std::string_view kCount0to4[] = {"0", "1", "2", "3", "4", "非0", "非1", "非2", "非3", "非4", ">=0", ">=1", ">=2", ">=3", "<=4", "<=3", "<=2", "<=1"};
+inline constexpr std::string_view kCount0to8[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "非0", "非1", "非2", "非3", "非4", "非5", "非6", "非7", "非8", ">=2", ">=3", ">=4", ">=5", ">=6", "<=7", "<=6", "<=5", "<=4", "<=3", "<=2", "<=1"};
+inline constexpr std::string_view kCount0to7[] = {"0", "1", "2", "3", "4", "5", "6", "7", "非0", "非1", "非2", "非3", "非4", "非5", "非6", "非7", ">=1", ">=2", ">=3", ">=4", ">=5", ">=6", "<=7", "<=6", "<=5", "<=4", "<=3", "<=2", "<=1"};
+inline constexpr std::string_view kCount0to6[] = {"0", "1", "2", "3", "4", "5", "6", "非0", "非1", "非2", "非3", "非4", "非5", "非6", ">=0", ">=1", ">=2", ">=3", ">=4", ">=5", "<=6", "<=5", "<=4", "<=3", "<=2", "<=1"};
+// clang-format on
+static_assert(std::size(kCount0to4) == 18 && std::size(kCount0to8) == 30);
+static_assert(std::size(kCount0to7) == 29 && std::size(kCount0to6) == 26);
+static_assert(std::size(kSpiritStarValues) == 14 && std::size(kTenGodSlotPositions) == 10);
+} // namespace lists
+
 /// The items of a list, index 0 first; the order is part of the contract.
-[[nodiscard]] std::span<const std::string_view> itemsOf(ItemList list);
+[[nodiscard]] constexpr std::span<const std::string_view> itemsOf(ItemList list) {
+    using enum ItemList;
+    switch (list) {
+    case elementValue: return lists::kElementValues;
+    case stemValue: return lists::kStemValues;
+    case branchValue: return lists::kBranchValues;
+    case tenGodValue: return lists::kTenGodValues;
+    case spiritStarValue: return lists::kSpiritStarValues;
+    case pillarPosition: return lists::kPillarPositions;
+    case eightSlotPosition: return lists::kEightSlotPositions;
+    case tenGodSlotPosition: return lists::kTenGodSlotPositions;
+    case stemPosition: return lists::kStemPositions;
+    case branchPosition: return lists::kBranchPositions;
+    case count0to4: return lists::kCount0to4;
+    case count0to8: return lists::kCount0to8;
+    case count0to7: return lists::kCount0to7;
+    case count0to6: return lists::kCount0to6;
+    }
+    return {};
+}
 
 /// The condition groups in evaluation order; the spirit-star rows come last.
 enum class GroupId {
@@ -80,7 +121,8 @@ struct RowNames {
     std::array<std::string, 5> radios; // in RevealOption order, empty unless radioSet
 };
 
-[[nodiscard]] RowNames rowNames(GroupId id, int row);
+/// The names of row `row` (1..rowCount); throws std::out_of_range for another row.
+[[nodiscard]] const RowNames& rowNames(GroupId id, int row);
 
 /// The check box "亥子巳午阴阳置换": ticked means ten-gods are looked up with flag 0.
 inline constexpr std::string_view kSwapCheckBox = "选择框1";

@@ -3,21 +3,23 @@
 // two days before it, newest first, each tested against every set condition row.
 // The result is data; the front ends write its texts.
 
+#include "calendar/calendar_range.h"
 #include "calendar/four_pillars.h"
 #include "calendar/gregorian.h"
 #include "calendar/lunar_calendar.h"
-#include "calendar/moment_chart.h"
-#include "chart/chart_tables.h"
-#include "conditions/condition_model.h"
+#include "conditions/conditions.h"
 #include "form/form_state.h"
 
 #include <vector>
 
 namespace bazi {
 
-/// First and last reference dates whose whole three-day window the calendar covers.
-inline constexpr CivilDate kFirstQueryDate{1901, 2, 21};
-inline constexpr CivilDate kLastQueryDate{2048, 12, 31};
+/// First and last reference dates whose whole three-day window the calendar
+/// covers: 1800-01-03 (window from 1800-01-01 00:00) to 2200-12-31.
+inline constexpr CivilDate kFirstQueryDate =
+    stepDay(stepDay(kCalendarFirstMoment.date, StepDirection::forward), StepDirection::forward);
+inline constexpr CivilDate kLastQueryDate = kCalendarLastMoment.date;
+static_assert(kFirstQueryDate == CivilDate{1800, 1, 3});
 
 [[nodiscard]] constexpr bool isQueryDateInRange(CivilDate d) {
     return d.ok() && d >= kFirstQueryDate && d <= kLastQueryDate;
@@ -49,28 +51,6 @@ struct QueryResult {
         return QueryOutcome::noCondition;
     return matchCount > 0 ? QueryOutcome::matches : QueryOutcome::noMatch;
 }
-
-/// The condition rows of a form, read once when a query starts.
-struct QueryConditions {
-    int conditionCount = 0;            // set value boxes over all 48 rows (countSetRows)
-    std::vector<ConditionRow> setRows; // the set rows in evaluation order
-    int swapFlag = 1;                  // from "亥子巳午阴阳置换" (swapFlagOf)
-};
-
-/// The conditions of `form` as a query evaluates them.
-[[nodiscard]] QueryConditions captureConditions(const FormState& form);
-
-/// Does a moment with these chart tables satisfy one set row. The rows of the
-/// eight groups (the seven condition boxes, then the 神煞 rows) each run their
-/// own checks.
-[[nodiscard]] bool rowSatisfied(const ConditionRow& row, const ChartTable& chart,
-                                const HiddenStemTable& hidden);
-
-/// Does the moment satisfy every set row: its chart tables are formed (with the
-/// form's swap flag) and the rows evaluated in order; the moment matches when
-/// the number of satisfied rows equals the condition count. Precondition: the
-/// chart's four pillars are filled.
-[[nodiscard]] bool momentMatches(const QueryConditions& conditions, const MomentChart& chart);
 
 /// The 36 moments of the window ending at 22:00 of `date`, newest first.
 [[nodiscard]] std::vector<CivilDateTime> queryMoments(CivilDate date);

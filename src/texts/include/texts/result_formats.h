@@ -9,7 +9,9 @@
 //         "chart": "丙申 辛卯 丁酉 辛亥"}, ...]}
 //   CSV:  the header line "moment,gregorian,lunar,chart" and one line per match,
 //         newest first; a field holding a comma, quote or line break is quoted.
-// Both end with a line feed.
+// Both end with a line feed. A lunar date that is the astronomical reckoning
+// (before the printed almanacs) is marked: "reckoned": true in JSON, " 推算"
+// after the lunar text in CSV.
 
 #include "calendar/gregorian.h"
 #include "query/query_driver.h"
@@ -21,6 +23,10 @@ namespace bazi {
 
 /// "2016-03-16T22:00:00"
 [[nodiscard]] std::string isoMomentText(CivilDateTime moment);
+
+/// The mark after a lunar date that is the astronomical reckoning, " 推算";
+/// empty for a date of the printed almanacs.
+[[nodiscard]] std::string_view reckonedMarkText(CivilDate date);
 
 /// A CSV field: as it is, or quoted with its quotes doubled when it holds a
 /// comma, a quote or a line break.

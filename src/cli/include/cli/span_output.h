@@ -1,0 +1,39 @@
+#pragma once
+// Chart spans as the search and the reverse lookup print them: one text line,
+// one JSON object or one CSV line per span.
+
+#include "cli/cli_common.h"
+#include "conditions/conditions.h"
+#include "search/span.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace bazi::cli {
+
+enum class SpanFormat { text, json, csv };
+
+/// Writes spans to an output buffer. With conditions to explain, every span also
+/// carries why it matched: per set row its control, value and position, the
+/// item its count test settled on, the count and the places holding the item.
+class SpanWriter {
+public:
+    SpanWriter(OutputBuffer& out, SpanFormat format, const Conditions* explain = nullptr);
+
+    /// The CSV header line (nothing for the other formats).
+    void header();
+    /// One span; `chart` adds the key "chart" (JSON) for a batch lookup.
+    void span(const Span& span, std::optional<std::string_view> chart = std::nullopt);
+
+private:
+    void text(const Span& span);
+    void json(const Span& span, std::optional<std::string_view> chart);
+    void csv(const Span& span);
+
+    OutputBuffer& m_out;
+    SpanFormat m_format;
+    const Conditions* m_explain;
+};
+
+} // namespace bazi::cli

@@ -1,0 +1,104 @@
+#include "cli/time_range.h"
+
+#include "calendar/calendar_range.h"
+#include "cli/cli_common.h"
+
+#include <charconv>
+
+namespace bazi::cli {
+namespace {
+
+constexpr CivilSeconds kFirstSecond = civilSecondsOf(kCalendarFirstMoment);
+constexpr CivilSeconds kEndSecond = civilSecondsOf(kCalendarLastMoment) + 1;
+
+std::string calendarRangeText() {
+    return dateTimeText(kCalendarFirstMoment) + " to " + dateTimeText(kCalendarLastMoment);
+}
+
+bool looksLikeDate(std::string_view text) {
+    return text.find_first_of(" T") == std::string_view::npos;
+}
+
+// The first second of the range (`isEnd` false) or the second after it.
+CivilSeconds boundOf(std::string_view text, std::string_view what, bool isEnd) {
+    if (looksLikeDate(text)) {
+        const CivilDate date = parseDate(text, what);
+        const CivilSeconds start = civilSecondsOf(CivilDateTime{date, 0, 0, 0});
+        return isEnd ? start + kSecondsPerDay : start;
+    }
+    return civilSecondsOf(parseMoment(text, what));
+}
+
+void checkInside(CivilSeconds at, std::string_view what, std::string_view text, bool isEnd) {
+    const bool inside =
+        isEnd ? (at > kFirstSecond && at <= kEndSecond) : (at >= kFirstSecond && at < kEndSecond);
+    if (!inside)
+        throw InputError(std::string(what) + " " + std::string(text) +
+                         " is outside the calendar's range; give times from " +
+                         calendarRangeText());
+}
+
+// A whole number 0..24 written in decimal digits.
+bool hourNumber(std::string_view text, int& hour) {
+    if (text.empty() || text.size() > 2)
+        return false;
+    for (const char c : text)
+        if (c < '0' || c > '9')
+            return false;
+    std::from_chars(text.data(), text.data() + text.size(), hour);
+    return hour <= 24;
+}
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+} // namespace
+
+SearchRange parseTimeRange(std::string_view from, std::string_view to) {
+    SearchRange range;
+    range.from = boundOf(from, "--from", false);
+    checkInside(range.from, "--from", from, false);
+    range.to = boundOf(to, "--to", true);
+    checkInside(range.to, "--to", to, true);
+    if (range.to <= range.from)
+        throw InputError("--to " + std::string(to) + " is not after --from " + std::string(from) +
+                         "; give a --to later than --from");
+    return range;
+}
+
+HourWindows parseHourWindows(std::string_view text) {
+    const std::string_view kForm = "give hour ranges such as 8-18,20-22 (whole hours 0 to 24, "
+                                   "each from-to with from before to)";
+    if (trimmed(text).empty())
+        throw InputError("--hours is empty; " + std::string(kForm));
+    HourWindows windows = kNoHours;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        const std::string_view item = trimmed(text.substr(start, comma - start));
+        const std::size_t dash = item.find('-');
+        int from = 0, to = 0;
+        if (dash == std::string_view::npos || !hourNumber(item.substr(0, dash), from) ||
+            !hourNumber(item.substr(dash + 1), to))
+            throw InputError("--hours: \"" + std::string(item) + "\" is not an hour range; " +
+                             std::string(kForm));
+        if (from >= to)
+            throw InputError("--hours: \"" + std::string(item) +
+                             "\" ends before it starts; write a window across midnight as two, "
+                             "e.g. 22-24,0-2");
+        windows = windows.with(from, to);
+        start = comma + 1;
+    }
+    return windows;
+}
+
+SearchRange wholeCalendar() {
+    return SearchRange{kFirstSecond, kEndSecond, HourWindows{}};
+}
+
+} // namespace bazi::cli

@@ -1,0 +1,58 @@
+#pragma once
+// Walking the chart spans of a stretch of time, in order, without forming any
+// moment from scratch: the year and month pillars come from a table of the 节
+// (built once from the solar-term table), the day and hour pillars from the
+// second count.
+
+#include "calendar/civil_seconds.h"
+#include "search/hour_windows.h"
+#include "search/span.h"
+
+#include <span>
+#include <vector>
+
+namespace bazi {
+
+/// A 节 (odd-numbered solar term) and the year and month pillars in force from its second.
+struct JieEntry {
+    CivilSeconds at = 0;
+    int yearPillar = 0;
+    int monthPillar = 0;
+};
+
+/// Every 节 of the solar-term table, in time order (formed once, thread-safe).
+[[nodiscard]] std::span<const JieEntry> jieTable();
+
+/// The reason a span starting or ending at second `t` of the stretch [from, to)
+/// carries: the first of solarTerm, dayChange, hourChange, range, window that
+/// applies there.
+[[nodiscard]] CutReason cutReasonAt(CivilSeconds t, CivilSeconds from, CivilSeconds to,
+                                    const HourWindows& windows);
+
+class SpanWalker {
+public:
+    /// The spans of [from, to), from < to, both inside the solar-term table's
+    /// years. Spans in hours the windows do not allow are walked too (next()
+    /// says so) so that callers see every cut.
+    SpanWalker(CivilSeconds from, CivilSeconds to, HourWindows windows = {});
+
+    /// The next span, or false after the last.
+    [[nodiscard]] bool next(Span& span);
+    /// Is the span's time allowed by the windows (a span never straddles an edge).
+    [[nodiscard]] bool allowed(const Span& span) const;
+    /// The second the walk has reached (the start of the next span).
+    [[nodiscard]] CivilSeconds position() const { return m_at; }
+
+private:
+    CivilSeconds m_at;
+    CivilSeconds m_to;
+    HourWindows m_windows;
+    CutReason m_startReason;
+    std::span<const JieEntry> m_jie;
+    std::size_t m_nextJie = 0; // index of the first 节 after m_at
+    CivilSeconds m_day = -1;   // the day whose pillar m_dayPillar is
+    int m_dayPillar = 0;
+    int m_ziHourPillar = 0; // the day's 子 hour pillar
+};
+
+} // namespace bazi

@@ -1,0 +1,78 @@
+// generate_lunar_months: reckons the lunar months from new moons and principal
+// terms and writes the lunar years outside the printed tables as the C++
+// header src/calendar/lunar_reckoned_tables.h.
+//
+//   generate_lunar_months <solar data dir> <lunar data dir> [<output header>] [--months <file>]
+//
+// <solar data dir> is data/solar_terms (VSOP87D, nutation, ΔT), <lunar data
+// dir> data/lunar_months (ELP/MPP02). Without an output path the header goes
+// to stdout. --months also writes every month start 1798-11 .. 2201 with its
+// new moon (for the comparisons with the printed tables and PyEphem).
+// Exit 0 on success, 1 when a data file or an output cannot be used or the
+// reckoning breaks a rule, 2 on wrong arguments.
+
+#include "reckoned_table.h"
+
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+bool writeFile(const std::string& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary);
+    return static_cast<bool>(out << text) && static_cast<bool>(out.flush());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    std::string monthsFile;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--months" && i + 1 < args.size()) {
+            monthsFile = args[i + 1];
+            args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
+                       args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+            break;
+        }
+    }
+    if (args.size() < 2 || args.size() > 3) {
+        std::cerr << "usage: generate_lunar_months <solar data dir> <lunar data dir> "
+                     "[<output header>] [--months <file>]\n"
+                     "  the folders data/solar_terms and data/lunar_months of the source tree\n";
+        return 2;
+    }
+    try {
+        using namespace bazi::ephem;
+        const std::filesystem::path solar = args[0];
+        const SolarEphemeris ephemeris{Vsop87Earth::load(solar / "vsop87d_earth.txt"),
+                                       Nutation1980::load(solar / "nutation_iau1980.txt"),
+                                       DeltaTModel::load(solar / "delta_t_yearly.txt")};
+        const ElpMpp02Moon moon =
+            ElpMpp02Moon::load(std::filesystem::path(args[1]) / "elp_mpp02_de405.txt");
+        const LunarReckoning reckoning = reckonLunarMonths(moon, ephemeris);
+        const std::string header = reckonedTableHeader(
+            packLunarYears(reckoning.months, kReckonedFirstYear, kPrintedFirstYear - 1),
+            packLunarYears(reckoning.months, kPrintedLastYear + 1, kReckonedLastYear));
+        if (args.size() == 3) {
+            if (!writeFile(args[2], header)) {
+                std::cerr << "generate_lunar_months: cannot write " << args[2] << "\n";
+                return 1;
+            }
+        } else {
+            std::cout << header;
+        }
+        if (!monthsFile.empty() && !writeFile(monthsFile, monthListText(reckoning))) {
+            std::cerr << "generate_lunar_months: cannot write " << monthsFile << "\n";
+            return 1;
+        }
+        return 0;
+    } catch (const std::exception& e) {
+        std::cerr << "generate_lunar_months: " << e.what() << "\n";
+        return 1;
+    }
+}
