@@ -2,7 +2,9 @@
 
 #include "calendar/lunar_date_text.h"
 #include "calendar/sexagenary.h"
+#include "chart/library_facts.h"
 #include "chart/spirit_stars.h"
+#include "texts/result_formats.h"
 #include "texts/result_texts.h"
 #include "ui/form_texts.h"
 #include "ui/terms.h"
@@ -19,9 +21,6 @@ namespace {
 class ChartSheetTexts {
     Q_DECLARE_TR_FUNCTIONS(bazi::ui::ChartSheet)
 };
-
-constexpr std::array<std::string_view, 5> kElements = {"金", "水", "木", "火", "土"};
-constexpr std::size_t kDayStemCell = 4;
 
 // The sheet's texts in the order shown: a title, facts as label and value,
 // and the pillar table (a row label, then one cell per pillar; a cell may
@@ -43,21 +42,26 @@ QString isoText(CivilDateTime m) {
         .arg(m.second, 2, 10, QLatin1Char('0'));
 }
 
-QString characterWithElement(const ChartCell& cell) {
-    if (cell.character.empty())
+// A character and its element: "丙 火"; empty where there is none.
+QString characterWithElement(std::string_view character, Element element) {
+    if (character.empty())
         return {};
-    return toQString(cell.character) + QLatin1Char(' ') + termText(cell.element);
+    return toQString(character) + QLatin1Char(' ') + termText(elementText(element));
 }
 
-QString elementTally(const auto& cells) {
+// How many places of `region` hold each element: "金 4，水 1，木 1，火 2，土 0".
+QString elementTally(const ChartFacts& facts, PlaceSet region) {
     QStringList parts;
-    for (std::string_view element : kElements) {
-        int n = 0;
-        for (const ChartCell& cell : cells)
-            n += !cell.character.empty() && cell.element == element ? 1 : 0;
-        parts << QStringLiteral("%1 %2").arg(termText(element)).arg(n);
-    }
+    for (int e = 0; e < 5; ++e)
+        parts << QStringLiteral("%1 %2")
+                     .arg(termText(elementText(Element(e))))
+                     .arg(countIn(facts.placesOf(Element(e)), region));
     return parts.join(QStringLiteral("，"));
+}
+
+// The mark of a lunar date reckoned by astronomy, where no printed almanac is.
+QString reckonedMark() {
+    return ChartSheetTexts::tr("（推算）");
 }
 
 QString termFact(const std::optional<TermRef>& term, CivilDateTime moment) {
@@ -68,31 +72,33 @@ QString termFact(const std::optional<TermRef>& term, CivilDateTime moment) {
 
 SheetLayout layoutOf(const ChartSheet& s) {
     SheetLayout l;
-    const QString hourName =
-        s.pillars.hour > 0
-            ? toQString(kBranchNames[static_cast<std::size_t>(branchNumber(s.pillars.hour) - 1)]) +
-                  ChartSheetTexts::tr("时")
-            : QString();
+    const ChartFacts& f = s.facts;
+    const bool swap = s.options.swap;
+    const QString hourName = f.branches[3].ok()
+                                 ? toQString(branchText(f.branches[3])) + ChartSheetTexts::tr("时")
+                                 : QString();
     l.title = ChartSheetTexts::tr("%1 的八字").arg(isoText(s.moment));
     l.facts.emplace_back(ChartSheetTexts::tr("公历"), isoText(s.moment) + QStringLiteral("（") +
                                                           hourName + QStringLiteral("）"));
     if (s.lunar) {
         const std::string month = lunarDateText(s.moment.date, "%M");
         const std::string day = lunarDateText(s.moment.date, "%D");
-        l.facts.emplace_back(ChartSheetTexts::tr("农历"),
-                             ChartSheetTexts::tr("%1年%2%3")
-                                 .arg(s.lunar->year)
-                                 .arg(calendarText(month), calendarText(day)));
+        QString lunar = ChartSheetTexts::tr("%1年%2%3")
+                            .arg(s.lunar->year)
+                            .arg(calendarText(month), calendarText(day));
+        if (isReckonedLunarDate(s.moment.date))
+            lunar += reckonedMark();
+        l.facts.emplace_back(ChartSheetTexts::tr("农历"), lunar);
     }
-    l.facts.emplace_back(ChartSheetTexts::tr("八字"), toQString(spacedPillarsText(s.pillars)));
+    l.facts.emplace_back(ChartSheetTexts::tr("八字"), toQString(spacedPillarsText(f.pillars)));
     l.facts.emplace_back(ChartSheetTexts::tr("当前节气"),
                          termFact(s.termInForce, s.termInForceMoment));
     l.facts.emplace_back(ChartSheetTexts::tr("下一节气"), termFact(s.nextTerm, s.nextTermMoment));
-    l.facts.emplace_back(ChartSheetTexts::tr("五行（八字）"), elementTally(s.chart.cells));
-    l.facts.emplace_back(ChartSheetTexts::tr("五行（藏干）"), elementTally(s.hidden.slots));
+    l.facts.emplace_back(ChartSheetTexts::tr("五行（八字）"), elementTally(f, kAllCharacters));
+    l.facts.emplace_back(ChartSheetTexts::tr("五行（藏干）"), elementTally(f, kAllSlots));
     QStringList reading;
     reading << (s.options.female ? termText("女命") : termText("男命"));
-    if (s.options.swap)
+    if (swap)
         reading << termText("亥子巳午阴阳置换");
     l.facts.emplace_back(ChartSheetTexts::tr("读法"), reading.join(QStringLiteral("，")));
 
@@ -101,21 +107,28 @@ SheetLayout layoutOf(const ChartSheet& s) {
         l.heads << termText(pillar);
 
     std::array<QStringList, 4> stems, stemGods, branches, branchGods, hidden, stars;
-    for (std::size_t p = 0; p < 4; ++p) {
-        const ChartCell& stem = s.chart.cells[2 * p];
-        const ChartCell& branch = s.chart.cells[2 * p + 1];
-        stems[p] << characterWithElement(stem);
-        stemGods[p] << (2 * p == kDayStemCell ? ChartSheetTexts::tr("日主")
-                                              : termText(stem.tenGod));
-        branches[p] << characterWithElement(branch);
-        branchGods[p] << termText(branch.tenGod);
-        for (std::size_t j = 0; j < 3; ++j) {
-            const ChartCell& slot = s.hidden.slots[3 * p + j];
-            if (!slot.character.empty())
-                hidden[p] << characterWithElement(slot) + QLatin1Char(' ') + termText(slot.tenGod);
+    for (int p = 0; p < 4; ++p) {
+        const auto i = static_cast<std::size_t>(p);
+        const ChartPlace stem = stemPlace(p);
+        const ChartPlace branch = branchPlace(p);
+        stems[i] << characterWithElement(stemText(f.stems[i]), f.elementAt(stem));
+        // The day stem is the reference of every ten-god.
+        stemGods[i] << (stem == ChartPlace::dayStem ? ChartSheetTexts::tr("日主")
+                                                    : termText(tenGodText(f.tenGodAt(stem, swap))));
+        branches[i] << characterWithElement(branchText(f.branches[i]), f.elementAt(branch));
+        branchGods[i] << termText(tenGodText(f.tenGodAt(branch, swap)));
+        for (int j = 0; j < 3; ++j) {
+            const int slot = 3 * p + j;
+            const Stem hiddenStem = f.hiddenStems[static_cast<std::size_t>(slot)];
+            if (hiddenStem.ok())
+                hidden[i] << characterWithElement(stemText(hiddenStem),
+                                                  f.elementAt(slotBit(slot))) +
+                                 QLatin1Char(' ') +
+                                 termText(tenGodText(f.tenGodAt(slotBit(slot), swap)));
         }
-        for (std::string_view star : s.stars[p])
-            stars[p] << termText(star);
+        for (int star = 1; star <= kSpiritStarCount; ++star)
+            if (f.starAt(static_cast<SpiritStar>(star), s.options.female) & (1U << p))
+                stars[i] << termText(spiritStarName(static_cast<SpiritStar>(star)));
     }
     l.rows.emplace_back(ChartSheetTexts::tr("十神"), stemGods);
     l.rows.emplace_back(termText("天干"), stems);
@@ -132,14 +145,8 @@ ChartSheet chartSheetOf(CivilDateTime moment, ChartOptions options) {
     ChartSheet s;
     s.moment = moment;
     s.options = options;
-    s.pillars = pillarIndices(moment);
+    s.facts = chartFactsOf(pillarIndices(moment), libraryFacts());
     s.lunar = toLunar(moment.date);
-    const int swapFlag = swapFlagOf(options.swap);
-    s.chart = fillChartTable(spacedPillarsText(s.pillars), swapFlag);
-    s.hidden = fillHiddenStemTable(s.chart, swapFlag);
-    s.stars = starNamesByPillar(
-        ChartIndices{s.pillars.year, s.pillars.month, s.pillars.day, s.pillars.hour},
-        options.female);
     s.termInForce = termInForce(moment);
     if (s.termInForce) {
         s.termInForceMoment = termMoment(s.termInForce->year, s.termInForce->n);

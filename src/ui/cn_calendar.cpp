@@ -1,5 +1,6 @@
 #include "ui/cn_calendar.h"
 
+#include "calendar/lunar_calendar.h"
 #include "calendar/lunar_date_text.h"
 #include "query/query_driver.h"
 #include "ui/month_calendar.h"
@@ -47,7 +48,11 @@ QDate qDateFromCivil(CivilDate date) {
 
 QString lunarText(QDate date, const QString& format) {
     const QString f = format.isEmpty() ? defaultFormat() : format;
-    return calendarText(lunarDateText(civilFromQDate(date), f.toStdString()));
+    QString text = calendarText(lunarDateText(civilFromQDate(date), f.toStdString()));
+    // Before the printed almanacs the lunar date is the astronomical reckoning.
+    if (isReckonedLunarDate(civilFromQDate(date)))
+        text += CnCalendar::tr(" 推算");
+    return text;
 }
 
 CnCalendar::CnCalendar(QWidget* parent)

@@ -1,5 +1,6 @@
 #include "ui/query_result_model.h"
 
+#include "calendar/lunar_calendar.h"
 #include "texts/result_formats.h"
 #include "texts/result_texts.h"
 #include "ui/form_texts.h"
@@ -79,7 +80,10 @@ QVariant QueryResultModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DisplayRole) {
         switch (index.column()) {
         case gregorianColumn: return gregorianCellText(match.moment);
-        case lunarColumn: return lunarCellText(match.lunar);
+        case lunarColumn:
+            // Marked, as on the command line, where no printed almanac is.
+            return lunarCellText(match.lunar) +
+                   (isReckonedLunarDate(match.moment.date) ? tr(" 推算") : QString());
         case chartColumn: return toQString(spacedPillarsText(match.pillars));
         default: return {};
         }

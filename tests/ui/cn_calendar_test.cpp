@@ -120,6 +120,11 @@ private Q_SLOTS:
         m_box->hidePopup();
         m_box->setFormat(QString());
         QCOMPARE(m_box->text(), engineText(QDate(2023, 3, 22)));
+        // Before the printed almanacs the lunar date is reckoned, and says so.
+        m_box->setDate(QDate(1900, 1, 31));
+        QCOMPARE(m_box->text(), engineText(QDate(1900, 1, 31)) + QStringLiteral(" 推算"));
+        m_box->setDate(QDate(1912, 2, 18));
+        QCOMPARE(m_box->text(), engineText(QDate(1912, 2, 18)));
     }
 
     void keyboardStepsDaysAndMonths() {

@@ -78,7 +78,7 @@ private Q_SLOTS:
 
     void chartSheetOfAKnownMoment() {
         const ChartSheet s = chartSheetOf({{2016, 3, 16}, 22, 0, 0}, {});
-        QCOMPARE(s.pillars, (PillarIndices{33, 28, 34, 48}));
+        QCOMPARE(s.facts.pillars, (PillarIndices{33, 28, 34, 48}));
         const QString text = chartSheetText(s);
         const QStringList lines = text.split('\n');
         // Facts, each on a line of its own.
@@ -187,6 +187,20 @@ private Q_SLOTS:
         // Nothing selected: every row.
         grid()->clearSelection();
         QCOMPARE(grid()->selectedRowsText().count('\n'), 13);
+    }
+
+    void reckonedLunarDatesAreMarkedAsOnTheCommandLine() {
+        FormState form = dayStemDing();
+        form.date = CivilDate{1900, 3, 16};
+        m_form->loadFormState(form);
+        m_form->runQuery();
+        QAbstractItemModel* model = grid()->model();
+        QVERIFY(model->rowCount() > 0);
+        QVERIFY(model->index(0, 1).data().toString().endsWith(QStringLiteral(" 推算")));
+        const QString csv = m_dir.filePath(QStringLiteral("old.csv"));
+        QVERIFY(grid()->exportTo(csv, ResultView::ExportFormat::csv));
+        QCOMPARE(readAll(csv), QByteArray::fromStdString(queryResultCsv(runQuery(form))));
+        QVERIFY(readAll(csv).contains(" 推算,"));
     }
 
     void printingWritesAPdfOfTheTable() {

@@ -113,6 +113,10 @@
         <source>十神</source>
         <translation>十神 Ten gods</translation>
     </message>
+    <message>
+        <source>（推算）</source>
+        <translation> (reckoned)</translation>
+    </message>
 </context>
 <context>
     <name>bazi::ui::ChartView</name>
@@ -196,6 +200,10 @@ Type a date: 2016-03-16, 20160316, 农历2016年二月初八 (lunar) or 2016-2-8
         <source>zh_CN</source>
         <extracomment>The locale whose weekday and month names the calendar shows.</extracomment>
         <translation>en_US</translation>
+    </message>
+    <message>
+        <source> 推算</source>
+        <translation> (reckoned)</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1036,10 @@ It changes the ten-gods only, in both ten-god groups.</translation>
     <message>
         <source>查询结果：%1 及前两天（%2）</source>
         <translation>Results: %1 and the two days before (%2)</translation>
+    </message>
+    <message>
+        <source> 推算</source>
+        <translation> (reckoned)</translation>
     </message>
 </context>
 <context>

@@ -113,6 +113,10 @@
         <source>十神</source>
         <translation>十神</translation>
     </message>
+    <message>
+        <source>（推算）</source>
+        <translation>（推算）</translation>
+    </message>
 </context>
 <context>
     <name>bazi::ui::ChartView</name>
@@ -196,6 +200,10 @@
         <source>zh_CN</source>
         <extracomment>The locale whose weekday and month names the calendar shows.</extracomment>
         <translation>zh_TW</translation>
+    </message>
+    <message>
+        <source> 推算</source>
+        <translation> 推算</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1036,10 @@
     <message>
         <source>查询结果：%1 及前两天（%2）</source>
         <translation>查詢結果：%1 及前兩天（%2）</translation>
+    </message>
+    <message>
+        <source> 推算</source>
+        <translation> 推算</translation>
     </message>
 </context>
 <context>

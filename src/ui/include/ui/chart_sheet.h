@@ -10,14 +10,11 @@
 #include "calendar/gregorian.h"
 #include "calendar/lunar_calendar.h"
 #include "calendar/solar_terms.h"
-#include "chart/chart_tables.h"
+#include "chart/chart_facts.h"
 
 #include <QString>
 
-#include <array>
 #include <optional>
-#include <string_view>
-#include <vector>
 
 namespace bazi::ui {
 
@@ -31,17 +28,15 @@ struct ChartOptions {
 struct ChartSheet {
     CivilDateTime moment;
     ChartOptions options;
-    PillarIndices pillars;
+    ChartFacts facts; // pillars, characters, hidden stems, elements, ten-gods, stars
     std::optional<LunarDate> lunar;
-    ChartTable chart;                                   // the eight characters, year stem first
-    HiddenStemTable hidden;                             // three slots per branch
-    std::array<std::vector<std::string_view>, 4> stars; // per pillar, year first
     std::optional<TermRef> termInForce, nextTerm;
     CivilDateTime termInForceMoment, nextTermMoment;
 };
 
-/// Gathers the chart of `moment`. Throws chartlib::MissingFunctionError when
-/// the chart primitives library cannot be used.
+/// Gathers the chart of `moment`: its ChartFacts, lunar date and solar terms.
+/// Throws chartlib::MissingFunctionError when the chart primitives library
+/// cannot be used.
 [[nodiscard]] ChartSheet chartSheetOf(CivilDateTime moment, ChartOptions options);
 
 /// The sheet as plain text, one fact per line and the pillar table with tabs

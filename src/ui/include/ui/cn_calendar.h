@@ -34,7 +34,8 @@ class MonthCalendar;
 [[nodiscard]] CivilDate civilFromQDate(QDate date);
 [[nodiscard]] QDate qDateFromCivil(CivilDate date);
 /// The lunar date line of a date; an empty format means the default one (as
-/// the chosen language writes it).
+/// the chosen language writes it). A date before the printed almanacs is
+/// marked " 推算", as the command line marks it.
 [[nodiscard]] QString lunarText(QDate date, const QString& format = {});
 
 class CnCalendar : public QWidget {
