@@ -2,11 +2,13 @@
 // spans): the three-row example of examples/whole-range-three-rows.json (target
 // 30 ms), twelve rows of the 神煞 group that most spans satisfy (no row fails
 // early; target 300 ms), and a walk of the spans alone. The same three rows over
-// 1800-2200 show the cost per span holds over the wider calendar.
+// 1800-2200 show the cost per span holds over the wider calendar. Then the
+// reverse lookup of exact and partial charts.
 #include "calendar/civil_seconds.h"
 #include "conditions/conditions.h"
 #include "form/form_catalog.h"
 #include "form/form_state.h"
+#include "search/chart_lookup.h"
 #include "search/span_search.h"
 
 #include <benchmark/benchmark.h>
@@ -98,5 +100,42 @@ void BM_WalkEverySpan(benchmark::State& state) {
     state.counters["spans"] = static_cast<double>(spans);
 }
 BENCHMARK(BM_WalkEverySpan)->Unit(benchmark::kMillisecond);
+
+// The reverse lookup over the whole calendar, 1800-2200 (targets: one exact
+// chart 20 µs, the hour unknown 1 ms).
+const SearchRange kCalendar = kWideRange;
+
+void lookUp(benchmark::State& state, ChartPattern chart) {
+    long long spans = 0;
+    for (auto _ : state) {
+        spans = 0;
+        findChartSpans(chart, kCalendar, [&](const Span&) {
+            ++spans;
+            return true;
+        });
+        benchmark::DoNotOptimize(spans);
+    }
+    state.counters["spans"] = static_cast<double>(spans);
+}
+
+void BM_FindExactChart(benchmark::State& state) {
+    lookUp(state, ChartPattern{{33, 28, 34, 48}}); // 丙申 辛卯 丁酉 辛亥
+}
+BENCHMARK(BM_FindExactChart)->Unit(benchmark::kMicrosecond);
+
+void BM_FindHourUnknown(benchmark::State& state) {
+    lookUp(state, ChartPattern{{33, 28, 34, 0}});
+}
+BENCHMARK(BM_FindHourUnknown)->Unit(benchmark::kMicrosecond);
+
+void BM_FindYearUnknown(benchmark::State& state) {
+    lookUp(state, ChartPattern{{0, 28, 34, 48}});
+}
+BENCHMARK(BM_FindYearUnknown)->Unit(benchmark::kMicrosecond);
+
+void BM_FindDayAndHourOnly(benchmark::State& state) {
+    lookUp(state, ChartPattern{{0, 0, 34, 48}});
+}
+BENCHMARK(BM_FindDayAndHourOnly)->Unit(benchmark::kMicrosecond);
 
 } // namespace

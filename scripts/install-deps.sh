@@ -9,6 +9,7 @@ packages=(
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6svg6
   dpkg-dev desktop-file-utils appstream
   liberfa-dev
+  libhowardhinnant-date-dev tzdata libgeonames-dev
   python3
 )
 missing=()

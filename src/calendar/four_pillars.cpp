@@ -115,18 +115,6 @@ int monthPillarOf(int yearPillar, int monthBranch) {
     return cycleIndexOf(stemFor(kMonthStem, yearPillar, monthBranch), monthBranch);
 }
 
-int hourPillarOf(int dayPillar, int hourBranch) {
-    if (dayPillar < 1 || dayPillar > 60 || hourBranch < 1 || hourBranch > 12)
-        return 0;
-    return cycleIndexOf(stemFor(kHourStem, dayPillar, hourBranch), hourBranch);
-}
-
-int dayPillarOf(CivilDate date) {
-    const auto e =
-        static_cast<int>(floorMod(dayNumber(date) - dayNumber(1901, 1, 1), std::int64_t{60}));
-    return cycleAdd(kDay19010101Index, e);
-}
-
 std::optional<FourPillars> fourPillars(CivilDateTime moment) {
     if (moment.date.year < kFirstDate.year)
         return std::nullopt;

@@ -8,8 +8,6 @@ namespace {
 constexpr std::int64_t kUnixEpochDayNumber = 719163;
 static_assert(dayNumber(1970, 1, 1) == kUnixEpochDayNumber);
 
-constexpr std::int64_t kSecondsPerDay = 86400;
-
 } // namespace
 
 // Reference: H. Hinnant, "chrono-Compatible Low-Level Date Algorithms", civil_from_days.

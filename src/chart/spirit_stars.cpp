@@ -138,7 +138,7 @@ std::array<std::uint8_t, kSpiritStarCount> starBits(const Chart& c, bool female)
 StarPillars pillarsOfBits(std::uint8_t bits) {
     StarPillars result;
     for (std::size_t p = 0; p < 4; ++p)
-        result.at[p] = (bits >> p & 1U) != 0;
+        result.at[p] = (static_cast<unsigned>(bits) >> p & 1U) != 0;
     return result;
 }
 

@@ -1,6 +1,7 @@
 // bazi-seek chart: the four pillars, lunar date and solar term of a moment or of
 // a series of moments.
 
+#include "cli/basis_options.h"
 #include "cli/calendar_commands.h"
 #include "cli/chart_tables_output.h"
 #include "cli/cli_common.h"
@@ -17,6 +18,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace bazi::cli {
 
@@ -35,6 +37,7 @@ struct ChartOptions {
     bool tables = false; // the chart tables of the moment
     bool swap = false;   // ... formed with the swap flag
     bool female = false; // spirit stars read for a woman (元辰)
+    BasisOptions basis;  // --tz, --longitude / --place, --solar-time, --late-zi, --fold, --near
 };
 
 CivilDateTime momentInRange(const std::string& text, std::string_view what) {
@@ -46,14 +49,23 @@ CivilDateTime momentInRange(const std::string& text, std::string_view what) {
     return moment;
 }
 
+// What a chosen time basis adds to a line: the clock's offset, the reading,
+// the term on the clock, and for a single moment the cuts near it.
+struct BasisLine {
+    const TimeBasis* basis = nullptr;
+    BasisChart chart;
+    std::optional<std::vector<NearCut>> near; // single moments only
+};
+
 // One moment, everything the chart command shows of it.
 struct ChartLine {
     MomentChart chart;
-    TermRef term; // the term in force: always in the table inside the chart range
+    TermRef term;                   // the term in force: always in the table inside the chart range
+    std::optional<BasisLine> basis; // only when a basis option was given
 };
 
 ChartLine chartLineOf(CivilDateTime moment) {
-    return ChartLine{momentChartOf(moment), termInForce(moment).value_or(TermRef{})};
+    return ChartLine{momentChartOf(moment), termInForce(moment).value_or(TermRef{}), std::nullopt};
 }
 
 // The chart tables of the moment, as the condition groups see them.
@@ -63,6 +75,11 @@ std::pair<ChartTable, HiddenStemTable> chartTablesOf(const ChartOptions& options
     ChartTable table = fillChartTable(c.chartText(), swapFlag);
     HiddenStemTable hidden = fillHiddenStemTable(table, swapFlag);
     return {std::move(table), std::move(hidden)};
+}
+
+// The moment of a term as the basis's clock showed it.
+ClockTime termOnClock(const TermRef& term, const TimeBasis& basis) {
+    return clockFromInstant(instantFromCalendarTime(termMoment(term.year, term.n)), basis);
 }
 
 void appendJsonMoment(std::string& text, std::string_view key, CivilDateTime moment) {
@@ -81,6 +98,8 @@ void writeJsonLine(OutputBuffer& out, const ChartOptions& options, const ChartLi
     const MomentChart& c = line.chart;
     std::string text = "{";
     appendJsonMoment(text, "moment", c.moment);
+    if (line.basis)
+        appendBasisJson(text, line.basis->chart, *line.basis->basis);
     appendJsonKey(text, "pillars");
     text += '[';
     for (const std::string* pillar : {&c.yearPillar, &c.monthPillar, &c.dayPillar, &c.hourPillar}) {
@@ -109,7 +128,14 @@ void writeJsonLine(OutputBuffer& out, const ChartOptions& options, const ChartLi
     appendJsonInt(text, "n", line.term.n);
     appendJsonKey(text, "name");
     appendJsonString(text, solarTermName(line.term.n));
-    appendJsonMoment(text, "moment", termMoment(line.term.year, line.term.n));
+    if (line.basis) {
+        const ClockTime term = termOnClock(line.term, *line.basis->basis);
+        appendJsonMoment(text, "moment", term.time);
+        appendJsonKey(text, "utcOffset");
+        appendJsonString(text, utcOffsetText(term.utcOffset));
+    } else {
+        appendJsonMoment(text, "moment", termMoment(line.term.year, line.term.n));
+    }
     text += '}';
     appendJsonKey(text, "stars");
     appendSpiritStarsJson(text, chartIndicesOfText(c.chartText()), options.female);
@@ -120,6 +146,10 @@ void writeJsonLine(OutputBuffer& out, const ChartOptions& options, const ChartLi
         appendJsonKey(text, "tables");
         appendJsonLine(text, chartTablesJson(table, hidden));
     }
+    if (line.basis && line.basis->near) {
+        appendJsonKey(text, "near");
+        appendJsonLine(text, nearJson(*line.basis->near, *line.basis->basis));
+    }
     text += '}';
     out.line(text);
 }
@@ -127,6 +157,8 @@ void writeJsonLine(OutputBuffer& out, const ChartOptions& options, const ChartLi
 void writeTextLine(OutputBuffer& out, const ChartOptions& options, const ChartLine& line) {
     const MomentChart& c = line.chart;
     std::string text = dateTimeText(c.moment);
+    if (line.basis)
+        text += basisTextAfterClock(line.basis->chart, *line.basis->basis);
     text += "  八字 ";
     text += c.spacedChartText();
     text += "  农历 ";
@@ -135,7 +167,12 @@ void writeTextLine(OutputBuffer& out, const ChartOptions& options, const ChartLi
     text += "  节气 ";
     text += solarTermName(line.term.n);
     text += ' ';
-    text += dateTimeText(termMoment(line.term.year, line.term.n));
+    if (line.basis) {
+        const ClockTime term = termOnClock(line.term, *line.basis->basis);
+        text += dateTimeText(term.time) + ' ' + utcOffsetText(term.utcOffset);
+    } else {
+        text += dateTimeText(termMoment(line.term.year, line.term.n));
+    }
     text += "  ";
     text += spiritStarsLine(chartIndicesOfText(c.chartText()), options.female);
     out.line(text);
@@ -144,9 +181,51 @@ void writeTextLine(OutputBuffer& out, const ChartOptions& options, const ChartLi
         for (const std::string& row : chartTablesLines(table, hidden, "  "))
             out.line(row);
     }
+    if (line.basis && line.basis->near)
+        for (const std::string& warning : nearCutLines(*line.basis->near, *line.basis->basis))
+            out.line(warning);
+}
+
+// Every moment of the series under a chosen basis: MOMENT and --to are clock
+// times, the series steps along the timeline (through summer-time changes).
+void runChartOnBasis(const ChartOptions& options, const ChosenBasis& chosen) {
+    const TimeBasis& basis = chosen.basis;
+    const CivilDateTime from = parseMoment(options.from, "MOMENT");
+    const Instant first = instantOfClock(from, basis, "MOMENT");
+    Instant last = first;
+    if (!options.to.empty()) {
+        const CivilDateTime to = parseMoment(options.to, "--to");
+        last = instantOfClock(to, basis, "--to");
+        if (last < first)
+            throw InputError("--to " + dateTimeText(to) + " is before MOMENT " +
+                             dateTimeText(from) + "; give a --to moment at or after it");
+    }
+
+    OutputBuffer out;
+    if (!options.json)
+        out.line(basisHeaderLine(basis));
+    const std::int64_t step = std::int64_t{options.stepHours} * 3600;
+    for (Instant t = first; t <= last; t = t + step) {
+        BasisLine extra{&basis, chartAt(t, basis), std::nullopt};
+        if (options.to.empty())
+            extra.near = cutsNear(t, basis, std::int64_t{chosen.nearMinutes} * 60);
+        ChartLine line{momentChartOf(extra.chart),
+                       termInForce(calendarTimeFromInstant(t)).value_or(TermRef{}),
+                       std::move(extra)};
+        if (options.json)
+            writeJsonLine(out, options, line);
+        else
+            writeTextLine(out, options, line);
+    }
+    out.flush();
 }
 
 void runChart(const ChartOptions& options) {
+    const ChosenBasis chosen = basisFromOptions(options.basis);
+    if (chosen.given) {
+        runChartOnBasis(options, chosen);
+        return;
+    }
     const CivilDateTime first = momentInRange(options.from, "MOMENT");
     const CivilDateTime last = options.to.empty() ? first : momentInRange(options.to, "--to");
     if (last < first)
@@ -199,6 +278,7 @@ void registerChartCommand(CLI::App& app) {
             "--swap", options->swap,
             "Form the ten-gods with 亥子巳午 swapped in polarity (the box \"亥子巳午阴阳置换\")")
         ->needs(tables);
+    addBasisOptions(*command, options->basis);
     command->footer(R"(The year pillar changes at the second of 立春, the month pillar at the second
 of each odd-numbered solar term, the day pillar at 23:00. The term shown is the
 last one at or before the moment (before 小寒, the previous year's 冬至).
@@ -207,12 +287,20 @@ form's list ("-" for a pillar without one). A lunar date before 1912 is
 the astronomical reckoning, not necessarily the almanac of its time: the line
 marks it " 推算", JSON with "reckoned": true in "lunar".
 
+With a time-basis option MOMENT is a time on the chosen clock; the listing
+opens with the basis, every time carries its UTC offset (JSON: "utcOffset",
+and "solarTime" with solar time on), and a single moment lists the cuts within
+--near minutes with the chart on their other side (JSON: "near").
+
 Examples:
   bazi-seek chart "2016-03-16 22:00"
   bazi-seek chart "2016-02-04 17:45:53" --json
   bazi-seek chart "2023-07-13 12:00" --female
   bazi-seek chart "2016-03-16 22:00" --tables --swap
-  bazi-seek chart "2016-03-14 00:00" --to "2016-03-16 22:00" --step-hours 2)");
+  bazi-seek chart "2016-03-14 00:00" --to "2016-03-16 22:00" --step-hours 2
+  bazi-seek chart "1988-07-15 12:00" --tz Asia/Shanghai
+  bazi-seek chart "2000-03-20 12:00" --place 乌鲁木齐 --solar-time true
+  bazi-seek chart "2016-03-16 23:30" --late-zi same-day)");
     command->callback([options] { runChart(*options); });
 }
 

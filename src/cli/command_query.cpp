@@ -2,13 +2,13 @@
 // state (a JSON file, --date and --set), printed as the result grid and labels,
 // as JSON or as CSV.
 
+#include "cli/basis_options.h"
 #include "cli/cli_common.h"
 #include "cli/form_input.h"
 #include "cli/query_command.h"
 #include "calendar/lunar_calendar.h"
 #include "form/form_state_json.h"
 #include "query/query_driver.h"
-#include "texts/result_formats.h"
 #include "texts/result_texts.h"
 
 #include <CLI/CLI.hpp>
@@ -17,6 +17,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -32,6 +33,20 @@ struct QueryOptions {
     std::vector<std::string> sets; // --set NAME=VALUE, in order
     bool json = false;             // --json
     bool csv = false;              // --csv
+    BasisOptions basis; // --tz, --longitude / --place, --solar-time, --late-zi, --fold, --near
+};
+
+// What a chosen time basis adds to the listing: each window moment's chart on
+// the basis, by its clock time, and the cuts near each.
+struct QueryBasis {
+    ChosenBasis chosen;
+    std::map<CivilDateTime, BasisChart> charts; // the window's clock times that exist
+
+    [[nodiscard]] const BasisChart& chartOf(CivilDateTime clock) const { return charts.at(clock); }
+    [[nodiscard]] std::vector<NearCut> nearOf(CivilDateTime clock) const {
+        return cutsNear(chartOf(clock).instant, chosen.basis,
+                        std::int64_t{chosen.nearMinutes} * 60);
+    }
 };
 
 FormState formStateOf(const QueryOptions& options) {
@@ -55,7 +70,7 @@ std::string lunarColumn(const ResultRow& row) {
     return row.lunar + std::string(reckonedMark(row.moment.date));
 }
 
-void printGrid(const QueryResult& result, OutputBuffer& out) {
+void printGrid(const QueryResult& result, const QueryBasis* basis, OutputBuffer& out) {
     std::vector<ResultRow> rows;
     std::array<std::size_t, 2> widths = {displayWidth(kResultHeaders[0]),
                                          displayWidth(kResultHeaders[1])};
@@ -67,30 +82,132 @@ void printGrid(const QueryResult& result, OutputBuffer& out) {
     const auto line = [&](std::string_view a, std::string_view b, std::string_view c) {
         out.line(padToWidth(a, widths[0] + 2) + padToWidth(b, widths[1] + 2) + std::string(c));
     };
+    if (basis)
+        out.line(basisHeaderLine(basis->chosen.basis));
     line(kResultHeaders[0], kResultHeaders[1], kResultHeaders[2]);
-    for (const ResultRow& row : rows)
-        line(row.gregorian, lunarColumn(row), row.chart);
+    for (const ResultRow& row : rows) {
+        if (!basis) {
+            line(row.gregorian, lunarColumn(row), row.chart);
+            continue;
+        }
+        const BasisChart& chart = basis->chartOf(row.moment);
+        line(row.gregorian, lunarColumn(row),
+             row.chart + basisTextAfterClock(chart, basis->chosen.basis));
+        for (const std::string& warning :
+             nearCutLines(basis->nearOf(row.moment), basis->chosen.basis))
+            out.line(warning);
+    }
     out.line(kFinishedStatus);
     out.line(summaryText(result.conditionCount, result.matchCount()));
     if (const auto message = outcomeMessage(result.outcome))
         out.line(*message);
 }
 
-// JSON and CSV are the result's file formats, which the window exports too.
-void printText(const std::string& text, OutputBuffer& out) {
-    out.line(std::string_view(text).substr(0, text.size() - 1)); // without its last line feed
+void printJson(const QueryResult& result, const QueryBasis* basis, OutputBuffer& out) {
+    using Json = nlohmann::ordered_json;
+    const auto message = outcomeMessage(result.outcome);
+    Json doc;
+    doc["conditions"] = result.conditionCount;
+    doc["matches"] = result.matchCount();
+    doc["status"] = kFinishedStatus;
+    doc["summary"] = summaryText(result.conditionCount, result.matchCount());
+    doc["message"] = message ? Json(*message) : nullptr;
+    doc["page"] = result.outcome == QueryOutcome::matches ? Json(kResultPageName) : nullptr;
+    doc["rows"] = Json::array();
+    for (const QueryMatch& match : result.matches) {
+        const ResultRow row = resultRowOf(match);
+        Json r;
+        r["moment"] = isoDateTime(row.moment);
+        r["gregorian"] = row.gregorian;
+        r["lunar"] = row.lunar;
+        if (isReckonedLunarDate(row.moment.date))
+            r["reckoned"] = true;
+        r["chart"] = row.chart;
+        if (basis) {
+            const BasisChart& chart = basis->chartOf(row.moment);
+            r["utcOffset"] = utcOffsetText(chart.clock.utcOffset);
+            if (basis->chosen.basis.solarTime != SolarTime::off)
+                r["solarTime"] = isoDateTime(chart.reading);
+            r["near"] = nearJson(basis->nearOf(row.moment), basis->chosen.basis);
+        }
+        doc["rows"].push_back(std::move(r));
+    }
+    out.line(doc.dump());
+}
+
+// The CSV field of the cuts near a moment: "子时换日 2016-03-16T23:00:00+08:00"
+// entries separated by "; ".
+std::string nearField(const std::vector<NearCut>& cuts, const TimeBasis& basis) {
+    std::string text;
+    for (const NearCut& n : cuts) {
+        const ClockTime at = clockFromInstant(n.cut.at, basis);
+        if (!text.empty())
+            text += "; ";
+        text += std::string(cutReasonText(n.cut.kind)) + ' ' + isoDateTime(at.time) +
+                utcOffsetText(at.utcOffset);
+    }
+    return text;
+}
+
+void printCsv(const QueryResult& result, const QueryBasis* basis, OutputBuffer& out) {
+    const bool solar = basis && basis->chosen.basis.solarTime != SolarTime::off;
+    if (!basis)
+        out.line("moment,gregorian,lunar,chart");
+    else
+        out.line(std::string("moment,gregorian,lunar,chart,utcOffset") +
+                 (solar ? ",solarTime" : "") + ",near");
+    for (const QueryMatch& match : result.matches) {
+        const ResultRow row = resultRowOf(match);
+        std::string line = isoDateTime(row.moment) + "," + csvField(row.gregorian) + "," +
+                           csvField(lunarColumn(row)) + "," + csvField(row.chart);
+        if (basis) {
+            const BasisChart& chart = basis->chartOf(row.moment);
+            line += "," + utcOffsetText(chart.clock.utcOffset) +
+                    (solar ? "," + isoDateTime(chart.reading) : std::string()) + "," +
+                    csvField(nearField(basis->nearOf(row.moment), basis->chosen.basis));
+        }
+        out.line(line);
+    }
+}
+
+// The charts of the window's moments on the chosen basis. A clock time that
+// was skipped has none; one shown twice needs --fold; all must lie in the
+// calendar's range.
+QueryBasis queryBasisOf(const FormState& form, const ChosenBasis& chosen) {
+    QueryBasis q{chosen, {}};
+    for (const CivilDateTime moment : queryMoments(form.date)) {
+        if (instantFromClock(moment, chosen.basis).status == ClockResolution::Status::gap)
+            continue;
+        const Instant t = instantOfClock(moment, chosen.basis, "the query's moment");
+        q.charts.emplace(moment, chartAt(t, chosen.basis));
+    }
+    return q;
 }
 
 void runQueryCommand(const QueryOptions& options) {
+    const ChosenBasis chosen = basisFromOptions(options.basis);
     const FormState form = formStateOf(options);
-    const QueryResult result = runQuery(form);
+    std::optional<QueryBasis> basis;
+    if (chosen.given)
+        basis = queryBasisOf(form, chosen);
+    const QueryResult result =
+        basis ? runQuery(form,
+                         [&](CivilDateTime moment) -> std::optional<QueryMatch> {
+                             const auto found = basis->charts.find(moment);
+                             if (found == basis->charts.end())
+                                 return std::nullopt;
+                             return QueryMatch{moment, found->second.pillars,
+                                               toLunar(moment.date).value_or(LunarDate{})};
+                         })
+              : runQuery(form);
+    const QueryBasis* b = basis ? &*basis : nullptr;
     OutputBuffer out;
     if (options.json)
-        printText(queryResultJson(result), out);
+        printJson(result, b, out);
     else if (options.csv)
-        printText(queryResultCsv(result), out);
+        printCsv(result, b, out);
     else
-        printGrid(result, out);
+        printGrid(result, b, out);
     out.flush();
 }
 
@@ -121,6 +238,7 @@ void registerQueryCommand(CLI::App& app) {
                                   "CSV: a header line (moment,gregorian,lunar,chart) and one line "
                                   "per match");
     json->excludes(csv);
+    addBasisOptions(*command, options->basis);
     command->footer(
         R"(The output is the result grid (公历时间, 农历时间, 八字; newest moment first),
 then the status and summary labels, then the outcome message when there is one.
@@ -128,6 +246,12 @@ A lunar date before 1912 is the astronomical reckoning, not necessarily
 the almanac of its time: the grid and CSV add " 推算" to it, JSON "reckoned": true.
 The exit status is 0 whenever the query ran, matches or not; 2 for a bad form
 state or argument; 1 when the chart primitives library cannot be used.
+
+With a time-basis option the window's moments are times on the chosen clock
+(a time the clock skipped is left out; one it showed twice needs --fold); the
+listing opens with the basis, and each row adds its UTC offset, the solar time
+with solar time on, and the cuts within --near minutes (JSON: "utcOffset",
+"solarTime", "near"; CSV: the same columns).
 
 A form state file:
   {"date": "2016-03-16",

@@ -2,6 +2,7 @@
 // the set conditions of a form state, exact to the second, with the reasons each
 // span starts and ends.
 
+#include "cli/basis_options.h"
 #include "cli/cli_common.h"
 #include "cli/form_input.h"
 #include "cli/search_commands.h"
@@ -29,12 +30,15 @@ struct SearchOptions {
     std::vector<std::string> sets; // --set NAME=VALUE, in order
     long long limit = 0;           // --limit, 0 for none
     bool json = false, csv = false, explain = false;
+    BasisOptions basis; // --tz, --longitude / --place, --solar-time, --late-zi
 };
 
 void runSearch(const SearchOptions& options) {
+    const ChosenBasis chosen = chosenSpanBasis(options.basis);
+    const TimeBasis* basis = chosen.given ? &chosen.basis : nullptr;
     FormState form = readFormFile(options.formFile, false);
     applySettings(form, options.sets);
-    SearchRange range = parseTimeRange(options.from, options.to);
+    SearchRange range = parseTimeRange(options.from, options.to, basis);
     if (options.hoursGiven)
         range.windows = parseHourWindows(options.hours);
     const Conditions conditions = captureConditions(form);
@@ -45,7 +49,9 @@ void runSearch(const SearchOptions& options) {
     OutputBuffer out;
     const SpanFormat format =
         options.json ? SpanFormat::json : (options.csv ? SpanFormat::csv : SpanFormat::text);
-    SpanWriter writer(out, format, options.explain ? &conditions : nullptr);
+    SpanWriter writer(out, format, options.explain ? &conditions : nullptr, basis);
+    if (basis && format == SpanFormat::text)
+        out.line(basisHeaderLine(*basis));
     writer.header();
     long long found = 0;
     bool more = false;
@@ -110,6 +116,7 @@ void registerSearchCommand(CLI::App& app) {
     command->add_flag("--explain", options->explain,
                       "Say why each span matched: per set row its control, value, position, the "
                       "item found, its count and the places that hold it (JSON key \"why\")");
+    addBasisOptions(*command, options->basis);
     command->footer(R"(A span is a stretch [start, end) of local civil time (UTC+8) in which the
 four pillars do not change. Spans are cut at every odd hour (子 runs 23:00-01:00),
 at 23:00 (the day pillar), at the second of each 节 (the month pillar; at 立春
@@ -117,6 +124,12 @@ the year), at the ends of the range and where allowed hours start or stop. Each
 span carries the reason it starts and ends, the first that applies of 节气交接,
 子时换日, 时辰交接, 查询范围, 时段. A span's chart is judged exactly as the form's
 query judges a moment; the lunar date is that of the span's start.
+
+With a time-basis option (--tz, --place/--longitude with --solar-time,
+--late-zi) the day and hour cuts follow the basis's reading, --from/--to and
+--hours are times of its clock, and each span adds its UTC offset (JSON
+"utcOffset", "endUtcOffset" when the end's differs, and "solarTime" with solar
+time on); spans stay exact to the second on that clock.
 
 Output: one line per matching span, oldest first: start, end, the four
 pillars, the lunar date as the date box writes it, the two reasons; then

@@ -7,6 +7,7 @@
 #include "chartlib/chart_primitives.h"
 #include "cli/calendar_commands.h"
 #include "cli/cli_common.h"
+#include "cli/places_command.h"
 #include "cli/query_command.h"
 #include "cli/search_commands.h"
 
@@ -27,6 +28,8 @@ void registerCommands(CLI::App& app) {
     bazi::cli::registerTermsCommand(app);
     bazi::cli::registerQueryCommand(app);
     bazi::cli::registerSearchCommand(app);
+    bazi::cli::registerFindCommand(app);
+    bazi::cli::registerPlacesCommand(app);
 }
 
 } // namespace

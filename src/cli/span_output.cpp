@@ -5,6 +5,7 @@
 #include "chart/chart_facts.h"
 #include "chart/library_facts.h"
 #include "form/form_catalog.h"
+#include "search/span_walker.h"
 #include "texts/span_texts.h"
 
 namespace bazi::cli {
@@ -49,12 +50,36 @@ void appendStringArray(std::string& text, const std::vector<std::string>& items)
 
 } // namespace
 
-SpanWriter::SpanWriter(OutputBuffer& out, SpanFormat format, const Conditions* explain)
-    : m_out(out), m_format(format), m_explain(explain) {}
+SpanWriter::SpanWriter(OutputBuffer& out, SpanFormat format, const Conditions* explain,
+                       const TimeBasis* basis)
+    : m_out(out), m_format(format), m_explain(explain), m_basis(basis) {}
+
+namespace {
+
+// A span's ends as its basis's clock shows them.
+struct SpanClock {
+    ClockTime start, end;
+    CivilDateTime reading; // of the start
+};
+
+SpanClock spanClockOf(const Span& span, const TimeBasis& basis) {
+    const Instant start = instantOfCivil(span.start);
+    return SpanClock{clockFromInstant(start, basis),
+                     clockFromInstant(instantOfCivil(span.end), basis), readingAt(start, basis)};
+}
+
+} // namespace
 
 void SpanWriter::header() {
-    if (m_format == SpanFormat::csv)
-        m_out.line("start,end,pillars,lunar,startCut,endCut");
+    if (m_format != SpanFormat::csv)
+        return;
+    std::string line = "start,end,pillars,lunar,startCut,endCut";
+    if (m_basis) {
+        line += ",utcOffset,endUtcOffset";
+        if (m_basis->solarTime != SolarTime::off)
+            line += ",solarTime";
+    }
+    m_out.line(line);
 }
 
 void SpanWriter::span(const Span& span, std::optional<std::string_view> chart) {
@@ -66,10 +91,21 @@ void SpanWriter::span(const Span& span, std::optional<std::string_view> chart) {
 }
 
 void SpanWriter::text(const Span& span) {
-    const CivilDateTime start = span.startTime();
-    std::string line = dateTimeText(start);
-    line += "  ";
-    line += dateTimeText(span.endTime());
+    CivilDateTime start = span.startTime();
+    std::string line;
+    if (m_basis) {
+        const SpanClock clock = spanClockOf(span, *m_basis);
+        start = clock.start.time;
+        line = dateTimeText(clock.start.time);
+        line += ' ';
+        line += utcOffsetText(clock.start.utcOffset);
+        line += "  ";
+        line += dateTimeText(clock.end.time);
+        line += ' ';
+        line += utcOffsetText(clock.end.utcOffset);
+    } else {
+        line = dateTimeText(start) + "  " + dateTimeText(span.endTime());
+    }
     line += "  ";
     line += pillarsText(span.pillars, " ");
     line += "  ";
@@ -98,7 +134,14 @@ void SpanWriter::text(const Span& span) {
 }
 
 void SpanWriter::json(const Span& span, std::optional<std::string_view> chart) {
-    const CivilDateTime start = span.startTime();
+    CivilDateTime start = span.startTime();
+    CivilDateTime end = span.endTime();
+    std::optional<SpanClock> clock;
+    if (m_basis) {
+        clock = spanClockOf(span, *m_basis);
+        start = clock->start.time;
+        end = clock->end.time;
+    }
     std::string text = "{";
     if (chart) {
         appendJsonKey(text, "chart");
@@ -107,7 +150,7 @@ void SpanWriter::json(const Span& span, std::optional<std::string_view> chart) {
     appendJsonKey(text, "start");
     appendJsonString(text, isoDateTime(start));
     appendJsonKey(text, "end");
-    appendJsonString(text, isoDateTime(span.endTime()));
+    appendJsonString(text, isoDateTime(end));
     appendJsonKey(text, "pillars");
     text += '[';
     const PillarIndices& p = span.pillars;
@@ -130,6 +173,18 @@ void SpanWriter::json(const Span& span, std::optional<std::string_view> chart) {
     appendJsonString(text, cutReasonText(span.startCut));
     appendJsonKey(text, "endCut");
     appendJsonString(text, cutReasonText(span.endCut));
+    if (clock) {
+        appendJsonKey(text, "utcOffset");
+        appendJsonString(text, utcOffsetText(clock->start.utcOffset));
+        if (clock->end.utcOffset != clock->start.utcOffset) {
+            appendJsonKey(text, "endUtcOffset");
+            appendJsonString(text, utcOffsetText(clock->end.utcOffset));
+        }
+        if (m_basis->solarTime != SolarTime::off) {
+            appendJsonKey(text, "solarTime");
+            appendJsonString(text, isoDateTime(clock->reading));
+        }
+    }
     if (m_explain) {
         appendJsonKey(text, "why");
         text += '[';
@@ -158,12 +213,29 @@ void SpanWriter::json(const Span& span, std::optional<std::string_view> chart) {
 }
 
 void SpanWriter::csv(const Span& span) {
-    const CivilDateTime start = span.startTime();
-    m_out.line(isoDateTime(start) + "," + isoDateTime(span.endTime()) + "," +
-               pillarsText(span.pillars, " ") + "," +
-               csvField(spanLunarText(start.date) + std::string(reckonedMark(start.date))) + "," +
-               std::string(cutReasonText(span.startCut)) + "," +
-               std::string(cutReasonText(span.endCut)));
+    CivilDateTime start = span.startTime();
+    CivilDateTime end = span.endTime();
+    std::optional<SpanClock> clock;
+    if (m_basis) {
+        clock = spanClockOf(span, *m_basis);
+        start = clock->start.time;
+        end = clock->end.time;
+    }
+    std::string line =
+        isoDateTime(start) + "," + isoDateTime(end) + "," + pillarsText(span.pillars, " ") + "," +
+        csvField(spanLunarText(start.date) + std::string(reckonedMark(start.date))) + "," +
+        std::string(cutReasonText(span.startCut)) + "," + std::string(cutReasonText(span.endCut));
+    if (clock) {
+        line += ',';
+        line += utcOffsetText(clock->start.utcOffset);
+        line += ',';
+        line += utcOffsetText(clock->end.utcOffset);
+        if (m_basis->solarTime != SolarTime::off) {
+            line += ',';
+            line += isoDateTime(clock->reading);
+        }
+    }
+    m_out.line(line);
 }
 
 } // namespace bazi::cli

@@ -2,6 +2,7 @@
 
 #include "calendar/calendar_range.h"
 #include "cli/cli_common.h"
+#include "search/span_walker.h"
 
 #include <charconv>
 
@@ -19,23 +20,33 @@ bool looksLikeDate(std::string_view text) {
     return text.find_first_of(" T") == std::string_view::npos;
 }
 
-// The first second of the range (`isEnd` false) or the second after it.
-CivilSeconds boundOf(std::string_view text, std::string_view what, bool isEnd) {
-    if (looksLikeDate(text)) {
-        const CivilDate date = parseDate(text, what);
-        const CivilSeconds start = civilSecondsOf(CivilDateTime{date, 0, 0, 0});
-        return isEnd ? start + kSecondsPerDay : start;
-    }
-    return civilSecondsOf(parseMoment(text, what));
+// A clock time as a second of the calendar's clock.
+CivilSeconds secondOf(CivilDateTime clock, const TimeBasis* basis) {
+    if (!basis || basis->zone.isFixed())
+        return civilSecondsOf(clock);
+    return civilOfInstant(instantAtOrAfterClock(clock, *basis));
 }
 
-void checkInside(CivilSeconds at, std::string_view what, std::string_view text, bool isEnd) {
+// The first second of the range (`isEnd` false) or the second after it.
+CivilSeconds boundOf(std::string_view text, std::string_view what, bool isEnd,
+                     const TimeBasis* basis) {
+    if (looksLikeDate(text)) {
+        const CivilDate date = parseDate(text, what);
+        const CivilDate day = isEnd ? stepDay(date, StepDirection::forward) : date;
+        return secondOf(CivilDateTime{day, 0, 0, 0}, basis);
+    }
+    return secondOf(parseMoment(text, what), basis);
+}
+
+void checkInside(CivilSeconds at, std::string_view what, std::string_view text, bool isEnd,
+                 const TimeBasis* basis) {
     const bool inside =
         isEnd ? (at > kFirstSecond && at <= kEndSecond) : (at >= kFirstSecond && at < kEndSecond);
     if (!inside)
-        throw InputError(std::string(what) + " " + std::string(text) +
-                         " is outside the calendar's range; give times from " +
-                         calendarRangeText());
+        throw InputError(
+            std::string(what) + " " + std::string(text) +
+            " is outside the calendar's range; give times from " + calendarRangeText() +
+            (basis && !basis->zone.isFixed() ? " on the calendar's clock (UTC+8)" : ""));
 }
 
 // A whole number 0..24 written in decimal digits.
@@ -59,12 +70,13 @@ std::string_view trimmed(std::string_view text) {
 
 } // namespace
 
-SearchRange parseTimeRange(std::string_view from, std::string_view to) {
+SearchRange parseTimeRange(std::string_view from, std::string_view to, const TimeBasis* basis) {
     SearchRange range;
-    range.from = boundOf(from, "--from", false);
-    checkInside(range.from, "--from", from, false);
-    range.to = boundOf(to, "--to", true);
-    checkInside(range.to, "--to", to, true);
+    range.basis = basis;
+    range.from = boundOf(from, "--from", false, basis);
+    checkInside(range.from, "--from", from, false, basis);
+    range.to = boundOf(to, "--to", true, basis);
+    checkInside(range.to, "--to", to, true, basis);
     if (range.to <= range.from)
         throw InputError("--to " + std::string(to) + " is not after --from " + std::string(from) +
                          "; give a --to later than --from");

@@ -10,7 +10,8 @@ bool SpiritStarGroup::positionTest(const ConditionRow& row, const ChartFacts& fa
     if (row.position.kind == Kind::anywhere)
         return true;
     return row.position.kind == Kind::pillar &&
-           (facts.starAt(*star, row.female) >> row.position.pillar & 1U) != 0;
+           (static_cast<unsigned>(facts.starAt(*star, row.female)) >> row.position.pillar & 1U) !=
+               0;
 }
 
 std::optional<SpiritStar> SpiritStarGroup::countTest(const ConditionRow& row,

@@ -16,7 +16,15 @@ std::vector<CivilDateTime> queryMoments(CivilDate date) {
     return moments;
 }
 
+std::optional<QueryMatch> calendarChartOf(CivilDateTime moment) {
+    return QueryMatch{moment, pillarIndices(moment), toLunar(moment.date).value_or(LunarDate{})};
+}
+
 QueryResult runQuery(const FormState& form) {
+    return runQuery(form, &calendarChartOf);
+}
+
+QueryResult runQuery(const FormState& form, const WindowChartSource& chartOf) {
     if (!isQueryDateInRange(form.date))
         throw std::out_of_range("reference date outside kFirstQueryDate .. kLastQueryDate");
     QueryResult result;
@@ -25,10 +33,9 @@ QueryResult runQuery(const FormState& form) {
     if (conditions.conditionCount > 0) {
         const LibraryFacts& library = libraryFacts();
         for (const CivilDateTime moment : queryMoments(form.date)) {
-            const PillarIndices pillars = pillarIndices(moment);
-            if (satisfiesAll(conditions, chartFactsOf(pillars, library)))
-                result.matches.push_back(
-                    QueryMatch{moment, pillars, toLunar(moment.date).value_or(LunarDate{})});
+            const std::optional<QueryMatch> chart = chartOf(moment);
+            if (chart && satisfiesAll(conditions, chartFactsOf(chart->pillars, library)))
+                result.matches.push_back(*chart);
         }
     }
     result.outcome = outcomeOf(result.conditionCount, result.matchCount());

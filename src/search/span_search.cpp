@@ -43,7 +43,7 @@ SearchEnd searchSpans(const Conditions& conditions, const SearchRange& range,
     const LibraryFacts& library = libraryFacts();
     const bool stars = needsStars(conditions);
     const HourPillarPlaces hours(library);
-    SpanWalker walker(range.from, range.to, range.windows);
+    SpanWalker walker(range.from, range.to, range.windows, range.basis);
     ControlCheck check(control, range.from);
     // The facts of the year, month and day pillars, formed again only when one changes.
     PillarIndices baseOf{};
@@ -72,7 +72,7 @@ SearchEnd forEachAllowedSpan(const SearchRange& range, const SpanVisitor& visit,
                              SearchControl* control) {
     if (range.from >= range.to)
         return SearchEnd::finished;
-    SpanWalker walker(range.from, range.to, range.windows);
+    SpanWalker walker(range.from, range.to, range.windows, range.basis);
     ControlCheck check(control, range.from);
     Span span;
     while (walker.next(span)) {

@@ -1,5 +1,6 @@
 #include "search/span_walker.h"
 
+#include "basis/pillar_cuts.h"
 #include "calendar/four_pillars.h"
 #include "calendar/sexagenary.h"
 #include "calendar/solar_terms.h"
@@ -31,7 +32,7 @@ constexpr CivilSeconds pillarDayAt(CivilSeconds t) {
 
 // The pillar of such a day.
 int dayPillarOfDay(CivilSeconds day) {
-    static const int pillarOfDay0 = dayPillarOf(CivilDate{1, 1, 1});
+    static const int pillarOfDay0 = dayPillarOfDate(CivilDate{1, 1, 1});
     return cycleAdd(pillarOfDay0, static_cast<int>(floorMod(day, CivilSeconds{60})));
 }
 
@@ -84,6 +85,31 @@ std::vector<JieEntry> formJieTable() {
     return table;
 }
 
+// The hour of the basis's clock at `t` (0..23).
+int clockHourAt(CivilSeconds t, const TimeBasis& basis) {
+    return clockFromInstant(instantOfCivil(t), basis).time.hour;
+}
+
+// The first whole hour of the basis's clock after t at which allowed time starts
+// or stops. A clock put forward or back by whole hours keeps its hours on whole
+// hours of the timeline, so the next one is found a timeline hour at a time.
+CivilSeconds nextClockWindowEdgeAfter(CivilSeconds t, const HourWindows& windows,
+                                      const TimeBasis& basis) {
+    if (windows.allowsAll() || windows.hours == 0)
+        return std::numeric_limits<CivilSeconds>::max();
+    const CivilDateTime clock = clockFromInstant(instantOfCivil(t), basis).time;
+    CivilSeconds at = t + (kHour - (clock.minute * 60 + clock.second));
+    for (int k = 0; k < 27; ++k, at += kHour) {
+        if (windows.allows(clockHourAt(at, basis)) != windows.allows(clockHourAt(at - 1, basis)))
+            return at;
+    }
+    return std::numeric_limits<CivilSeconds>::max();
+}
+
+CutReason reasonOf(CutKind kind) {
+    return kind == CutKind::dayChange ? CutReason::dayChange : CutReason::hourChange;
+}
+
 bool isJie(CivilSeconds t, std::span<const JieEntry> jie) {
     const auto it = std::lower_bound(jie.begin(), jie.end(), t,
                                      [](const JieEntry& e, CivilSeconds s) { return e.at < s; });
@@ -98,9 +124,18 @@ std::span<const JieEntry> jieTable() {
 }
 
 CutReason cutReasonAt(CivilSeconds t, CivilSeconds from, CivilSeconds to,
-                      const HourWindows& windows) {
+                      const HourWindows& windows, const TimeBasis* basis) {
     if (isJie(t, jieTable()))
         return CutReason::solarTerm;
+    if (basis) {
+        const PillarCut cut = nextDayHourCut(instantOfCivil(t - 1), *basis);
+        if (civilOfInstant(cut.at) == t)
+            return reasonOf(cut.kind);
+        const bool edge =
+            !windows.allowsAll() && windows.hours != 0 &&
+            windows.allows(clockHourAt(t, *basis)) != windows.allows(clockHourAt(t - 1, *basis));
+        return t == from || t == to || !edge ? CutReason::range : CutReason::window;
+    }
     if (isDayChange(t))
         return CutReason::dayChange;
     if (isOddHour(t))
@@ -110,8 +145,10 @@ CutReason cutReasonAt(CivilSeconds t, CivilSeconds from, CivilSeconds to,
     return CutReason::window;
 }
 
-SpanWalker::SpanWalker(CivilSeconds from, CivilSeconds to, HourWindows windows)
-    : m_at(from), m_to(to), m_windows(windows), m_startReason(cutReasonAt(from, from, to, windows)),
+SpanWalker::SpanWalker(CivilSeconds from, CivilSeconds to, HourWindows windows,
+                       const TimeBasis* basis)
+    : m_basis(basis && !basis->isDefault() ? basis : nullptr), m_at(from), m_to(to),
+      m_windows(windows), m_startReason(cutReasonAt(from, from, to, windows, m_basis)),
       m_jie(jieTable()) {
     // The first 节 after `from`; the one before it is in force.
     m_nextJie = static_cast<std::size_t>(
@@ -123,6 +160,8 @@ SpanWalker::SpanWalker(CivilSeconds from, CivilSeconds to, HourWindows windows)
 bool SpanWalker::next(Span& span) {
     if (m_at >= m_to || m_nextJie == 0)
         return false;
+    if (m_basis)
+        return nextOnBasis(span);
     const CivilSeconds start = m_at;
     const CivilSeconds hourCut = nextOddHourAfter(start);
     const CivilSeconds jieCut =
@@ -160,7 +199,42 @@ bool SpanWalker::next(Span& span) {
     return true;
 }
 
+// The same walk under another time basis: the day and hour cuts come from the
+// basis (its reading moves with the clock's zone or the sun), the pillars from
+// the chart of the span's first second.
+bool SpanWalker::nextOnBasis(Span& span) {
+    const CivilSeconds start = m_at;
+    const PillarCut dayHour = nextDayHourCut(instantOfCivil(start), *m_basis);
+    const CivilSeconds dayHourCut = civilOfInstant(dayHour.at);
+    const CivilSeconds jieCut =
+        m_nextJie < m_jie.size() ? m_jie[m_nextJie].at : std::numeric_limits<CivilSeconds>::max();
+    const CivilSeconds windowCut = nextClockWindowEdgeAfter(start, m_windows, *m_basis);
+    const CivilSeconds end = std::min({dayHourCut, jieCut, windowCut, m_to});
+
+    CutReason endReason = CutReason::window;
+    if (end == jieCut)
+        endReason = CutReason::solarTerm;
+    else if (end == dayHourCut)
+        endReason = reasonOf(dayHour.kind);
+    else if (end == m_to)
+        endReason = CutReason::range;
+
+    span.start = start;
+    span.end = end;
+    span.pillars = chartAt(instantOfCivil(start), *m_basis).pillars;
+    span.startCut = m_startReason;
+    span.endCut = endReason;
+
+    m_at = end;
+    m_startReason = endReason;
+    if (end == jieCut)
+        ++m_nextJie;
+    return true;
+}
+
 bool SpanWalker::allowed(const Span& span) const {
+    if (m_basis)
+        return m_windows.allows(clockHourAt(span.start, *m_basis));
     return m_windows.allows(hourOfDay(span.start));
 }
 

@@ -162,7 +162,7 @@ TEST(PillarHelpers, AgreeWithTheFourPillarsOfEveryMoment) {
     for (CivilDateTime t{{2015, 12, 1}, 0, 0, 0}; t.date.year < 2017; t = addHours(t, 1)) {
         const PillarIndices p = pillarIndices(t);
         const CivilDate dayDate = t.hour >= 23 ? stepDay(t.date, StepDirection::forward) : t.date;
-        ASSERT_EQ(dayPillarOf(dayDate), p.day) << t.date.year << "-" << t.date.month;
+        ASSERT_EQ(dayPillarOfDate(dayDate), p.day) << t.date.year << "-" << t.date.month;
         const int hourBranch = t.hour == 23 ? 1 : (t.hour + 1) / 2 + 1;
         ASSERT_EQ(hourPillarOf(p.day, hourBranch), p.hour);
         ASSERT_EQ(monthPillarOf(p.year, branchNumber(p.month)), p.month);

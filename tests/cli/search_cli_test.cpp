@@ -100,3 +100,36 @@ TEST(CliSearch, TheLastSecondOfTheCalendar) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(CliSearch, OnAClockWithSummerTime) {
+    const CliResult r =
+        runBaziSeek("search --set 组合框_支1=丑 --set 组合框_位置支1=时支 --set 组合框_支数量1=非0 "
+                    "--from 1988-04-17 --to 1988-04-17 --tz Asia/Shanghai --json");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(
+        r.out,
+        R"({"start": "1988-04-17T01:00:00", "end": "1988-04-17T04:00:00", "pillars": ["戊辰", "丙辰", "壬寅", "辛丑"], "lunar": {"year": 1988, "month": 3, "day": 2, "leap": false}, "startCut": "时辰交接", "endCut": "时辰交接", "utcOffset": "+08:00", "endUtcOffset": "+09:00"})"
+        "\n");
+    const CliResult near =
+        runBaziSeek("search --set 组合框_支1=丑 --from 2016-01-01 --to 2016-01-02 "
+                    "--tz Asia/Shanghai --near 5");
+    EXPECT_EQ(near.exitCode, 2);
+    EXPECT_NE(near.err.find("--near warns of the cuts near one moment"), std::string::npos);
+}
+
+TEST(CliFind, TheSameDayLateZiAcceptsTheNextDaysZiHourThereOnly) {
+    const CliResult plain = runBaziSeek("find \"丙申 辛卯 丁酉 壬子\"");
+    EXPECT_EQ(plain.exitCode, 2);
+    const CliResult sameDay = runBaziSeek(
+        "find \"丙申 辛卯 丁酉 壬子\" --late-zi same-day --from 2016-01-01 --to 2016-12-31");
+    EXPECT_EQ(sameDay.exitCode, 0);
+    EXPECT_EQ(sameDay.out,
+              "时间基准：时区 UTC+8（固定，无夏令时）；日柱、时柱按钟表时；晚子时算当日\n"
+              "2016-03-16 23:00:00 +08:00  2016-03-17 00:00:00 +08:00  丙申 辛卯 丁酉 壬子  "
+              "猴年(丙申)二月初八  时辰交接  子时换日\n"
+              "符合时段数：1\n");
+}
+
+} // namespace

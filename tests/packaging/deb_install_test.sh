@@ -17,7 +17,7 @@ deb=$(ls "$work"/out/bazi-seek_*.deb)
 
 # The package names what the programs need at run time.
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins libqt6svg6 fonts-noto-cjk; do
+for needed in libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins libqt6svg6 fonts-noto-cjk tzdata; do
   [[ $depends == *"$needed"* ]] || { echo "Depends lacks $needed: $depends"; exit 1; }
 done
 

@@ -11,8 +11,6 @@ namespace bazi {
 /// Seconds since 0001-01-01 00:00:00 of the same local civil time scale.
 using CivilSeconds = std::int64_t;
 
-inline constexpr CivilSeconds kSecondsPerDay = 86400;
-
 [[nodiscard]] constexpr CivilSeconds civilSecondsOf(const CivilDateTime& t) {
     return (dayNumber(t.date) - 1) * kSecondsPerDay + t.hour * 3600 + t.minute * 60 + t.second;
 }

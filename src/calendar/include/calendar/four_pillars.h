@@ -2,6 +2,7 @@
 // The four pillars (year, month, day, hour) of a local civil moment, from the
 // solar-term table: year changes at 立春, month at each odd term, to the second.
 
+#include "calendar/day_hour_pillars.h"
 #include "calendar/gregorian.h"
 
 #include <optional>
@@ -25,12 +26,6 @@ struct PillarIndices {
 /// month) in a year whose pillar is `yearPillar`, by the five tigers (甲己之年丙作首);
 /// 0 when either is out of range.
 [[nodiscard]] int monthPillarOf(int yearPillar, int monthBranch);
-/// The hour pillar of hour branch `hourBranch` (1 子 .. 12 亥) on a day whose pillar
-/// is `dayPillar`, by the five rats (甲己还加甲); 0 when either is out of range.
-[[nodiscard]] int hourPillarOf(int dayPillar, int hourBranch);
-/// The day pillar of a date as it stands from 00:00 to 22:59:59 (from 23:00 the
-/// next day's pillar holds). Total over every proleptic Gregorian date.
-[[nodiscard]] int dayPillarOf(CivilDate date);
 
 struct FourPillars {
     std::string year, month, day, hour; // each stem + branch, or empty

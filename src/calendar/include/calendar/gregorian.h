@@ -31,6 +31,9 @@ struct CivilDateTime {
     friend constexpr auto operator<=>(const CivilDateTime&, const CivilDateTime&) = default;
 };
 
+/// Seconds in a civil day (leap seconds are not counted on any clock the tool reads).
+inline constexpr std::int64_t kSecondsPerDay = 86'400;
+
 /// Floored modulo: the result has the sign of m, so floorMod(-1, 60) == 59.
 [[nodiscard]] constexpr int floorMod(int a, int m) {
     return ((a % m) + m) % m;

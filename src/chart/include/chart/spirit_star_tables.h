@@ -268,9 +268,16 @@ static_assert(naYinTableIsWellFormed());
 /// The 纳音 element (index into kElementNames, 金0 水1 木2 火3 土4) of a cycle
 /// index 1..60; -1 outside that range.
 [[nodiscard]] constexpr int naYinElementOf(int cycleIndex) {
+    // The rows read once, at compile time: a chart looks its year up for 童子.
+    constexpr auto kElements = [] {
+        std::array<std::int8_t, 30> elements{};
+        for (std::size_t k = 0; k < elements.size(); ++k)
+            elements[k] = static_cast<std::int8_t>(elementIndexOf(kNaYinRows[k]));
+        return elements;
+    }();
     if (cycleIndex < 1 || cycleIndex > 60)
         return -1;
-    return elementIndexOf(kNaYinRows[static_cast<std::size_t>((cycleIndex - 1) / 2)]);
+    return kElements[static_cast<std::size_t>((cycleIndex - 1) / 2)];
 }
 
 // 童子: either clause names the branches. By the season of the month branch:

@@ -2,6 +2,7 @@
 // Chart spans as the search and the reverse lookup print them: one text line,
 // one JSON object or one CSV line per span.
 
+#include "basis/time_basis.h"
 #include "cli/cli_common.h"
 #include "conditions/conditions.h"
 #include "search/span.h"
@@ -17,9 +18,13 @@ enum class SpanFormat { text, json, csv };
 /// Writes spans to an output buffer. With conditions to explain, every span also
 /// carries why it matched: per set row its control, value and position, the
 /// item its count test settled on, the count and the places holding the item.
+/// With a chosen time basis, start and end are times of its clock, followed by
+/// their UTC offset (JSON "utcOffset", and "endUtcOffset" when the end's
+/// differs) and, with solar time on, the reading at the start ("solarTime").
 class SpanWriter {
 public:
-    SpanWriter(OutputBuffer& out, SpanFormat format, const Conditions* explain = nullptr);
+    SpanWriter(OutputBuffer& out, SpanFormat format, const Conditions* explain = nullptr,
+               const TimeBasis* basis = nullptr);
 
     /// The CSV header line (nothing for the other formats).
     void header();
@@ -34,6 +39,7 @@ private:
     OutputBuffer& m_out;
     SpanFormat m_format;
     const Conditions* m_explain;
+    const TimeBasis* m_basis; // null: the calendar's clock, nothing added
 };
 
 } // namespace bazi::cli

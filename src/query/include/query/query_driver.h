@@ -10,6 +10,8 @@
 #include "conditions/conditions.h"
 #include "form/form_state.h"
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 namespace bazi {
@@ -55,11 +57,24 @@ struct QueryResult {
 /// The 36 moments of the window ending at 22:00 of `date`, newest first.
 [[nodiscard]] std::vector<CivilDateTime> queryMoments(CivilDate date);
 
+/// The pillars and lunar date of one moment of the window, given as a clock time;
+/// nothing for a clock time that never was (skipped when clocks were put forward).
+using WindowChartSource = std::function<std::optional<QueryMatch>(CivilDateTime)>;
+
+/// The window's moments on the calendar's own basis: the moment's pillars and
+/// the lunar date of its date.
+[[nodiscard]] std::optional<QueryMatch> calendarChartOf(CivilDateTime moment);
+
 /// Runs the query: captures the form's conditions, and unless none is set
 /// lists every moment of the window that satisfies all of them, newest first.
 /// Throws std::out_of_range when the form's date is outside
 /// kFirstQueryDate..kLastQueryDate, and chartlib::MissingFunctionError when the
 /// chart primitives library cannot be used.
 [[nodiscard]] QueryResult runQuery(const FormState& form);
+
+/// The same query with the charts of the window's moments taken from `chartOf`
+/// (a time basis other than the calendar's); a moment without a chart is left
+/// out. Throws as runQuery(form).
+[[nodiscard]] QueryResult runQuery(const FormState& form, const WindowChartSource& chartOf);
 
 } // namespace bazi

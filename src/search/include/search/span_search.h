@@ -3,6 +3,7 @@
 // the set condition rows, exact to the second, in time order.
 
 #include "conditions/conditions.h"
+#include "basis/time_basis.h"
 #include "search/hour_windows.h"
 #include "search/span.h"
 
@@ -12,11 +13,14 @@
 
 namespace bazi {
 
-/// The stretch searched: [from, to) in local civil seconds, and the allowed hours.
+/// The stretch searched: [from, to) in seconds of the calendar's clock (UTC+8,
+/// one timeline whatever the basis), the allowed hours, and the time basis the
+/// charts are read on (null for the calendar's own; it must outlive the search).
 struct SearchRange {
     CivilSeconds from = 0;
     CivilSeconds to = 0;
     HourWindows windows;
+    const TimeBasis* basis = nullptr;
 };
 
 /// Lets another thread follow a long search and stop it.

@@ -4,6 +4,8 @@
 // (built once from the solar-term table), the day and hour pillars from the
 // second count.
 
+#include "basis/instant.h"
+#include "basis/time_basis.h"
 #include "calendar/civil_seconds.h"
 #include "search/hour_windows.h"
 #include "search/span.h"
@@ -23,18 +25,31 @@ struct JieEntry {
 /// Every 节 of the solar-term table, in time order (formed once, thread-safe).
 [[nodiscard]] std::span<const JieEntry> jieTable();
 
+/// Spans are counted on the calendar's clock (UTC+8) whatever the time basis:
+/// it is one timeline, a constant shift from UTC.
+[[nodiscard]] constexpr Instant instantOfCivil(CivilSeconds t) {
+    return Instant{t - (dayNumber(1970, 1, 1) - 1) * kSecondsPerDay - kCalendarUtcOffset};
+}
+[[nodiscard]] constexpr CivilSeconds civilOfInstant(Instant t) {
+    return t.seconds + kCalendarUtcOffset + (dayNumber(1970, 1, 1) - 1) * kSecondsPerDay;
+}
+
 /// The reason a span starting or ending at second `t` of the stretch [from, to)
 /// carries: the first of solarTerm, dayChange, hourChange, range, window that
-/// applies there.
+/// applies there. `basis`: the time basis (null for the calendar's own).
 [[nodiscard]] CutReason cutReasonAt(CivilSeconds t, CivilSeconds from, CivilSeconds to,
-                                    const HourWindows& windows);
+                                    const HourWindows& windows, const TimeBasis* basis = nullptr);
 
 class SpanWalker {
 public:
     /// The spans of [from, to), from < to, both inside the solar-term table's
-    /// years. Spans in hours the windows do not allow are walked too (next()
-    /// says so) so that callers see every cut.
-    SpanWalker(CivilSeconds from, CivilSeconds to, HourWindows windows = {});
+    /// years. Spans in hours the windows do not allow are walked too (allowed()
+    /// says so) so that callers see every cut. Under a time basis other than the
+    /// calendar's (`basis` not null), the day and hour pillars change where the
+    /// basis's reading does and the windows are hours of its clock; the basis
+    /// must outlive the walker.
+    SpanWalker(CivilSeconds from, CivilSeconds to, HourWindows windows = {},
+               const TimeBasis* basis = nullptr);
 
     /// The next span, or false after the last.
     [[nodiscard]] bool next(Span& span);
@@ -44,6 +59,9 @@ public:
     [[nodiscard]] CivilSeconds position() const { return m_at; }
 
 private:
+    [[nodiscard]] bool nextOnBasis(Span& span);
+
+    const TimeBasis* m_basis = nullptr; // null on the calendar's own basis
     CivilSeconds m_at;
     CivilSeconds m_to;
     HourWindows m_windows;

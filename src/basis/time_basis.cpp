@@ -1,0 +1,140 @@
+#include "basis/time_basis.h"
+
+#include "basis/equation_of_time.h"
+#include "calendar/calendar_range.h"
+#include "calendar/day_hour_pillars.h"
+#include "calendar/lunar_calendar.h"
+#include "calendar/sexagenary.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace bazi {
+
+namespace {
+
+constexpr std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
+    return (a >= 0 ? a : a - (b - 1)) / b;
+}
+
+std::string longitudeText(double degrees) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%s %.2f°", degrees < 0 ? "西经" : "东经", std::abs(degrees));
+    return text;
+}
+
+} // namespace
+
+std::int64_t longitudeOffsetMs(double degrees) {
+    return std::llround(degrees * 240'000.0);
+}
+
+std::string utcOffsetText(int seconds) {
+    const char sign = seconds < 0 ? '-' : '+';
+    const int a = std::abs(seconds);
+    char text[16];
+    if (a % 60 != 0)
+        std::snprintf(text, sizeof text, "%c%02d:%02d:%02d", sign, a / 3600, a / 60 % 60, a % 60);
+    else
+        std::snprintf(text, sizeof text, "%c%02d:%02d", sign, a / 3600, a / 60 % 60);
+    return text;
+}
+
+std::string describeBasis(const TimeBasis& basis) {
+    std::string text = "时区 ";
+    text += basis.zone.isFixed() ? "UTC+8（固定，无夏令时）" : basis.zone.name();
+    text += "；日柱、时柱按";
+    if (basis.solarTime == SolarTime::off) {
+        text += basis.zone.isFixed() ? "钟表时" : "标准时（夏令时不计）";
+    } else {
+        text += basis.solarTime == SolarTime::mean ? "平太阳时（" : "真太阳时（";
+        if (!basis.placeName.empty())
+            text += basis.placeName + "，";
+        text += longitudeText(basis.longitude) + "）";
+    }
+    text += basis.lateZi == LateZi::nextDay ? "；晚子时算次日" : "；晚子时算当日";
+    return text;
+}
+
+ClockResolution instantFromClock(CivilDateTime clock, const TimeBasis& basis) {
+    ClockResolution r;
+    r.lookup = basis.zone.lookupLocal(clock);
+    switch (r.lookup.kind) {
+    case LocalLookup::Kind::unique:
+        r.instant = instantFromLocal(clock, r.lookup.first.utcOffset);
+        break;
+    case LocalLookup::Kind::gap: r.status = ClockResolution::Status::gap; break;
+    case LocalLookup::Kind::ambiguous:
+        if (basis.fold == Fold::refuse)
+            r.status = ClockResolution::Status::ambiguous;
+        else
+            r.instant =
+                instantFromLocal(clock, basis.fold == Fold::earlier ? r.lookup.first.utcOffset
+                                                                    : r.lookup.second.utcOffset);
+        break;
+    }
+    return r;
+}
+
+Instant instantAtOrAfterClock(CivilDateTime clock, const TimeBasis& basis) {
+    const LocalLookup lookup = basis.zone.lookupLocal(clock);
+    if (lookup.kind == LocalLookup::Kind::gap)
+        return lookup.second.begin;
+    return instantFromLocal(clock, lookup.first.utcOffset);
+}
+
+ClockTime clockFromInstant(Instant t, const TimeBasis& basis) {
+    const ZoneStretch s = basis.zone.stretchAt(t);
+    return ClockTime{localFromInstant(t, s.utcOffset), s.utcOffset, s.summerTime};
+}
+
+std::int64_t readingMsAt(Instant t, const TimeBasis& basis) {
+    switch (basis.solarTime) {
+    case SolarTime::off: return (t.seconds + basis.zone.stretchAt(t).standardOffset()) * 1000;
+    case SolarTime::mean: return t.seconds * 1000 + longitudeOffsetMs(basis.longitude);
+    case SolarTime::apparent:
+        return t.seconds * 1000 + longitudeOffsetMs(basis.longitude) + equationOfTimeMs(t);
+    }
+    return t.seconds * 1000;
+}
+
+CivilDateTime readingAt(Instant t, const TimeBasis& basis) {
+    return localFromInstant(Instant{floorDiv(readingMsAt(t, basis), 1000)}, 0);
+}
+
+bool isInstantInCalendarRange(Instant t) {
+    return isInCalendarRange(calendarTimeFromInstant(t));
+}
+
+BasisChart chartAt(Instant t, const TimeBasis& basis) {
+    BasisChart chart{t, clockFromInstant(t, basis), readingAt(t, basis), {}};
+    const PillarIndices calendar = pillarIndices(calendarTimeFromInstant(t));
+    if (calendar.year == 0)
+        return chart; // outside the calendar's range
+    const CivilDateTime& r = chart.reading;
+    const int day = dayPillarOfDate(r.date);
+    // From 23:00 the hour is the following day's 子 under either rule.
+    const int hourDay = r.hour >= 23 ? cycleAdd(day, 1) : day;
+    chart.pillars = PillarIndices{calendar.year, calendar.month,
+                                  basis.lateZi == LateZi::nextDay ? hourDay : day,
+                                  hourPillarOf(hourDay, hourBranchOfHour(r.hour))};
+    return chart;
+}
+
+MomentChart momentChartOf(const BasisChart& chart) {
+    MomentChart m;
+    m.moment = chart.clock.time;
+    m.yearPillar = pillarText(chart.pillars.year);
+    m.monthPillar = pillarText(chart.pillars.month);
+    m.dayPillar = pillarText(chart.pillars.day);
+    m.hourPillar = pillarText(chart.pillars.hour);
+    if (const std::optional<LunarDate> lunar = toLunar(chart.clock.time.date)) {
+        m.lunarYear = lunar->year;
+        m.lunarMonth = lunar->month;
+        m.lunarDay = lunar->day;
+        m.leap = lunar->leap;
+    }
+    return m;
+}
+
+} // namespace bazi
