@@ -1,5 +1,6 @@
 // The result page after a query: the chart of a row, export, copy, printing.
 #include "form/form_state.h"
+#include "form/form_state_writer.h"
 #include "query/query_driver.h"
 #include "texts/result_formats.h"
 #include "ui/chart_sheet.h"
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -165,6 +167,21 @@ private Q_SLOTS:
         QCOMPARE(readAll(json), QByteArray::fromStdString(queryResultJson(expected)));
         QVERIFY(readAll(csv).startsWith("moment,gregorian,lunar,chart\n2016-03-16T22:00:00,"
                                         "2016年3月16日22时,2016年 2月 初8,丙申 辛卯 丁酉 辛亥\n"));
+
+        // Byte for byte what the command line writes for the same form.
+        const QString formFile = m_dir.filePath(QStringLiteral("form.json"));
+        QFile out(formFile);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(QByteArray::fromStdString(formStateToJson(dayStemDing())));
+        out.close();
+        for (const auto& [flag, file] : {std::pair{"--csv", csv}, std::pair{"--json", json}}) {
+            QProcess cli;
+            cli.start(QCoreApplication::applicationDirPath() + QStringLiteral("/bazi-seek"),
+                      {QStringLiteral("query"), formFile, QString::fromLatin1(flag)});
+            QVERIFY(cli.waitForFinished(20000));
+            QCOMPARE(cli.exitCode(), 0);
+            QCOMPARE(cli.readAllStandardOutput(), readAll(file));
+        }
 
         // The file is written whole or not at all.
         QString error;

@@ -1,6 +1,7 @@
 #pragma once
-// A query's result in its file formats, written the same by `bazi-seek query
-// --json / --csv` and by the window's export.
+// A query's result in its file formats, as `bazi-seek query --json / --csv`
+// writes them on the default time basis; the window exports them (its tests
+// compare the two byte for byte).
 //
 //   JSON: one object on one line, {"conditions": 1, "matches": 12, "status":
 //         "查询列表完毕！", "summary": "条件数：1  符合数：12", "message": null,
