@@ -63,7 +63,7 @@ CnCalendar::CnCalendar(QWidget* parent)
     setAttribute(Qt::WA_Hover);
     setAttribute(Qt::WA_InputMethodEnabled);
 
-    m_calendar->setDateRange(minimumDate(), maximumDate());
+    m_calendar->setDateRange(m_lowest, m_highest);
     m_status->setObjectName(QStringLiteral("标签_农历"));
     m_status->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     m_status->setAlignment(Qt::AlignCenter);
@@ -86,7 +86,7 @@ CnCalendar::CnCalendar(QWidget* parent)
     connect(m_calendar, &MonthCalendar::selectionChanged, this, &CnCalendar::showSelectedDay);
     connect(m_calendar, &MonthCalendar::currentPageChanged, this, &CnCalendar::showSelectedDay);
 
-    m_date = clampedDate(QDate::currentDate());
+    m_date = std::clamp(QDate::currentDate(), m_lowest, m_highest);
     retranslate();
 }
 
@@ -102,6 +102,18 @@ QDate CnCalendar::clampedDate(QDate date) {
     return std::clamp(date, minimumDate(), maximumDate());
 }
 
+void CnCalendar::setDateRange(QDate lowest, QDate highest) {
+    m_lowest = lowest;
+    m_highest = highest;
+    m_calendar->setDateRange(lowest, highest);
+    const QDate clamped = std::clamp(m_date, lowest, highest);
+    if (clamped != m_date) {
+        m_date = clamped;
+        refreshText();
+        Q_EMIT dateChanged(m_date);
+    }
+}
+
 QTableView* CnCalendar::dayGrid() const {
     return m_calendar->dayGrid();
 }
@@ -111,7 +123,7 @@ void CnCalendar::setDate(QDate date) {
         return;
     if (isEditing())
         cancelEditing();
-    date = clampedDate(date);
+    date = std::clamp(date, m_lowest, m_highest);
     if (date == m_date)
         return;
     m_date = date;
@@ -201,7 +213,7 @@ void CnCalendar::showSelectedDay() {
 
 void CnCalendar::showDayAt(QPoint viewportPos) {
     const QDate date = dateAtCell(dayGrid()->indexAt(viewportPos));
-    if (date.isValid() && date >= minimumDate() && date <= maximumDate())
+    if (date.isValid() && date >= m_lowest && date <= m_highest)
         m_status->setText(lunarText(date));
     else
         showSelectedDay();
@@ -243,7 +255,7 @@ void CnCalendar::startEditing(const QString& text, bool selectAll) {
 }
 
 void CnCalendar::onEntryEdited(const QString& text) {
-    m_entry = parseDateEntry(text, minimumDate(), maximumDate());
+    m_entry = parseDateEntry(text, m_lowest, m_highest);
     // Marked at once when the text can no longer become a date; an unfinished
     // one only when it is offered as a date (Enter, leaving the box).
     markEntry(m_entry.status == DateEntryStatus::refused);
@@ -267,7 +279,7 @@ void CnCalendar::markEntry(bool refused) {
 QString CnCalendar::entryProblem() const {
     if (!isEditing())
         return {};
-    return dateEntryProblemText(m_entry, minimumDate(), maximumDate());
+    return dateEntryProblemText(m_entry, m_lowest, m_highest);
 }
 
 void CnCalendar::refuseEntry() {
@@ -281,7 +293,7 @@ void CnCalendar::refuseEntry() {
 bool CnCalendar::commitEditing() {
     if (!isEditing())
         return true;
-    m_entry = parseDateEntry(m_editor->text(), minimumDate(), maximumDate());
+    m_entry = parseDateEntry(m_editor->text(), m_lowest, m_highest);
     if (m_entry.status == DateEntryStatus::empty) {
         cancelEditing();
         return true;

@@ -1,12 +1,14 @@
 #include "ui/main_window.h"
 
 #include "ui/app_settings.h"
+#include "ui/chart_lookup_page.h"
 #include "ui/cn_calendar.h"
 #include "ui/description_window.h"
 #include "ui/file_dialogs.h"
 #include "ui/form_file.h"
 #include "ui/form_texts.h"
 #include "ui/main_form.h"
+#include "ui/range_search_page.h"
 #include "ui/result_view.h"
 
 #include <QAction>
@@ -22,13 +24,23 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTabWidget>
 
 namespace bazi::ui {
 
 MainWindow::MainWindow(LanguageSwitcher* switcher, QWidget* parent)
-    : QMainWindow(parent), m_switcher(switcher), m_form(new MainForm(this)) {
+    : QMainWindow(parent), m_switcher(switcher), m_pages(new QTabWidget(this)),
+      m_form(new MainForm(m_pages)),
+      m_rangePage(
+          new RangeSearchPage([form = m_form] { return form->captureFormState(); }, m_pages)),
+      m_lookupPage(new ChartLookupPage(m_pages)) {
     setObjectName(QStringLiteral("MainWindow"));
-    setCentralWidget(m_form);
+    m_pages->setObjectName(QStringLiteral("选择夹_功能"));
+    m_pages->setDocumentMode(true);
+    m_pages->addTab(m_form, QString());
+    m_pages->addTab(m_rangePage, QString());
+    m_pages->addTab(m_lookupPage, QString());
+    setCentralWidget(m_pages);
     m_basis = new QLabel(this);
     m_basis->setObjectName(QStringLiteral("标签_时间基准"));
     statusBar()->addPermanentWidget(m_basis);
@@ -41,6 +53,11 @@ MainWindow::MainWindow(LanguageSwitcher* switcher, QWidget* parent)
     connect(m_form, &MainForm::statusMessage, this,
             [this](const QString& text) { statusBar()->showMessage(text, 10000); });
     connect(m_form, &MainForm::fatalError, this, [](int code) { QCoreApplication::exit(code); });
+    connect(m_form, &MainForm::formChanged, m_rangePage, &RangeSearchPage::refreshConditions);
+    connect(m_rangePage, &RangeSearchPage::editConditionsRequested, this,
+            [this] { m_pages->setCurrentIndex(queryPage); });
+    connect(m_rangePage, &RangeSearchPage::message, this, &MainWindow::showError);
+    connect(m_lookupPage, &ChartLookupPage::message, this, &MainWindow::showError);
     if (m_switcher)
         connect(m_switcher, &LanguageSwitcher::languageChanged, this, [this](Language language) {
             if (QAction* action = languageAction(language))
@@ -65,14 +82,16 @@ void MainWindow::buildMenus() {
     m_saveAsAction = m_fileMenu->addAction(QString(), this, &MainWindow::saveAs);
     m_saveAsAction->setShortcut(QKeySequence::SaveAs);
     m_fileMenu->addSeparator();
-    ResultView* results = m_form->resultGrid();
+    // The result actions act on the table of the page shown.
     m_exportCsvAction = m_fileMenu->addAction(
-        QString(), this, [results] { results->askExport(ResultView::ExportFormat::csv); });
-    m_exportJsonAction = m_fileMenu->addAction(
-        QString(), this, [results] { results->askExport(ResultView::ExportFormat::json); });
-    m_printAction = m_fileMenu->addAction(QString(), results, &ResultView::print);
+        QString(), this, [this] { currentResultView()->askExport(ResultView::ExportFormat::csv); });
+    m_exportJsonAction = m_fileMenu->addAction(QString(), this, [this] {
+        currentResultView()->askExport(ResultView::ExportFormat::json);
+    });
+    m_printAction =
+        m_fileMenu->addAction(QString(), this, [this] { currentResultView()->print(); });
     m_printAction->setShortcut(QKeySequence::Print);
-    m_pdfAction = m_fileMenu->addAction(QString(), results, &ResultView::askPdf);
+    m_pdfAction = m_fileMenu->addAction(QString(), this, [this] { currentResultView()->askPdf(); });
     m_fileMenu->addSeparator();
     m_quitAction = m_fileMenu->addAction(QString(), this, &QWidget::close);
     m_quitAction->setShortcut(QKeySequence::Quit);
@@ -82,14 +101,16 @@ void MainWindow::buildMenus() {
     m_editMenu->addAction(m_form->undoAction());
     m_editMenu->addAction(m_form->redoAction());
     m_editMenu->addSeparator();
-    m_copyAction = m_editMenu->addAction(QString(), results, &ResultView::copySelection);
+    m_copyAction =
+        m_editMenu->addAction(QString(), this, [this] { currentResultView()->copySelection(); });
     m_editMenu->addSeparator();
     m_editMenu->addAction(m_form->clearPageAction());
     m_editMenu->addAction(m_form->clearAllAction());
 
     m_queryMenu = menuBar()->addMenu(QString());
     m_queryMenu->addAction(m_form->queryAction());
-    m_inspectAction = m_queryMenu->addAction(QString(), results, &ResultView::inspectCurrent);
+    m_inspectAction =
+        m_queryMenu->addAction(QString(), this, [this] { currentResultView()->inspectCurrent(); });
     m_queryMenu->addSeparator();
     m_queryMenu->addAction(m_form->nextPageAction());
     m_queryMenu->addAction(m_form->previousPageAction());
@@ -117,18 +138,32 @@ void MainWindow::buildMenus() {
 
     // What can be done with the result follows whether there is one.
     connect(m_fileMenu, &QMenu::aboutToShow, this, [this] {
-        const bool rows = m_form->resultGrid()->model()->rowCount() > 0;
+        const bool rows = currentResultView()->model()->rowCount() > 0;
         for (QAction* action : {m_exportCsvAction, m_exportJsonAction, m_printAction, m_pdfAction})
             action->setEnabled(rows);
     });
     connect(m_editMenu, &QMenu::aboutToShow, this,
             [this] { m_copyAction->setEnabled(m_form->resultGrid()->model()->rowCount() > 0); });
-    connect(m_queryMenu, &QMenu::aboutToShow, this, [this] {
-        m_inspectAction->setEnabled(m_form->resultGrid()->currentIndex().isValid());
-    });
+    connect(m_queryMenu, &QMenu::aboutToShow, this,
+            [this] { m_inspectAction->setEnabled(currentResultView()->currentIndex().isValid()); });
+}
+
+ResultView* MainWindow::currentResultView() const {
+    switch (m_pages->currentIndex()) {
+    case rangeSearchPage: return m_rangePage->resultView();
+    case chartLookupPage: return m_lookupPage->resultView();
+    default: return m_form->resultGrid();
+    }
 }
 
 void MainWindow::retranslate() {
+    m_pages->setTabText(queryPage, tr("推算（三天）"));
+    m_pages->setTabToolTip(queryPage, tr("设日期和条件，查该日及前两天的 36 个时辰"));
+    m_pages->setTabText(rangeSearchPage, tr("时间范围"));
+    m_pages->setTabToolTip(rangeSearchPage,
+                           tr("在任意一段时间里找符合条件的时段，精确到秒（条件同“推算”页）"));
+    m_pages->setTabText(chartLookupPage, tr("八字反查"));
+    m_pages->setTabToolTip(chartLookupPage, tr("由四柱找出有这个八字的所有时段"));
     m_fileMenu->setTitle(tr("文件(&F)"));
     m_newAction->setText(tr("新建(&N)"));
     m_openAction->setText(tr("打开(&O)…"));

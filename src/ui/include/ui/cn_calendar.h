@@ -47,15 +47,19 @@ public:
 
     [[nodiscard]] QDate date() const { return m_date; }
     [[nodiscard]] CivilDate civilDate() const { return civilFromQDate(m_date); }
-    /// Sets the date, clamped into minimumDate()..maximumDate(); an invalid
-    /// date is ignored. A typed entry in progress is dropped.
+    /// Sets the date, clamped into the box's range; an invalid date is ignored.
+    /// A typed entry in progress is dropped.
     void setDate(QDate date);
 
     /// The range of dates a query can examine whole (kFirstQueryDate ..
-    /// kLastQueryDate of the query).
+    /// kLastQueryDate of the query): the box's range unless set otherwise.
     [[nodiscard]] static QDate minimumDate();
     [[nodiscard]] static QDate maximumDate();
     [[nodiscard]] static QDate clampedDate(QDate date);
+    /// Another range for this box (a search takes the whole calendar's).
+    void setDateRange(QDate lowest, QDate highest);
+    [[nodiscard]] QDate lowestDate() const { return m_lowest; }
+    [[nodiscard]] QDate highestDate() const { return m_highest; }
 
     /// The format of the shown line; empty means the default lunar date format.
     [[nodiscard]] QString format() const { return m_format; }
@@ -124,6 +128,8 @@ private:
     [[nodiscard]] QRect editFieldRect() const;
 
     QDate m_date;
+    QDate m_lowest = minimumDate();
+    QDate m_highest = maximumDate();
     QString m_format;
     QString m_text;
     QWidget* m_popup;

@@ -5,8 +5,10 @@
 // and what is kept between runs (window geometry, last folder, recent files,
 // language) in QSettings.
 //
-// The form is the central widget; pages that search in other ways and a
-// time-settings dialog are added beside it without changing it.
+// Three pages, one beside the other: "推算" (the form and its three-day
+// query), "时间范围" (the range search over the form's conditions) and
+// "八字反查" (the reverse lookup). The File and Edit menus act on the result
+// table of the page shown.
 
 #include "form/form_state.h"
 #include "ui/language.h"
@@ -19,10 +21,14 @@ class QAction;
 class QActionGroup;
 class QLabel;
 class QMenu;
+class QTabWidget;
 
 namespace bazi::ui {
 
+class ChartLookupPage;
 class MainForm;
+class RangeSearchPage;
+class ResultView;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -31,6 +37,12 @@ public:
     explicit MainWindow(LanguageSwitcher* switcher, QWidget* parent = nullptr);
 
     [[nodiscard]] MainForm* form() const { return m_form; }
+    [[nodiscard]] RangeSearchPage* rangePage() const { return m_rangePage; }
+    [[nodiscard]] ChartLookupPage* lookupPage() const { return m_lookupPage; }
+    [[nodiscard]] QTabWidget* pages() const { return m_pages; }
+    /// The result table of the page shown.
+    [[nodiscard]] ResultView* currentResultView() const;
+    enum Page { queryPage, rangeSearchPage, chartLookupPage };
     /// The file the form was opened from or saved to; empty for a new form.
     [[nodiscard]] QString currentFile() const { return m_file; }
     /// Does the form differ from what was last opened, saved or started with.
@@ -82,7 +94,10 @@ private:
     void showAbout();
 
     LanguageSwitcher* m_switcher;
+    QTabWidget* m_pages;
     MainForm* m_form;
+    RangeSearchPage* m_rangePage;
+    ChartLookupPage* m_lookupPage;
     QString m_file;
     FormState m_saved; // what the file (or the new form) holds
     QPointer<QMessageBox> m_messageBox;
