@@ -17,8 +17,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSet>
+#include <QTableView>
 #include <QStandardPaths>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTranslator>
 
@@ -86,8 +88,8 @@ QString keyOf(const QWidget* w) {
            QString::number(index);
 }
 
-// Every text a user sees on the main pages, keyed by where it stands. The
-// result cells are data; the header is not.
+// Every text a user sees on the main pages (the form, 时间范围, 八字反查),
+// keyed by where it stands. The result cells are data; the headers are not.
 std::map<QString, QString> visibleTexts(MainWindow& window) {
     std::map<QString, QString> texts;
     auto put = [&texts](const QString& key, const QString& text) {
@@ -104,8 +106,9 @@ std::map<QString, QString> visibleTexts(MainWindow& window) {
                 put(QStringLiteral("action %1.%2").arg(m).arg(a), actions[a]->text());
     }
     MainForm* form = window.form();
-    for (QWidget* w : form->findChildren<QWidget*>()) {
-        if (w->window() != &window && w->window() != form)
+    // Every page: the form, 时间范围 and 八字反查.
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (w->window() != &window)
             continue; // pop-ups and dialogs
         const QString key = keyOf(w);
         if (auto* label = qobject_cast<QLabel*>(w))
@@ -122,12 +125,19 @@ std::map<QString, QString> visibleTexts(MainWindow& window) {
         if (!w->toolTip().isEmpty())
             put(key + QStringLiteral(" tooltip"), w->toolTip());
     }
+    for (int i = 0; i < window.pages()->count(); ++i) {
+        put(QStringLiteral("mode %1").arg(i), window.pages()->tabText(i));
+        put(QStringLiteral("mode tooltip %1").arg(i), window.pages()->tabToolTip(i));
+    }
     PageControl* pages = form->pageControl();
     for (int i = 0; i < pages->count(); ++i)
         put(QStringLiteral("page %1").arg(i), pages->pageCaption(i));
-    QAbstractItemModel* results = form->resultGrid()->model();
-    for (int c = 0; c < results->columnCount(); ++c)
-        put(QStringLiteral("header %1").arg(c), results->headerData(c, Qt::Horizontal).toString());
+    for (QTableView* table : window.findChildren<QTableView*>()) {
+        QAbstractItemModel* results = table->model();
+        for (int c = 0; results && c < results->columnCount(); ++c)
+            put(keyOf(table) + QStringLiteral(" header %1").arg(c),
+                results->headerData(c, Qt::Horizontal).toString());
+    }
     return texts;
 }
 

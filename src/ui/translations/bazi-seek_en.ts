@@ -29,6 +29,56 @@
     </message>
 </context>
 <context>
+    <name>bazi::ui::CalendarGrid</name>
+    <message>
+        <source>每格一个时辰：绿色越深，符合的部分越多；灰色不在允许的时段内</source>
+        <translation>One cell per two-hour block (时辰): the greener, the more of it matches; grey is outside the allowed hours</translation>
+    </message>
+    <message>
+        <source>每行一周，格中数字为符合的时段数；点一行看其中各日</source>
+        <translation>One line per week; a cell counts the matching spans; click a line for its days</translation>
+    </message>
+    <message>
+        <source>每行一月，格中数字为符合的时段数；点一行看其中各日</source>
+        <translation>One line per month; a cell counts the matching spans; click a line for its days</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>日历</source>
+        <translation>Calendar</translation>
+    </message>
+</context>
+<context>
+    <name>bazi::ui::CalendarGridModel</name>
+    <message>
+        <source>时</source>
+        <translation> hour</translation>
+    </message>
+    <message>
+        <source>%1：不在允许的时段内</source>
+        <translation>%1: outside the allowed hours</translation>
+    </message>
+    <message>
+        <source>%1：符合 %2%（%3 个时段）</source>
+        <translation>%1: %2% matches (%3 spans)</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd ddd</source>
+        <translation>yyyy-MM-dd ddd</translation>
+    </message>
+    <message>
+        <source>%1 起一周</source>
+        <translation>week of %1</translation>
+    </message>
+    <message>
+        <source>yyyy年M月</source>
+        <translation>MMMM yyyy</translation>
+    </message>
+</context>
+<context>
     <name>bazi::ui::Captions</name>
     <message>
         <source>无限制</source>
@@ -53,6 +103,101 @@
     <message>
         <source>藏干无</source>
         <translation>藏干无</translation>
+    </message>
+</context>
+<context>
+    <name>bazi::ui::ChartLookupPage</name>
+    <message>
+        <source>不详</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>请至少选一柱</source>
+        <translation>Choose at least one pillar</translation>
+    </message>
+    <message>
+        <source>结束日期早于开始日期</source>
+        <translation>The end date is before the start date</translation>
+    </message>
+    <message>
+        <source>查找中…</source>
+        <translation>Looking up…</translation>
+    </message>
+    <message>
+        <source>八字反查：%1（%2 个时段）</source>
+        <translation>Chart lookup (八字反查): %1 (%2 spans)</translation>
+    </message>
+    <message>
+        <source>%1：%2 个时段，表中列出前 %3 个</source>
+        <translation>%1: %2 spans; the table lists the first %3</translation>
+    </message>
+    <message>
+        <source>%1：%2 个时段</source>
+        <translation>%1: %2 spans</translation>
+    </message>
+    <message>
+        <source>%1 在整个日历（%2 至 %3）中都不出现</source>
+        <translation>%1 does not occur anywhere in the calendar (%2 to %3)</translation>
+    </message>
+    <message>
+        <source>%1 不出现在所选范围内</source>
+        <translation>%1 does not occur in the chosen range</translation>
+    </message>
+    <message>
+        <source>，在整个日历中也不出现</source>
+        <translation>, nor anywhere else in the calendar</translation>
+    </message>
+    <message>
+        <source>；之前最近：%1</source>
+        <translation>; nearest before: %1</translation>
+    </message>
+    <message>
+        <source>；之后最近：%1</source>
+        <translation>; nearest after: %1</translation>
+    </message>
+    <message>
+        <source>年柱：</source>
+        <translation>Year 年柱:</translation>
+    </message>
+    <message>
+        <source>月柱：</source>
+        <translation>Month 月柱:</translation>
+    </message>
+    <message>
+        <source>日柱：</source>
+        <translation>Day 日柱:</translation>
+    </message>
+    <message>
+        <source>时柱：</source>
+        <translation>Hour 时柱:</translation>
+    </message>
+    <message>
+        <source>只列出能在所选年柱之下的月柱（五虎遁：年干定月干）</source>
+        <translation>Only the month pillars that can stand in the chosen year (五虎遁: the year stem fixes the month stem)</translation>
+    </message>
+    <message>
+        <source>只列出能在所选日柱之下的时柱（五鼠遁：日干定时干）</source>
+        <translation>Only the hour pillars that can stand on the chosen day (五鼠遁: the day stem fixes the hour stem)</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Look up</translation>
+    </message>
+    <message>
+        <source>列出有这个八字的所有时段，精确到秒；“不详”的柱不限</source>
+        <translation>List every span with this chart, exact to the second; an &quot;Unknown&quot; pillar may be any</translation>
+    </message>
+    <message>
+        <source>限定范围：</source>
+        <translation>Only from:</translation>
+    </message>
+    <message>
+        <source>至</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>有这个八字的时段</source>
+        <translation>Spans with this chart</translation>
     </message>
 </context>
 <context>
@@ -967,6 +1112,30 @@ It changes the ten-gods only, in both ten-god groups.</translation>
         <source>&lt;p&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;按八字条件找时间的桌面与命令行工具：为择时找出合条件的时辰，或为不确定的出生时间寻找可能的时辰。&lt;/p&gt;&lt;p&gt;Qt %2&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;A desktop and command-line tool that searches time by the four-pillar chart (八字): it finds the moments that meet chosen conditions, for choosing a time or recovering an unknown birth time.&lt;/p&gt;&lt;p&gt;Qt %2&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>推算（三天）</source>
+        <translation>Query (three days)</translation>
+    </message>
+    <message>
+        <source>设日期和条件，查该日及前两天的 36 个时辰</source>
+        <translation>Set a date and conditions; look at the 36 moments of that day and the two before</translation>
+    </message>
+    <message>
+        <source>时间范围</source>
+        <translation>Time range 时间范围</translation>
+    </message>
+    <message>
+        <source>在任意一段时间里找符合条件的时段，精确到秒（条件同“推算”页）</source>
+        <translation>Find the spans that meet the conditions in any stretch of time, exact to the second (the conditions of the page &quot;Query&quot;)</translation>
+    </message>
+    <message>
+        <source>八字反查</source>
+        <translation>Chart lookup 八字反查</translation>
+    </message>
+    <message>
+        <source>由四柱找出有这个八字的所有时段</source>
+        <translation>From four pillars, every span of time with that chart</translation>
+    </message>
 </context>
 <context>
     <name>bazi::ui::MonthCalendar</name>
@@ -1043,6 +1212,109 @@ It changes the ten-gods only, in both ten-god groups.</translation>
     </message>
 </context>
 <context>
+    <name>bazi::ui::RangeSearchPage</name>
+    <message>
+        <source>条件：尚未设置（在“推算”页的条件页中设置）</source>
+        <translation>Conditions: none set yet (set them on the condition pages of &quot;Query&quot;)</translation>
+    </message>
+    <message>
+        <source>条件：%1</source>
+        <translation>Conditions: %1</translation>
+    </message>
+    <message>
+        <source>日期“%1”无法使用：%2</source>
+        <translation>The date &quot;%1&quot; cannot be used: %2</translation>
+    </message>
+    <message>
+        <source>结束日期 %1 早于开始日期 %2</source>
+        <translation>The end date %1 is before the start date %2</translation>
+    </message>
+    <message>
+        <source>请至少选一个时辰</source>
+        <translation>Choose at least one two-hour block (时辰)</translation>
+    </message>
+    <message>
+        <source>搜索中…</source>
+        <translation>Searching…</translation>
+    </message>
+    <message>
+        <source>搜索失败</source>
+        <translation>The search failed</translation>
+    </message>
+    <message>
+        <source>条件数：%1  符合时段数：%2</source>
+        <translation>Conditions: %1  Spans found: %2</translation>
+    </message>
+    <message>
+        <source>时间范围：%1 至 %2（%3）</source>
+        <translation>Time range: %1 to %2 (%3)</translation>
+    </message>
+    <message>
+        <source>已取消：此前找到 %1 个时段</source>
+        <translation>Cancelled: %1 spans found before</translation>
+    </message>
+    <message>
+        <source>%1：范围内没有符合条件的时段</source>
+        <translation>%1: no span in the range meets the conditions</translation>
+    </message>
+    <message>
+        <source>%1，表中列出前 %2 个</source>
+        <translation>%1; the table lists the first %2</translation>
+    </message>
+    <message>
+        <source>这个时辰的时段不在表中列出的前 %1 个之内</source>
+        <translation>The spans of this block are not among the first %1 listed</translation>
+    </message>
+    <message>
+        <source>这个时辰没有符合条件的时段</source>
+        <translation>No span of this block meets the conditions</translation>
+    </message>
+    <message>
+        <source>从：</source>
+        <translation>From:</translation>
+    </message>
+    <message>
+        <source>至：</source>
+        <translation>to:</translation>
+    </message>
+    <message>
+        <source>时辰：</source>
+        <translation>Hours 时辰:</translation>
+    </message>
+    <message>
+        <source>%1时：%2:00 至 %3:00</source>
+        <translation>%1 hour: %2:00 to %3:00</translation>
+    </message>
+    <message>
+        <source>全天</source>
+        <translation>All day</translation>
+    </message>
+    <message>
+        <source>搜索</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>在这段时间里找八字符合全部条件的时段，精确到秒；条件在“推算”页的条件页中设置</source>
+        <translation>Find the spans of this stretch whose chart meets every condition, exact to the second; set the conditions on the condition pages of &quot;Query&quot;</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>修改条件…</source>
+        <translation>Edit conditions…</translation>
+    </message>
+    <message>
+        <source>符合条件的时段</source>
+        <translation>Spans that meet the conditions</translation>
+    </message>
+    <message>
+        <source>为何符合</source>
+        <translation>Why it matched</translation>
+    </message>
+</context>
+<context>
     <name>bazi::ui::ResultView</name>
     <message>
         <source>查看八字</source>
@@ -1107,6 +1379,88 @@ It changes the ten-gods only, in both ten-god groups.</translation>
     <message>
         <source>无法写入文件“%1”。</source>
         <translation>Cannot write the file &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>bazi::ui::SpanExplain</name>
+    <message>
+        <source>%1：%2 %3 %4</source>
+        <translation>%1: %2, %3, %4</translation>
+    </message>
+    <message>
+        <source>为何符合</source>
+        <translation>Why it matched</translation>
+    </message>
+    <message>
+        <source>条件</source>
+        <translation>Row</translation>
+    </message>
+    <message>
+        <source>要求</source>
+        <translation>Asks</translation>
+    </message>
+    <message>
+        <source>找到</source>
+        <translation>Found</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>所在位置</source>
+        <translation>Places</translation>
+    </message>
+</context>
+<context>
+    <name>bazi::ui::SpanResultModel</name>
+    <message>
+        <source>节气交接</source>
+        <translation>节气交接 solar term</translation>
+    </message>
+    <message>
+        <source>子时换日</source>
+        <translation>子时换日 day change</translation>
+    </message>
+    <message>
+        <source>时辰交接</source>
+        <translation>时辰交接 hour change</translation>
+    </message>
+    <message>
+        <source>查询范围</source>
+        <translation>查询范围 range</translation>
+    </message>
+    <message>
+        <source>时段</source>
+        <translation>时段 allowed hours</translation>
+    </message>
+    <message>
+        <source> 推算</source>
+        <translation> (reckoned)</translation>
+    </message>
+    <message>
+        <source>双击或按 Enter 查看这一时段的八字</source>
+        <translation>Double-click or press Enter for the chart of this span</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>结束</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>八字</source>
+        <translation>Chart 八字</translation>
+    </message>
+    <message>
+        <source>农历</source>
+        <translation>Lunar</translation>
+    </message>
+    <message>
+        <source>起因/止因</source>
+        <translation>Starts / ends by</translation>
     </message>
 </context>
 <context>

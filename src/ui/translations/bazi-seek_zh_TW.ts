@@ -29,6 +29,56 @@
     </message>
 </context>
 <context>
+    <name>bazi::ui::CalendarGrid</name>
+    <message>
+        <source>每格一个时辰：绿色越深，符合的部分越多；灰色不在允许的时段内</source>
+        <translation>每格一個時辰：綠色越深，符合的部分越多；灰色不在允許的時段內</translation>
+    </message>
+    <message>
+        <source>每行一周，格中数字为符合的时段数；点一行看其中各日</source>
+        <translation>每行一週，格中數字為符合的時段數；點一行看其中各日</translation>
+    </message>
+    <message>
+        <source>每行一月，格中数字为符合的时段数；点一行看其中各日</source>
+        <translation>每行一月，格中數字為符合的時段數；點一行看其中各日</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>日历</source>
+        <translation>日曆</translation>
+    </message>
+</context>
+<context>
+    <name>bazi::ui::CalendarGridModel</name>
+    <message>
+        <source>时</source>
+        <translation>時</translation>
+    </message>
+    <message>
+        <source>%1：不在允许的时段内</source>
+        <translation>%1：不在允許的時段內</translation>
+    </message>
+    <message>
+        <source>%1：符合 %2%（%3 个时段）</source>
+        <translation>%1：符合 %2%（%3 個時段）</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd ddd</source>
+        <translation>yyyy-MM-dd ddd</translation>
+    </message>
+    <message>
+        <source>%1 起一周</source>
+        <translation>%1 起一週</translation>
+    </message>
+    <message>
+        <source>yyyy年M月</source>
+        <translation>yyyy年M月</translation>
+    </message>
+</context>
+<context>
     <name>bazi::ui::Captions</name>
     <message>
         <source>无限制</source>
@@ -53,6 +103,101 @@
     <message>
         <source>藏干无</source>
         <translation>藏干無</translation>
+    </message>
+</context>
+<context>
+    <name>bazi::ui::ChartLookupPage</name>
+    <message>
+        <source>不详</source>
+        <translation>不詳</translation>
+    </message>
+    <message>
+        <source>请至少选一柱</source>
+        <translation>請至少選一柱</translation>
+    </message>
+    <message>
+        <source>结束日期早于开始日期</source>
+        <translation>結束日期早於開始日期</translation>
+    </message>
+    <message>
+        <source>查找中…</source>
+        <translation>查詢中…</translation>
+    </message>
+    <message>
+        <source>八字反查：%1（%2 个时段）</source>
+        <translation>八字反查：%1（%2 個時段）</translation>
+    </message>
+    <message>
+        <source>%1：%2 个时段，表中列出前 %3 个</source>
+        <translation>%1：%2 個時段，表中列出前 %3 個</translation>
+    </message>
+    <message>
+        <source>%1：%2 个时段</source>
+        <translation>%1：%2 個時段</translation>
+    </message>
+    <message>
+        <source>%1 在整个日历（%2 至 %3）中都不出现</source>
+        <translation>%1 在整個日曆（%2 至 %3）中都不出現</translation>
+    </message>
+    <message>
+        <source>%1 不出现在所选范围内</source>
+        <translation>%1 不出現在所選範圍內</translation>
+    </message>
+    <message>
+        <source>，在整个日历中也不出现</source>
+        <translation>，在整個日曆中也不出現</translation>
+    </message>
+    <message>
+        <source>；之前最近：%1</source>
+        <translation>；之前最近：%1</translation>
+    </message>
+    <message>
+        <source>；之后最近：%1</source>
+        <translation>；之後最近：%1</translation>
+    </message>
+    <message>
+        <source>年柱：</source>
+        <translation>年柱：</translation>
+    </message>
+    <message>
+        <source>月柱：</source>
+        <translation>月柱：</translation>
+    </message>
+    <message>
+        <source>日柱：</source>
+        <translation>日柱：</translation>
+    </message>
+    <message>
+        <source>时柱：</source>
+        <translation>時柱：</translation>
+    </message>
+    <message>
+        <source>只列出能在所选年柱之下的月柱（五虎遁：年干定月干）</source>
+        <translation>只列出能在所選年柱之下的月柱（五虎遁：年干定月干）</translation>
+    </message>
+    <message>
+        <source>只列出能在所选日柱之下的时柱（五鼠遁：日干定时干）</source>
+        <translation>只列出能在所選日柱之下的時柱（五鼠遁：日干定時干）</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>查詢</translation>
+    </message>
+    <message>
+        <source>列出有这个八字的所有时段，精确到秒；“不详”的柱不限</source>
+        <translation>列出有這個八字的所有時段，精確到秒；“不詳”的柱不限</translation>
+    </message>
+    <message>
+        <source>限定范围：</source>
+        <translation>限定範圍：</translation>
+    </message>
+    <message>
+        <source>至</source>
+        <translation>至</translation>
+    </message>
+    <message>
+        <source>有这个八字的时段</source>
+        <translation>有這個八字的時段</translation>
     </message>
 </context>
 <context>
@@ -967,6 +1112,30 @@
         <source>&lt;p&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;按八字条件找时间的桌面与命令行工具：为择时找出合条件的时辰，或为不确定的出生时间寻找可能的时辰。&lt;/p&gt;&lt;p&gt;Qt %2&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;按八字條件找時間的桌面與命令列工具：為擇時找出合條件的時辰，或為不確定的出生時間尋找可能的時辰。&lt;/p&gt;&lt;p&gt;Qt %2&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>推算（三天）</source>
+        <translation>推算（三天）</translation>
+    </message>
+    <message>
+        <source>设日期和条件，查该日及前两天的 36 个时辰</source>
+        <translation>設日期和條件，查該日及前兩天的 36 個時辰</translation>
+    </message>
+    <message>
+        <source>时间范围</source>
+        <translation>時間範圍</translation>
+    </message>
+    <message>
+        <source>在任意一段时间里找符合条件的时段，精确到秒（条件同“推算”页）</source>
+        <translation>在任意一段時間裡找符合條件的時段，精確到秒（條件同“推算”頁）</translation>
+    </message>
+    <message>
+        <source>八字反查</source>
+        <translation>八字反查</translation>
+    </message>
+    <message>
+        <source>由四柱找出有这个八字的所有时段</source>
+        <translation>由四柱找出有這個八字的所有時段</translation>
+    </message>
 </context>
 <context>
     <name>bazi::ui::MonthCalendar</name>
@@ -1043,6 +1212,109 @@
     </message>
 </context>
 <context>
+    <name>bazi::ui::RangeSearchPage</name>
+    <message>
+        <source>条件：尚未设置（在“推算”页的条件页中设置）</source>
+        <translation>條件：尚未設定（在“推算”頁的條件頁中設定）</translation>
+    </message>
+    <message>
+        <source>条件：%1</source>
+        <translation>條件：%1</translation>
+    </message>
+    <message>
+        <source>日期“%1”无法使用：%2</source>
+        <translation>日期“%1”無法使用：%2</translation>
+    </message>
+    <message>
+        <source>结束日期 %1 早于开始日期 %2</source>
+        <translation>結束日期 %1 早於開始日期 %2</translation>
+    </message>
+    <message>
+        <source>请至少选一个时辰</source>
+        <translation>請至少選一個時辰</translation>
+    </message>
+    <message>
+        <source>搜索中…</source>
+        <translation>搜尋中…</translation>
+    </message>
+    <message>
+        <source>搜索失败</source>
+        <translation>搜尋失敗</translation>
+    </message>
+    <message>
+        <source>条件数：%1  符合时段数：%2</source>
+        <translation>條件數：%1  符合時段數：%2</translation>
+    </message>
+    <message>
+        <source>时间范围：%1 至 %2（%3）</source>
+        <translation>時間範圍：%1 至 %2（%3）</translation>
+    </message>
+    <message>
+        <source>已取消：此前找到 %1 个时段</source>
+        <translation>已取消：此前找到 %1 個時段</translation>
+    </message>
+    <message>
+        <source>%1：范围内没有符合条件的时段</source>
+        <translation>%1：範圍內沒有符合條件的時段</translation>
+    </message>
+    <message>
+        <source>%1，表中列出前 %2 个</source>
+        <translation>%1，表中列出前 %2 個</translation>
+    </message>
+    <message>
+        <source>这个时辰的时段不在表中列出的前 %1 个之内</source>
+        <translation>這個時辰的時段不在表中列出的前 %1 個之內</translation>
+    </message>
+    <message>
+        <source>这个时辰没有符合条件的时段</source>
+        <translation>這個時辰沒有符合條件的時段</translation>
+    </message>
+    <message>
+        <source>从：</source>
+        <translation>從：</translation>
+    </message>
+    <message>
+        <source>至：</source>
+        <translation>至：</translation>
+    </message>
+    <message>
+        <source>时辰：</source>
+        <translation>時辰：</translation>
+    </message>
+    <message>
+        <source>%1时：%2:00 至 %3:00</source>
+        <translation>%1時：%2:00 至 %3:00</translation>
+    </message>
+    <message>
+        <source>全天</source>
+        <translation>全天</translation>
+    </message>
+    <message>
+        <source>搜索</source>
+        <translation>搜尋</translation>
+    </message>
+    <message>
+        <source>在这段时间里找八字符合全部条件的时段，精确到秒；条件在“推算”页的条件页中设置</source>
+        <translation>在這段時間裡找八字符合全部條件的時段，精確到秒；條件在“推算”頁的條件頁中設定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>修改条件…</source>
+        <translation>修改條件…</translation>
+    </message>
+    <message>
+        <source>符合条件的时段</source>
+        <translation>符合條件的時段</translation>
+    </message>
+    <message>
+        <source>为何符合</source>
+        <translation>為何符合</translation>
+    </message>
+</context>
+<context>
     <name>bazi::ui::ResultView</name>
     <message>
         <source>查看八字</source>
@@ -1107,6 +1379,88 @@
     <message>
         <source>无法写入文件“%1”。</source>
         <translation>無法寫入檔案“%1”。</translation>
+    </message>
+</context>
+<context>
+    <name>bazi::ui::SpanExplain</name>
+    <message>
+        <source>%1：%2 %3 %4</source>
+        <translation>%1：%2 %3 %4</translation>
+    </message>
+    <message>
+        <source>为何符合</source>
+        <translation>為何符合</translation>
+    </message>
+    <message>
+        <source>条件</source>
+        <translation>條件</translation>
+    </message>
+    <message>
+        <source>要求</source>
+        <translation>要求</translation>
+    </message>
+    <message>
+        <source>找到</source>
+        <translation>找到</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>數量</translation>
+    </message>
+    <message>
+        <source>所在位置</source>
+        <translation>所在位置</translation>
+    </message>
+</context>
+<context>
+    <name>bazi::ui::SpanResultModel</name>
+    <message>
+        <source>节气交接</source>
+        <translation>節氣交接</translation>
+    </message>
+    <message>
+        <source>子时换日</source>
+        <translation>子時換日</translation>
+    </message>
+    <message>
+        <source>时辰交接</source>
+        <translation>時辰交接</translation>
+    </message>
+    <message>
+        <source>查询范围</source>
+        <translation>查詢範圍</translation>
+    </message>
+    <message>
+        <source>时段</source>
+        <translation>時段</translation>
+    </message>
+    <message>
+        <source> 推算</source>
+        <translation> 推算</translation>
+    </message>
+    <message>
+        <source>双击或按 Enter 查看这一时段的八字</source>
+        <translation>雙擊或按 Enter 檢視這一時段的八字</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>结束</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>八字</source>
+        <translation>八字</translation>
+    </message>
+    <message>
+        <source>农历</source>
+        <translation>農曆</translation>
+    </message>
+    <message>
+        <source>起因/止因</source>
+        <translation>起因/止因</translation>
     </message>
 </context>
 <context>
