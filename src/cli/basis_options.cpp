@@ -1,4 +1,5 @@
 #include "cli/basis_options.h"
+#include "texts/basis_texts.h"
 
 #include "basis/instant.h"
 #include "calendar/calendar_range.h"

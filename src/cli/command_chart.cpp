@@ -2,6 +2,7 @@
 // a series of moments.
 
 #include "cli/basis_options.h"
+#include "texts/basis_texts.h"
 #include "cli/calendar_commands.h"
 #include "cli/chart_tables_output.h"
 #include "cli/cli_common.h"

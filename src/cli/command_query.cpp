@@ -3,6 +3,7 @@
 // as JSON or as CSV.
 
 #include "cli/basis_options.h"
+#include "texts/basis_texts.h"
 #include "cli/cli_common.h"
 #include "cli/form_input.h"
 #include "cli/query_command.h"

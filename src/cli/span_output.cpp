@@ -1,4 +1,5 @@
 #include "cli/span_output.h"
+#include "texts/basis_texts.h"
 
 #include "calendar/lunar_calendar.h"
 #include "calendar/sexagenary.h"
@@ -62,10 +63,21 @@ struct SpanClock {
     CivilDateTime reading; // of the start
 };
 
-SpanClock spanClockOf(const Span& span, const TimeBasis& basis) {
+// The ends of a span as they are written: on the calendar's clock, or on the
+// basis's clock with what that clock adds.
+struct SpanEnds {
+    CivilDateTime start, end;
+    std::optional<SpanClock> clock;
+};
+
+SpanEnds spanEndsOf(const Span& span, const TimeBasis* basis) {
+    if (!basis)
+        return SpanEnds{span.startTime(), span.endTime(), std::nullopt};
     const Instant start = instantOfCivil(span.start);
-    return SpanClock{clockFromInstant(start, basis),
-                     clockFromInstant(instantOfCivil(span.end), basis), readingAt(start, basis)};
+    const SpanClock clock{clockFromInstant(start, *basis),
+                          clockFromInstant(instantOfCivil(span.end), *basis),
+                          readingAt(start, *basis)};
+    return SpanEnds{clock.start.time, clock.end.time, clock};
 }
 
 } // namespace
@@ -91,20 +103,17 @@ void SpanWriter::span(const Span& span, std::optional<std::string_view> chart) {
 }
 
 void SpanWriter::text(const Span& span) {
-    CivilDateTime start = span.startTime();
-    std::string line;
-    if (m_basis) {
-        const SpanClock clock = spanClockOf(span, *m_basis);
-        start = clock.start.time;
-        line = dateTimeText(clock.start.time);
+    const auto [start, end, clock] = spanEndsOf(span, m_basis);
+    std::string line = dateTimeText(start);
+    if (clock) {
         line += ' ';
-        line += utcOffsetText(clock.start.utcOffset);
-        line += "  ";
-        line += dateTimeText(clock.end.time);
+        line += utcOffsetText(clock->start.utcOffset);
+    }
+    line += "  ";
+    line += dateTimeText(end);
+    if (clock) {
         line += ' ';
-        line += utcOffsetText(clock.end.utcOffset);
-    } else {
-        line = dateTimeText(start) + "  " + dateTimeText(span.endTime());
+        line += utcOffsetText(clock->end.utcOffset);
     }
     line += "  ";
     line += pillarsText(span.pillars, " ");
@@ -134,14 +143,7 @@ void SpanWriter::text(const Span& span) {
 }
 
 void SpanWriter::json(const Span& span, std::optional<std::string_view> chart) {
-    CivilDateTime start = span.startTime();
-    CivilDateTime end = span.endTime();
-    std::optional<SpanClock> clock;
-    if (m_basis) {
-        clock = spanClockOf(span, *m_basis);
-        start = clock->start.time;
-        end = clock->end.time;
-    }
+    const auto [start, end, clock] = spanEndsOf(span, m_basis);
     std::string text = "{";
     if (chart) {
         appendJsonKey(text, "chart");
@@ -213,14 +215,7 @@ void SpanWriter::json(const Span& span, std::optional<std::string_view> chart) {
 }
 
 void SpanWriter::csv(const Span& span) {
-    CivilDateTime start = span.startTime();
-    CivilDateTime end = span.endTime();
-    std::optional<SpanClock> clock;
-    if (m_basis) {
-        clock = spanClockOf(span, *m_basis);
-        start = clock->start.time;
-        end = clock->end.time;
-    }
+    const auto [start, end, clock] = spanEndsOf(span, m_basis);
     std::string line =
         isoDateTime(start) + "," + isoDateTime(end) + "," + pillarsText(span.pillars, " ") + "," +
         csvField(spanLunarText(start.date) + std::string(reckonedMark(start.date))) + "," +

@@ -160,71 +160,47 @@ SpanWalker::SpanWalker(CivilSeconds from, CivilSeconds to, HourWindows windows,
 bool SpanWalker::next(Span& span) {
     if (m_at >= m_to || m_nextJie == 0)
         return false;
-    if (m_basis)
-        return nextOnBasis(span);
     const CivilSeconds start = m_at;
-    const CivilSeconds hourCut = nextOddHourAfter(start);
-    const CivilSeconds jieCut =
-        m_nextJie < m_jie.size() ? m_jie[m_nextJie].at : std::numeric_limits<CivilSeconds>::max();
-    const CivilSeconds windowCut = nextWindowEdgeAfter(start, m_windows);
-    const CivilSeconds end = std::min({hourCut, jieCut, windowCut, m_to});
-
-    CutReason endReason = CutReason::window;
-    if (end == jieCut)
-        endReason = CutReason::solarTerm;
-    else if (end == hourCut)
-        endReason = isDayChange(end) ? CutReason::dayChange : CutReason::hourChange;
-    else if (end == m_to)
-        endReason = CutReason::range;
-
-    const JieEntry& inForce = m_jie[m_nextJie - 1];
-    if (const CivilSeconds day = pillarDayAt(start); day != m_day) {
-        m_day = day;
-        m_dayPillar = dayPillarOfDay(day);
-        m_ziHourPillar = hourPillarOf(m_dayPillar, 1);
+    PillarIndices pillars;
+    Cut dayOrHour;
+    if (m_basis) {
+        // Under another time basis the day and hour cuts come from the basis
+        // (its reading moves with the clock's zone or the sun), the pillars from
+        // the chart of the span's first second.
+        const PillarCut cut = nextDayHourCut(instantOfCivil(start), *m_basis);
+        dayOrHour = Cut{civilOfInstant(cut.at), reasonOf(cut.kind)};
+        pillars = chartAt(instantOfCivil(start), *m_basis).pillars;
+    } else {
+        const CivilSeconds hourCut = nextOddHourAfter(start);
+        dayOrHour =
+            Cut{hourCut, isDayChange(hourCut) ? CutReason::dayChange : CutReason::hourChange};
+        if (const CivilSeconds day = pillarDayAt(start); day != m_day) {
+            m_day = day;
+            m_dayPillar = dayPillarOfDay(day);
+            m_ziHourPillar = hourPillarOf(m_dayPillar, 1);
+        }
+        // The year and month pillars from the 节 in force; a day's hour pillars
+        // follow one another in the cycle from its 子 hour.
+        const JieEntry& inForce = m_jie[m_nextJie - 1];
+        pillars = PillarIndices{inForce.yearPillar, inForce.monthPillar, m_dayPillar,
+                                cycleAdd(m_ziHourPillar, hourBranchAt(start) - 1)};
     }
-    const int day = m_dayPillar;
-    span.start = start;
-    span.end = end;
-    // A day's hour pillars follow one another in the cycle from its 子 hour.
-    span.pillars = PillarIndices{inForce.yearPillar, inForce.monthPillar, day,
-                                 cycleAdd(m_ziHourPillar, hourBranchAt(start) - 1)};
-    span.startCut = m_startReason;
-    span.endCut = endReason;
-
-    m_at = end;
-    m_startReason = endReason;
-    if (end == jieCut)
-        ++m_nextJie;
-    return true;
-}
-
-// The same walk under another time basis: the day and hour cuts come from the
-// basis (its reading moves with the clock's zone or the sun), the pillars from
-// the chart of the span's first second.
-bool SpanWalker::nextOnBasis(Span& span) {
-    const CivilSeconds start = m_at;
-    const PillarCut dayHour = nextDayHourCut(instantOfCivil(start), *m_basis);
-    const CivilSeconds dayHourCut = civilOfInstant(dayHour.at);
     const CivilSeconds jieCut =
         m_nextJie < m_jie.size() ? m_jie[m_nextJie].at : std::numeric_limits<CivilSeconds>::max();
-    const CivilSeconds windowCut = nextClockWindowEdgeAfter(start, m_windows, *m_basis);
-    const CivilSeconds end = std::min({dayHourCut, jieCut, windowCut, m_to});
+    const CivilSeconds windowCut = m_basis ? nextClockWindowEdgeAfter(start, m_windows, *m_basis)
+                                           : nextWindowEdgeAfter(start, m_windows);
+    const CivilSeconds end = std::min({dayOrHour.at, jieCut, windowCut, m_to});
 
+    // The first reason that applies at the end, in the order of CutReason.
     CutReason endReason = CutReason::window;
     if (end == jieCut)
         endReason = CutReason::solarTerm;
-    else if (end == dayHourCut)
-        endReason = reasonOf(dayHour.kind);
+    else if (end == dayOrHour.at)
+        endReason = dayOrHour.reason;
     else if (end == m_to)
         endReason = CutReason::range;
 
-    span.start = start;
-    span.end = end;
-    span.pillars = chartAt(instantOfCivil(start), *m_basis).pillars;
-    span.startCut = m_startReason;
-    span.endCut = endReason;
-
+    span = Span{start, end, pillars, m_startReason, endReason};
     m_at = end;
     m_startReason = endReason;
     if (end == jieCut)

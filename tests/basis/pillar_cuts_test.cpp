@@ -1,4 +1,5 @@
 #include "basis/pillar_cuts.h"
+#include "texts/basis_texts.h"
 
 #include "calendar/sexagenary.h"
 #include "calendar/solar_terms.h"

@@ -1,4 +1,5 @@
 #include "basis/time_basis.h"
+#include "texts/basis_texts.h"
 
 #include "basis/equation_of_time.h"
 #include "calendar/calendar_range.h"

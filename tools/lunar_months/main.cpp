@@ -11,6 +11,7 @@
 // Exit 0 on success, 1 when a data file or an output cannot be used or the
 // reckoning breaks a rule, 2 on wrong arguments.
 
+#include "generator_main.h"
 #include "reckoned_table.h"
 
 #include <exception>
@@ -19,15 +20,6 @@
 #include <iostream>
 #include <string>
 #include <vector>
-
-namespace {
-
-bool writeFile(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary);
-    return static_cast<bool>(out << text) && static_cast<bool>(out.flush());
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -48,10 +40,7 @@ int main(int argc, char** argv) {
     }
     try {
         using namespace bazi::ephem;
-        const std::filesystem::path solar = args[0];
-        const SolarEphemeris ephemeris{Vsop87Earth::load(solar / "vsop87d_earth.txt"),
-                                       Nutation1980::load(solar / "nutation_iau1980.txt"),
-                                       DeltaTModel::load(solar / "delta_t_yearly.txt")};
+        const SolarEphemeris ephemeris = loadSolarEphemeris(args[0]);
         const ElpMpp02Moon moon =
             ElpMpp02Moon::load(std::filesystem::path(args[1]) / "elp_mpp02_de405.txt");
         const LunarReckoning reckoning = reckonLunarMonths(moon, ephemeris);
@@ -59,14 +48,14 @@ int main(int argc, char** argv) {
             packLunarYears(reckoning.months, kReckonedFirstYear, kPrintedFirstYear - 1),
             packLunarYears(reckoning.months, kPrintedLastYear + 1, kReckonedLastYear));
         if (args.size() == 3) {
-            if (!writeFile(args[2], header)) {
+            if (!writeTextFile(args[2], header)) {
                 std::cerr << "generate_lunar_months: cannot write " << args[2] << "\n";
                 return 1;
             }
         } else {
             std::cout << header;
         }
-        if (!monthsFile.empty() && !writeFile(monthsFile, monthListText(reckoning))) {
+        if (!monthsFile.empty() && !writeTextFile(monthsFile, monthListText(reckoning))) {
             std::cerr << "generate_lunar_months: cannot write " << monthsFile << "\n";
             return 1;
         }

@@ -13,39 +13,12 @@
 // ΔT from USNO / the Astronomical Almanac and IERS via npm astronomia 4.3.0;
 // the method of J. Meeus, Astronomical Algorithms (1998), ch. 25 and 27.
 
-#include "solar_longitude.h"
+#include "generator_main.h"
 #include "table_writer.h"
 
-#include <exception>
-#include <filesystem>
-#include <fstream>
-#include <iostream>
-
 int main(int argc, char** argv) {
-    if (argc < 2 || argc > 3) {
-        std::cerr << "usage: generate_solar_terms <data dir> [<output header>]\n"
-                     "  <data dir>: the folder data/solar_terms of the source tree\n";
-        return 2;
-    }
-    try {
-        using namespace bazi::ephem;
-        const std::filesystem::path data = argv[1];
-        const SolarEphemeris ephemeris{Vsop87Earth::load(data / "vsop87d_earth.txt"),
-                                       Nutation1980::load(data / "nutation_iau1980.txt"),
-                                       DeltaTModel::load(data / "delta_t_yearly.txt")};
-        const std::string header = solarTermTableHeader(computeSolarTermTable(ephemeris));
-        if (argc == 3) {
-            std::ofstream out(argv[2], std::ios::binary);
-            if (!(out << header) || !out.flush()) {
-                std::cerr << "generate_solar_terms: cannot write " << argv[2] << "\n";
-                return 1;
-            }
-        } else {
-            std::cout << header;
-        }
-        return 0;
-    } catch (const std::exception& e) {
-        std::cerr << "generate_solar_terms: " << e.what() << "\n";
-        return 1;
-    }
+    using namespace bazi::ephem;
+    return runSolarTableGenerator(argc, argv, "generate_solar_terms", [](const SolarEphemeris& e) {
+        return solarTermTableHeader(computeSolarTermTable(e));
+    });
 }

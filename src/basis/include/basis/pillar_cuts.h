@@ -19,17 +19,6 @@ enum class CutKind {
     hourChange, // the hour pillar alone
 };
 
-/// The listing texts of the cuts: "节气交接", "子时换日", "时辰交接". Where cuts
-/// coincide the first of these applies.
-[[nodiscard]] constexpr std::string_view cutReasonText(CutKind kind) {
-    switch (kind) {
-    case CutKind::jie: return "节气交接";
-    case CutKind::dayChange: return "子时换日";
-    case CutKind::hourChange: return "时辰交接";
-    }
-    return {};
-}
-
 struct PillarCut {
     Instant at; // the first second of the new pillar
     CutKind kind = CutKind::hourChange;

@@ -55,14 +55,6 @@ struct TimeBasis {
 /// milliseconds (rounded), so 87.6° gives 5 h 50 min 24 s.
 [[nodiscard]] std::int64_t longitudeOffsetMs(double degrees);
 
-/// "+08:00", "-05:00", "+08:05:43" (seconds only when not zero).
-[[nodiscard]] std::string utcOffsetText(int seconds);
-
-/// One line for a status bar: the clock, what the pillars are read on, the
-/// late 子 rule, e.g. "时区 Asia/Shanghai；日柱、时柱按真太阳时（成都，东经
-/// 104.07°）；晚子时算次日".
-[[nodiscard]] std::string describeBasis(const TimeBasis& basis);
-
 // ---- clock time and the timeline ----
 
 struct ClockResolution {

@@ -59,7 +59,10 @@ public:
     [[nodiscard]] CivilSeconds position() const { return m_at; }
 
 private:
-    [[nodiscard]] bool nextOnBasis(Span& span);
+    struct Cut {
+        CivilSeconds at = 0;
+        CutReason reason = CutReason::hourChange;
+    };
 
     const TimeBasis* m_basis = nullptr; // null on the calendar's own basis
     CivilSeconds m_at;

@@ -1,0 +1,44 @@
+#include "texts/basis_texts.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace bazi {
+namespace {
+
+std::string longitudeText(double degrees) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%s %.2f°", degrees < 0 ? "西经" : "东经", std::abs(degrees));
+    return text;
+}
+
+} // namespace
+
+std::string utcOffsetText(int seconds) {
+    const char sign = seconds < 0 ? '-' : '+';
+    const int a = std::abs(seconds);
+    char text[16];
+    if (a % 60 != 0)
+        std::snprintf(text, sizeof text, "%c%02d:%02d:%02d", sign, a / 3600, a / 60 % 60, a % 60);
+    else
+        std::snprintf(text, sizeof text, "%c%02d:%02d", sign, a / 3600, a / 60 % 60);
+    return text;
+}
+
+std::string describeBasis(const TimeBasis& basis) {
+    std::string text = "时区 ";
+    text += basis.zone.isFixed() ? "UTC+8（固定，无夏令时）" : basis.zone.name();
+    text += "；日柱、时柱按";
+    if (basis.solarTime == SolarTime::off) {
+        text += basis.zone.isFixed() ? "钟表时" : "标准时（夏令时不计）";
+    } else {
+        text += basis.solarTime == SolarTime::mean ? "平太阳时（" : "真太阳时（";
+        if (!basis.placeName.empty())
+            text += basis.placeName + "，";
+        text += longitudeText(basis.longitude) + "）";
+    }
+    text += basis.lateZi == LateZi::nextDay ? "；晚子时算次日" : "；晚子时算当日";
+    return text;
+}
+
+} // namespace bazi

@@ -1,0 +1,32 @@
+#pragma once
+// The texts of a time basis: the line that states it, UTC offsets, and the
+// reasons of the cuts near a moment.
+
+#include "basis/pillar_cuts.h"
+#include "basis/time_basis.h"
+
+#include <string>
+#include <string_view>
+
+namespace bazi {
+
+/// "+08:00", "-05:00", "+08:05:43" (seconds only when not zero).
+[[nodiscard]] std::string utcOffsetText(int seconds);
+
+/// One line for a status bar: the clock, what the pillars are read on, the
+/// late 子 rule, e.g. "时区 Asia/Shanghai；日柱、时柱按真太阳时（成都，东经
+/// 104.07°）；晚子时算次日".
+[[nodiscard]] std::string describeBasis(const TimeBasis& basis);
+
+/// The listing texts of the cuts: "节气交接", "子时换日", "时辰交接". Where cuts
+/// coincide the first of these applies.
+[[nodiscard]] constexpr std::string_view cutReasonText(CutKind kind) {
+    switch (kind) {
+    case CutKind::jie: return "节气交接";
+    case CutKind::dayChange: return "子时换日";
+    case CutKind::hourChange: return "时辰交接";
+    }
+    return {};
+}
+
+} // namespace bazi
