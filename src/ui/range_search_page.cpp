@@ -237,7 +237,6 @@ void RangeSearchPage::onFinished() {
         Q_EMIT message(result.error);
         return;
     }
-    m_tally = result.tally;
     const QString summary =
         tr("条件数：%1  符合时段数：%2").arg(m_searched.conditionCount).arg(result.total);
     const QString from = isoDay(m_from->date());
@@ -247,7 +246,8 @@ void RangeSearchPage::onFinished() {
                       QStringLiteral("bazi-seek-search-%1-%2")
                           .arg(m_from->date().toString(QStringLiteral("yyyyMMdd")),
                                m_to->date().toString(QStringLiteral("yyyyMMdd"))));
-    m_grid->setTally(&m_tally);
+    // The grid reads the job's tally, kept until the next search starts.
+    m_grid->setTally(&result.tally);
     if (result.end == SearchEnd::cancelled)
         m_status->setText(tr("已取消：此前找到 %1 个时段").arg(result.total));
     else if (result.total == 0)

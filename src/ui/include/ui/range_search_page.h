@@ -95,11 +95,10 @@ private:
     QTextBrowser* m_why;
     SpanJob* m_job;
 
-    // What the spans shown were found with, for their explanation and picture.
+    // What the spans shown were found with, for their explanation.
     Conditions m_searched;
     bool m_female = false;
     bool m_swap = false;
-    CalendarTally m_tally;
 };
 
 } // namespace bazi::ui
