@@ -6,6 +6,8 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev fonts-noto-cjk xvfb xauth
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6svg6
+  dpkg-dev desktop-file-utils appstream
   liberfa-dev
   libhowardhinnant-date-dev tzdata libgeonames-dev
   python3

@@ -3,6 +3,7 @@
 #include "calendar/lunar_calendar.h"
 #include "form/message_text.h"
 #include "form/utf8.h"
+#include "texts/result_formats.h"
 
 #include <cstdio>
 #include <exception>
@@ -171,7 +172,7 @@ std::string dateTimeText(CivilDateTime moment) {
 }
 
 std::string_view reckonedMark(CivilDate date) {
-    return isReckonedLunarDate(date) ? " 推算" : "";
+    return reckonedMarkText(date);
 }
 
 OutputBuffer::~OutputBuffer() {

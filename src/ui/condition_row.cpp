@@ -1,15 +1,20 @@
 #include "ui/condition_row.h"
 
+#include "ui/control_help.h"
 #include "ui/form_texts.h"
 #include "ui/row_geometry.h"
+#include "ui/terms.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
+#include <QAbstractItemView>
 #include <QRadioButton>
 #include <QStyleOptionFrame>
+
+#include <algorithm>
 
 namespace bazi::ui {
 namespace {
@@ -37,12 +42,25 @@ protected:
 QComboBox* makeComboBox(QWidget* parent, const std::string& name, ItemList list, QRect geometry) {
     auto* box = new QComboBox(parent);
     box->setObjectName(toQString(name));
-    for (std::string_view item : itemsOf(list))
-        box->addItem(toQString(item));
+    for (std::size_t i = 0; i < itemsOf(list).size(); ++i)
+        box->addItem(QString());
     box->setEditable(false);
     box->setMaxVisibleItems(30);
     box->setGeometry(geometry);
     return box;
+}
+
+// Item texts in the language chosen; a translation longer than the box is
+// read in full in the list, which grows to fit it.
+void writeItems(QComboBox* box, ItemList list) {
+    const auto items = itemsOf(list);
+    int widest = 0;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const QString text = termText(items[i]);
+        box->setItemText(int(i), text);
+        widest = std::max(widest, box->fontMetrics().horizontalAdvance(text));
+    }
+    box->view()->setMinimumWidth(std::max(box->width(), widest + 24));
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& caption, QRect geometry) {
@@ -63,16 +81,16 @@ ConditionRow* ConditionRow::build(QGroupBox* box, const GroupSpec& spec, int row
     const int top = g.rowTops[static_cast<std::size_t>(row - 1)];
     auto at = [top](int left, int width) { return QRect(left, top, width, kRowHeight); };
 
-    makeLabel(box, rowLabelCaption(row), at(kRowLabelLeft, kRowLabelWidth));
+    r->m_rowLabel = makeLabel(box, QString(), at(kRowLabelLeft, kRowLabelWidth));
     r->m_value = makeComboBox(box, r->m_names.value, spec.valueList, at(g.valueLeft, kValueWidth));
-    makeLabel(box, QStringLiteral("位置："), at(g.positionLeft - 42, kSmallLabelWidth));
+    r->m_positionLabel = makeLabel(box, QString(), at(g.positionLeft - 42, kSmallLabelWidth));
     r->m_position = makeComboBox(box, r->m_names.position, spec.positionList,
                                  at(g.positionLeft, kPositionWidth));
-    makeLabel(box, QStringLiteral("数量："), at(g.countLeft - 42, kSmallLabelWidth));
+    r->m_countLabel = makeLabel(box, QString(), at(g.countLeft - 42, kSmallLabelWidth));
     r->m_count = makeComboBox(box, r->m_names.count, spec.countList, at(g.countLeft, kCountWidth));
 
     if (spec.reveal == RevealKind::checkBox) {
-        r->m_check = new QCheckBox(toQString(spec.checkCaption), box);
+        r->m_check = new QCheckBox(box);
         r->m_check->setObjectName(toQString(r->m_names.checkBox));
         r->m_check->setGeometry(at(g.checkLeft, g.checkWidth));
     }
@@ -83,7 +101,7 @@ ConditionRow* ConditionRow::build(QGroupBox* box, const GroupSpec& spec, int row
             QRect(QPoint(g.radioSetLeft, g.radioSetTops[static_cast<std::size_t>(row - 1)]),
                   kRadioSetSize));
         for (std::size_t k = 0; k < r->m_radios.size(); ++k) {
-            auto* radio = new QRadioButton(toQString(kRevealCaptions[k]), set);
+            auto* radio = new QRadioButton(set);
             radio->setObjectName(toQString(r->m_names.radios[k]));
             radio->setGeometry(kRadioPlaces[k].left, kRadioTop, kRadioPlaces[k].width,
                                kRadioHeight);
@@ -91,17 +109,57 @@ ConditionRow* ConditionRow::build(QGroupBox* box, const GroupSpec& spec, int row
         }
     }
 
-    // Screen readers name each box by its group, row and role: "八字 条件一 位置".
-    const QString rowName =
-        toQString(spec.caption) + QLatin1Char(' ') + rowLabelCaption(row).chopped(1);
-    r->m_value->setAccessibleName(rowName);
-    r->m_position->setAccessibleName(rowName + QStringLiteral(" 位置"));
-    r->m_count->setAccessibleName(rowName + QStringLiteral(" 数量"));
-
+    r->retranslate();
     r->apply(initialRowState(spec.reveal));
     connect(r->m_value, &QComboBox::activated, r, &ConditionRow::applyEnablingRule);
     connect(r->m_position, &QComboBox::activated, r, &ConditionRow::applyCountPresetRule);
+    connect(r->m_count, &QComboBox::activated, r, &ConditionRow::edited);
+    if (r->m_check)
+        connect(r->m_check, &QCheckBox::clicked, r, &ConditionRow::edited);
+    for (QRadioButton* radio : r->m_radios)
+        if (radio)
+            connect(radio, &QRadioButton::clicked, r, &ConditionRow::edited);
     return r;
+}
+
+void ConditionRow::retranslate() {
+    const QString caption = rowLabelCaption(m_row);
+    m_rowLabel->setText(caption);
+    m_positionLabel->setText(tr("位置："));
+    m_countLabel->setText(tr("数量："));
+    writeItems(m_value, m_spec.valueList);
+    writeItems(m_position, m_spec.positionList);
+    writeItems(m_count, m_spec.countList);
+    m_value->setToolTip(valueBoxHelp(m_spec.id));
+    m_position->setToolTip(positionBoxHelp(m_spec.id));
+    m_count->setToolTip(countBoxHelp(m_spec.id));
+    if (m_check) {
+        m_check->setText(captionText(m_spec.checkCaption));
+        m_check->setToolTip(revealCheckHelp(m_spec.id));
+    }
+    for (std::size_t k = 0; k < m_radios.size(); ++k) {
+        if (!m_radios[k])
+            continue;
+        m_radios[k]->setText(captionText(kRevealCaptions[k]));
+        m_radios[k]->setToolTip(revealOptionHelp(static_cast<RevealOption>(k)));
+    }
+    // Screen readers name each box by its group, row and role: "八字 条件一 位置".
+    const QString rowName = termText(m_spec.caption) + QLatin1Char(' ') + caption.chopped(1);
+    m_value->setAccessibleName(rowName);
+    m_position->setAccessibleName(rowName + QLatin1Char(' ') + tr("位置"));
+    m_count->setAccessibleName(rowName + QLatin1Char(' ') + tr("数量"));
+}
+
+void ConditionRow::setCountTrap(bool trapped) {
+    if (m_count->property("countTrap").toBool() == trapped)
+        return;
+    m_count->setProperty("countTrap", trapped);
+    QPalette p = m_value->palette();
+    if (trapped) {
+        p.setColor(QPalette::Button, QColor(0xff, 0xe0, 0x99));
+        p.setColor(QPalette::Base, QColor(0xff, 0xe0, 0x99));
+    }
+    m_count->setPalette(p);
 }
 
 RowState ConditionRow::state() const {
@@ -135,13 +193,17 @@ void ConditionRow::apply(const RowState& s) {
         m_check->setEnabled(s.revealEnabled);
     }
     if (m_radios[0]) {
-        // The radio boxes of a set exclude each other: checking one clears the
-        // others, and the checked one cannot be cleared directly.
-        for (std::size_t k = 0; k < m_radios.size(); ++k)
-            if (s.radios[k])
-                m_radios[k]->setChecked(true);
+        // The radio boxes of a set exclude each other, and the checked one
+        // cannot be cleared while they do; a set with none checked (possible
+        // in a form state file) is written with exclusion off.
         for (QRadioButton* radio : m_radios)
-            radio->setEnabled(s.revealEnabled);
+            radio->setAutoExclusive(false);
+        for (std::size_t k = 0; k < m_radios.size(); ++k) {
+            m_radios[k]->setChecked(s.radios[k]);
+            m_radios[k]->setEnabled(s.revealEnabled);
+        }
+        for (QRadioButton* radio : m_radios)
+            radio->setAutoExclusive(true);
     }
 }
 
@@ -156,12 +218,31 @@ void ConditionRow::capture(FormState& form) const {
             form.setChecked(m_names.radios[k], m_radios[k]->isChecked());
 }
 
+void ConditionRow::load(const FormState& form) {
+    RowState s = initialRowState(m_spec.reveal);
+    s.value = form.selection(m_names.value);
+    s.position = form.selection(m_names.position);
+    s.count = form.selection(m_names.count);
+    if (m_check)
+        s.checked = form.isChecked(m_names.checkBox);
+    if (m_radios[0])
+        for (std::size_t k = 0; k < m_radios.size(); ++k)
+            s.radios[k] = form.isChecked(m_names.radios[k]);
+    const bool used = s.value != 0;
+    s.positionEnabled = used;
+    s.countEnabled = used;
+    s.revealEnabled = used && m_spec.reveal != RevealKind::none;
+    apply(s);
+}
+
 void ConditionRow::applyEnablingRule() {
     apply(applyRowEnabling(state()));
+    Q_EMIT edited();
 }
 
 void ConditionRow::applyCountPresetRule() {
     apply(applyCountPreset(state(), m_spec.countPresetIndex));
+    Q_EMIT edited();
 }
 
 } // namespace bazi::ui

@@ -40,6 +40,13 @@ QString PageControl::pageCaption(int index) const {
     return m_tabs->tabText(index);
 }
 
+void PageControl::setPageCaption(int index, const QString& caption) {
+    m_tabs->setTabText(index, caption);
+    // The tabs' width follows their captions.
+    const QSize tabs = m_tabs->sizeHint();
+    m_tabs->setGeometry(2, 0, std::min(tabs.width(), std::max(0, width() - 4)), tabs.height());
+}
+
 void PageControl::setCurrentIndex(int index) {
     m_tabs->setCurrentIndex(index);
 }

@@ -9,6 +9,7 @@
 #include "ui/main_form.h"
 #include "ui/note_label.h"
 #include "ui/page_control.h"
+#include "ui/result_view.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,7 +22,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QTableWidget>
+#include <QTableView>
+#include <QTextBrowser>
 #include <QTest>
 
 using namespace bazi;
@@ -134,24 +136,25 @@ private:
         return text;
     }
 
+    // The grid is a view over the result model: a header of its own above
+    // the matches, newest first, every column 120 px wide after a run.
     void verifyGridRows(const std::vector<ResultRow>& rows) {
-        auto* grid = find<QTableWidget>("高级表格_结果");
-        QCOMPARE(grid->rowCount(), int(rows.size()) + 2);
-        QCOMPARE(grid->columnCount(), 3);
-        QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("公历时间"));
-        QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("农历时间"));
-        QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("八字"));
+        auto* grid = find<ResultView>("高级表格_结果");
+        const QAbstractItemModel* model = grid->model();
+        QCOMPARE(model->rowCount(), int(rows.size()));
+        QCOMPARE(model->columnCount(), 3);
+        QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("公历时间"));
+        QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("农历时间"));
+        QCOMPARE(model->headerData(2, Qt::Horizontal).toString(), QStringLiteral("八字"));
         for (int r = 0; r < int(rows.size()); ++r) {
-            QCOMPARE(grid->item(r + 1, 0)->text(), q(rows[idx(r)].gregorian));
-            QCOMPARE(grid->item(r + 1, 1)->text(), q(rows[idx(r)].lunar));
-            QCOMPARE(grid->item(r + 1, 2)->text(), q(rows[idx(r)].chart));
+            QCOMPARE(model->index(r, 0).data().toString(), q(rows[idx(r)].gregorian));
+            QCOMPARE(model->index(r, 1).data().toString(), q(rows[idx(r)].lunar));
+            QCOMPARE(model->index(r, 2).data().toString(), q(rows[idx(r)].chart));
         }
-        for (int c = 0; c < 3; ++c) {
-            QVERIFY(!grid->item(grid->rowCount() - 1, c));
+        for (int c = 0; c < 3; ++c)
             QCOMPARE(grid->columnWidth(c), 120);
-        }
-        QVERIFY(!grid->horizontalHeader()->isVisible());
-        QVERIFY(!grid->verticalHeader()->isVisible());
+        QVERIFY(!grid->horizontalHeader()->isHidden());
+        QVERIFY(grid->verticalHeader()->isHidden());
     }
 
 private Q_SLOTS:
@@ -215,10 +218,11 @@ private Q_SLOTS:
                                 "2、请自行检查条件设置是否冲突！否则找不到任何八字！"));
         QVERIFY(!m_form->windowTitle().isEmpty());
 
-        auto* grid = find<QTableWidget>("高级表格_结果");
+        auto* grid = find<ResultView>("高级表格_结果");
         QCOMPARE(grid->parentWidget(), pages->page(4));
-        QCOMPARE(grid->rowCount(), 3);
-        QCOMPARE(grid->columnCount(), 3);
+        QCOMPARE(grid->model()->rowCount(), 0);
+        QCOMPARE(grid->model()->columnCount(), 3);
+        QCOMPARE(grid->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("八字"));
     }
 
     void notesAndPageWideCheckBoxes() {
@@ -452,7 +456,7 @@ private Q_SLOTS:
             m_form->resize(clientSizeFromOuter(c.outer));
             QTRY_COMPARE(m_form->size(), clientSizeFromOuter(c.outer));
             QCOMPARE(find<PageControl>("高级选择夹1")->geometry(), c.page);
-            QCOMPARE(find<QTableWidget>("高级表格_结果")->geometry(), c.grid);
+            QCOMPARE(find<ResultView>("高级表格_结果")->geometry(), c.grid);
             QCOMPARE(find<QLabel>("标签157")->geometry(), c.warning);
         }
     }
@@ -503,7 +507,7 @@ private Q_SLOTS:
         for (const QueryMatch& match : expected.matches)
             expectedRows.push_back(resultRowOf(match));
         verifyGridRows(expectedRows);
-        QCOMPARE(find<QTableWidget>("高级表格_结果")->item(1, 2)->text(),
+        QCOMPARE(find<ResultView>("高级表格_结果")->model()->index(0, 2).data().toString(),
                  QStringLiteral("丙申 辛卯 丁酉 辛亥"));
         QCOMPARE(find<QLabel>("标签18")->text(), QStringLiteral("查询列表完毕！"));
         QCOMPARE(find<QLabel>("标签19")->text(), QStringLiteral("条件数：1  符合数：12"));
@@ -555,12 +559,12 @@ private Q_SLOTS:
         int gridRowsDuringRun = -1;
         m_form->setQueryRunner([&](const FormState& form) {
             statusDuringRun = find<QLabel>("标签18")->text();
-            gridRowsDuringRun = find<QTableWidget>("高级表格_结果")->rowCount();
+            gridRowsDuringRun = find<ResultView>("高级表格_结果")->model()->rowCount();
             return runQuery(form);
         });
         clickQueryButton();
         QCOMPARE(statusDuringRun, QStringLiteral("前三天查询中。。。"));
-        QCOMPARE(gridRowsDuringRun, 2);
+        QCOMPARE(gridRowsDuringRun, 0); // emptied before the run
         closeMessageBox();
     }
 
@@ -585,14 +589,22 @@ private Q_SLOTS:
         DescriptionWindow* window = m_form->descriptionWindow();
         QVERIFY(window->isVisible());
         QVERIFY(window->isWindow());
+        QVERIFY(window->isModal());
         QCOMPARE(window->windowTitle(), QStringLiteral("软件说明："));
-        QCOMPARE(outerSizeFromClient(window->size()), QSize(379, 204));
+        // At least the size it had as a one-line window; now it says more.
+        QVERIFY(outerSizeFromClient(window->size()).width() >= 379);
+        QVERIFY(outerSizeFromClient(window->size()).height() >= 204);
         auto* label = window->findChild<QLabel*>();
         QVERIFY(label->wordWrap());
-        QCOMPARE(label->geometry(), QRect(6, 6, 360, 138));
         QCOMPARE(
             label->text(),
             QStringLiteral("设置指定时间，软件会根据设置的条件查找出符合条件前3天的时间及八字。"));
+        const QString body = window->body()->toPlainText();
+        QVERIFY2(body.contains(QStringLiteral("bazi-seek 0.")), qPrintable(body));
+        for (const char* part : {"结果怎样读", "Ctrl+Z", "农历2016年二月初八", "非0"})
+            QVERIFY2(body.contains(QString::fromUtf8(part)), part);
+        QTest::keyClick(window, Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
     }
 };
 

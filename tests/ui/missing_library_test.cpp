@@ -25,15 +25,17 @@ private Q_SLOTS:
         Q_EMIT value->activated(2);
 
         QSignalSpy fatal(&form, &MainForm::fatalError);
-        QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("按钮_查询")), Qt::LeftButton);
+        QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("按钮_查询")),
+                          Qt::LeftButton);
         QMessageBox* box = form.messageBox();
         QVERIFY(box);
         QCOMPARE(box->icon(), QMessageBox::Critical);
         QCOMPARE(box->windowTitle(), QStringLiteral("信息："));
-        const QString prefix = QStringLiteral("无法找到指定DLL库文件“") +
-                               QString::fromUtf8(bazi::chartlib::libraryFileName().data(),
-                                                 qsizetype(bazi::chartlib::libraryFileName().size())) +
-                               QStringLiteral("”中的输出命令“");
+        const QString prefix =
+            QStringLiteral("无法找到指定DLL库文件“") +
+            QString::fromUtf8(bazi::chartlib::libraryFileName().data(),
+                              qsizetype(bazi::chartlib::libraryFileName().size())) +
+            QStringLiteral("”中的输出命令“");
         QVERIFY2(box->text().startsWith(prefix), qPrintable(box->text()));
         QCOMPARE(fatal.count(), 0);
         QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);

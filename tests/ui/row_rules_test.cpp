@@ -31,7 +31,8 @@ TEST(RowEnablingRule, ResetsAndDisablesOrEnablesByVariant) {
         before.radios = kRevealed;
         before.value = 0;
         RowState expected = initialRowState(RevealKind::radioSet);
-        cases.push_back({"radio set back to '-': 不固定, 0, 无限制, all disabled", before, expected});
+        cases.push_back(
+            {"radio set back to '-': 不固定, 0, 无限制, all disabled", before, expected});
     }
     {
         RowState before = usedRow(RevealKind::checkBox, 3);

@@ -14,6 +14,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QRadioButton;
 
 namespace bazi::ui {
@@ -37,10 +38,22 @@ public:
 
     /// Writes every control of the row into the form state under its name.
     void capture(FormState& form) const;
+    /// Sets every control of the row from the form state (no rule runs, no
+    /// edited() signal): the row is usable when its value is not "-".
+    void load(const FormState& form);
+
+    /// Writes the captions, item texts and tooltips in the language chosen.
+    void retranslate();
+    /// Marks the count box while the row asks for none of a value it names.
+    void setCountTrap(bool trapped);
 
     QComboBox* valueBox() const { return m_value; }
     QComboBox* positionBox() const { return m_position; }
     QComboBox* countBox() const { return m_count; }
+
+Q_SIGNALS:
+    /// The user changed a control of the row (after the row rules ran).
+    void edited();
 
 private:
     ConditionRow(const GroupSpec& spec, int row, QGroupBox* box);
@@ -51,6 +64,9 @@ private:
     const GroupSpec& m_spec;
     int m_row;
     RowNames m_names;
+    QLabel* m_rowLabel = nullptr;
+    QLabel* m_positionLabel = nullptr;
+    QLabel* m_countLabel = nullptr;
     QComboBox* m_value = nullptr;
     QComboBox* m_position = nullptr;
     QComboBox* m_count = nullptr;

@@ -1,6 +1,10 @@
 #pragma once
-// The fixed texts of the form: notes, warning line, description, messages.
-// Engine texts are UTF-8 std::strings; toQString converts them for the widgets.
+// The fixed texts of the form: captions, notes, warning line, description,
+// status and messages, in the language chosen (the Simplified Chinese texts
+// are the sources of the translations). Engine texts are UTF-8 std::strings;
+// toQString converts them for the widgets.
+
+#include "query/query_driver.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,8 +19,10 @@ namespace bazi::ui {
 [[nodiscard]] QString windowTitleText();
 
 /// Captions of the row labels, row 1 first: "条件一：" .. "条件七：", "条件八：",
-/// "条件九：", "条件10：", "条件11：", "条件12：".
+/// "条件九：", "条件10：", "条件11：", "条件12："; empty outside 1..12.
 [[nodiscard]] QString rowLabelCaption(int row);
+/// Captions of the five pages: "条件1—五行" .. "条件4—神煞", "查询结果".
+[[nodiscard]] QString pageCaption(int page);
 
 /// The lines of the note 标签158 ("说明：" ...) and of the note 标签159
 /// ("正确设置说明举例：" ...); an empty string is an empty line.
@@ -26,12 +32,19 @@ namespace bazi::ui {
 [[nodiscard]] QString conflictNoteText();
 [[nodiscard]] QString warningLineText();
 
-/// The description window's caption and text.
+/// The description window's caption and its first line.
 [[nodiscard]] QString descriptionCaption();
 [[nodiscard]] QString descriptionText();
 
-/// Caption of every message box, and the status text shown while a query runs.
+/// Caption of every message box.
 [[nodiscard]] QString messageCaption();
+/// The status label while a query runs and after it, the summary label, the
+/// outcome message (empty when there are matches) and the mark of results
+/// older than the form: the engine's texts (texts/result_texts.h), translated.
 [[nodiscard]] QString progressText();
+[[nodiscard]] QString finishedText();
+[[nodiscard]] QString summaryLabelText(int conditionCount, int matchCount);
+[[nodiscard]] QString outcomeMessageText(QueryOutcome outcome);
+[[nodiscard]] QString staleText();
 
 } // namespace bazi::ui

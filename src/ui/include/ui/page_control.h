@@ -23,6 +23,7 @@ public:
     [[nodiscard]] int currentIndex() const;
     [[nodiscard]] QWidget* page(int index) const;
     [[nodiscard]] QString pageCaption(int index) const;
+    void setPageCaption(int index, const QString& caption);
     [[nodiscard]] QTabBar* tabBar() const { return m_tabs; }
 
     void setCurrentIndex(int index);

@@ -1,0 +1,71 @@
+#include "texts/result_formats.h"
+
+#include "calendar/lunar_calendar.h"
+#include "texts/result_texts.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
+
+namespace bazi {
+
+std::string isoMomentText(CivilDateTime m) {
+    char text[80];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", m.date.year, m.date.month,
+                  m.date.day, m.hour, m.minute, m.second);
+    return text;
+}
+
+std::string_view reckonedMarkText(CivilDate date) {
+    return isReckonedLunarDate(date) ? " 推算" : "";
+}
+
+std::string csvField(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
+        return std::string(text);
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
+std::string queryResultJson(const QueryResult& result) {
+    using Json = nlohmann::ordered_json;
+    const auto message = outcomeMessage(result.outcome);
+    Json doc;
+    doc["conditions"] = result.conditionCount;
+    doc["matches"] = result.matchCount();
+    doc["status"] = kFinishedStatus;
+    doc["summary"] = summaryText(result.conditionCount, result.matchCount());
+    doc["message"] = message ? Json(*message) : nullptr;
+    doc["page"] = result.outcome == QueryOutcome::matches ? Json(kResultPageName) : nullptr;
+    doc["rows"] = Json::array();
+    for (const QueryMatch& match : result.matches) {
+        const ResultRow row = resultRowOf(match);
+        Json r;
+        r["moment"] = isoMomentText(row.moment);
+        r["gregorian"] = row.gregorian;
+        r["lunar"] = row.lunar;
+        if (isReckonedLunarDate(row.moment.date))
+            r["reckoned"] = true;
+        r["chart"] = row.chart;
+        doc["rows"].push_back(std::move(r));
+    }
+    return doc.dump() + "\n";
+}
+
+std::string queryResultCsv(const QueryResult& result) {
+    std::string out = "moment,gregorian,lunar,chart\n";
+    for (const QueryMatch& match : result.matches) {
+        const ResultRow row = resultRowOf(match);
+        out += isoMomentText(row.moment) + "," + csvField(row.gregorian) + "," +
+               csvField(row.lunar + std::string(reckonedMarkText(row.moment.date))) + "," +
+               csvField(row.chart) + "\n";
+    }
+    return out;
+}
+
+} // namespace bazi

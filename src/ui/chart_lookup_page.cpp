@@ -1,0 +1,301 @@
+#include "ui/chart_lookup_page.h"
+
+#include "calendar/calendar_range.h"
+#include "calendar/civil_seconds.h"
+#include "calendar/sexagenary.h"
+#include "ui/cn_calendar.h"
+#include "ui/form_texts.h"
+#include "ui/result_view.h"
+#include "ui/span_explain.h"
+#include "ui/span_job.h"
+#include "ui/span_result_model.h"
+#include "ui/terms.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace bazi::ui {
+namespace {
+
+QDate qDateOf(CivilDate d) {
+    return QDate(d.year, d.month, d.day);
+}
+
+CivilSeconds startOfDay(QDate date) {
+    return civilSecondsOf(CivilDateTime{civilFromQDate(date), 0, 0, 0});
+}
+
+SearchRange wholeCalendar() {
+    SearchRange range;
+    range.from = civilSecondsOf(kCalendarFirstMoment);
+    range.to = civilSecondsOf(kCalendarLastMoment) + 1;
+    return range;
+}
+
+QString spanLine(const Span& span) {
+    return spanTimeText(span.start) + QStringLiteral(" – ") + spanTimeText(span.end);
+}
+
+} // namespace
+
+ChartLookupPage::ChartLookupPage(QWidget* parent)
+    : QWidget(parent), m_find(new QPushButton(this)), m_limit(new QCheckBox(this)),
+      m_from(new CnCalendar(this)), m_toLabel(new QLabel(this)), m_to(new CnCalendar(this)),
+      m_status(new QLabel(this)), m_model(new SpanResultModel(this)), m_view(new ResultView(this)),
+      m_chart(new QTextBrowser(this)), m_job(new SpanJob(this)) {
+    setObjectName(QStringLiteral("ChartLookupPage"));
+    m_find->setObjectName(QStringLiteral("按钮_查找"));
+    m_limit->setObjectName(QStringLiteral("选择框_限定范围"));
+    m_from->setObjectName(QStringLiteral("农历日期框_反查起"));
+    m_to->setObjectName(QStringLiteral("农历日期框_反查止"));
+    m_status->setObjectName(QStringLiteral("标签_反查状态"));
+    m_view->setObjectName(QStringLiteral("表格_反查"));
+    m_chart->setObjectName(QStringLiteral("文本_反查八字"));
+
+    static const char* const kNames[] = {"组合框_年柱", "组合框_月柱", "组合框_日柱",
+                                         "组合框_时柱"};
+    auto* pillars = new QHBoxLayout;
+    for (int p = 0; p < 4; ++p) {
+        auto* label = new QLabel(this);
+        auto* box = new QComboBox(this);
+        box->setObjectName(QString::fromUtf8(kNames[p]));
+        box->setMaxVisibleItems(20);
+        label->setBuddy(box);
+        m_labels[static_cast<std::size_t>(p)] = label;
+        m_boxes[static_cast<std::size_t>(p)] = box;
+        pillars->addWidget(label);
+        pillars->addWidget(box, 1);
+        connect(box, &QComboBox::currentIndexChanged, this, [this] {
+            if (!m_filling)
+                narrow();
+        });
+    }
+    pillars->addWidget(m_find);
+
+    for (CnCalendar* box : {m_from, m_to})
+        box->setDateRange(qDateOf(kCalendarFirstMoment.date), qDateOf(kCalendarLastMoment.date));
+    m_from->setDate(qDateOf(kCalendarFirstMoment.date));
+    m_to->setDate(qDateOf(kCalendarLastMoment.date));
+    auto* range = new QHBoxLayout;
+    range->addWidget(m_limit);
+    range->addWidget(m_from, 1);
+    range->addWidget(m_toLabel);
+    range->addWidget(m_to, 1);
+    range->addStretch(1);
+    const auto enableRange = [this](bool on) {
+        m_from->setEnabled(on);
+        m_to->setEnabled(on);
+    };
+    enableRange(false);
+    connect(m_limit, &QCheckBox::toggled, this, enableRange);
+
+    m_view->setResultModel(m_model);
+    m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_chart->setOpenLinks(false);
+    auto* split = new QSplitter(Qt::Horizontal, this);
+    split->addWidget(m_view);
+    split->addWidget(m_chart);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(pillars);
+    layout->addLayout(range);
+    layout->addWidget(m_status);
+    layout->addWidget(split, 1);
+
+    connect(m_find, &QPushButton::clicked, this, &ChartLookupPage::startLookup);
+    connect(m_job, &SpanJob::finished, this, &ChartLookupPage::onFinished);
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { showSpan(current.row()); });
+    connect(m_view, &ResultView::failed, this, &ChartLookupPage::message);
+
+    std::array<bool, 61> all{};
+    all.fill(true);
+    m_filling = true;
+    for (int p = 0; p < 4; ++p)
+        fillBox(p, all);
+    m_filling = false;
+    retranslate();
+}
+
+ChartPattern ChartLookupPage::pattern() const {
+    ChartPattern chart;
+    for (std::size_t p = 0; p < 4; ++p)
+        chart.pillars[p] = m_boxes[p]->currentData().toInt();
+    return chart;
+}
+
+void ChartLookupPage::choosePillar(int pillar, int cycleIndex) {
+    QComboBox* box = m_boxes[static_cast<std::size_t>(pillar)];
+    const int index = box->findData(cycleIndex);
+    if (index >= 0)
+        box->setCurrentIndex(index);
+}
+
+// Rebuilds a box with "不详" and the allowed pillars, keeping its choice when
+// it is still allowed.
+void ChartLookupPage::fillBox(int pillar, const std::array<bool, 61>& allowed) {
+    QComboBox* box = m_boxes[static_cast<std::size_t>(pillar)];
+    const int chosen = box->currentData().toInt();
+    box->clear();
+    box->addItem(tr("不详"), 0);
+    for (int cycle = 1; cycle <= 60; ++cycle)
+        if (allowed[static_cast<std::size_t>(cycle)])
+            box->addItem(toQString(pillarText(cycle)), cycle);
+    const int index = box->findData(chosen);
+    box->setCurrentIndex(index >= 0 ? index : 0);
+}
+
+void ChartLookupPage::narrow() {
+    // The month box follows the year, the hour box the day.
+    const ChartPattern chart = pattern();
+    std::array<bool, 61> months{}, hours{};
+    for (int cycle = 1; cycle <= 60; ++cycle) {
+        const auto c = static_cast<std::size_t>(cycle);
+        months[c] = problemOf(ChartPattern{{chart.pillars[0], cycle, 0, 0}}) == ChartProblem::none;
+        hours[c] = problemOf(ChartPattern{{0, 0, chart.pillars[2], cycle}}) == ChartProblem::none;
+    }
+    m_filling = true;
+    fillBox(1, months);
+    fillBox(3, hours);
+    m_filling = false;
+}
+
+void ChartLookupPage::startLookup() {
+    if (m_job->isRunning())
+        return;
+    const ChartPattern chart = pattern();
+    if (chart == ChartPattern{}) {
+        Q_EMIT message(tr("请至少选一柱"));
+        return;
+    }
+    SearchRange range = wholeCalendar();
+    if (m_limit->isChecked()) {
+        for (CnCalendar* box : {m_from, m_to}) {
+            if (box->isEditing() && !box->commitEditing()) {
+                Q_EMIT message(box->entryProblem());
+                return;
+            }
+        }
+        if (m_to->date() < m_from->date()) {
+            Q_EMIT message(tr("结束日期早于开始日期"));
+            return;
+        }
+        range.from = startOfDay(m_from->date());
+        range.to = std::min(startOfDay(m_to->date().addDays(1)), range.to);
+    }
+    m_searched = chart;
+    m_range = range;
+    m_model->clear();
+    m_chart->clear();
+    m_status->setText(tr("查找中…"));
+    m_find->setEnabled(false);
+    m_job->start([chart, range](const SpanVisitor& visit,
+                                SearchControl&) { return findChartSpans(chart, range, visit); },
+                 range.from, range.to, range.windows);
+}
+
+void ChartLookupPage::onFinished() {
+    m_find->setEnabled(true);
+    const SpanJobResult& result = m_job->result();
+    if (!result.error.isEmpty()) {
+        m_status->setText(QString());
+        Q_EMIT message(result.error);
+        return;
+    }
+    QStringList written;
+    for (const int cycle : m_searched.pillars)
+        written << (cycle == 0 ? QStringLiteral("*") : toQString(pillarText(cycle)));
+    const QString chart = written.join(QLatin1Char(' '));
+    m_model->setSpans(result.spans, result.total, ChartOptions{},
+                      tr("八字反查：%1（%2 个时段）").arg(chart).arg(result.total),
+                      QStringLiteral("bazi-seek-find"));
+    if (result.total > 0) {
+        m_status->setText(result.total > kMaxShownSpans
+                              ? tr("%1：%2 个时段，表中列出前 %3 个")
+                                    .arg(chart)
+                                    .arg(result.total)
+                                    .arg(kMaxShownSpans)
+                              : tr("%1：%2 个时段").arg(chart).arg(result.total));
+        m_view->setCurrentIndex(m_model->index(0, 0));
+        return;
+    }
+    // Nothing here: say where it occurs nearest, or that it never does.
+    const SearchRange whole = wholeCalendar();
+    QString text;
+    if (m_range.from == whole.from && m_range.to == whole.to) {
+        text = tr("%1 在整个日历（%2 至 %3）中都不出现")
+                   .arg(chart,
+                        qDateOf(kCalendarFirstMoment.date).toString(QStringLiteral("yyyy-MM-dd")),
+                        qDateOf(kCalendarLastMoment.date).toString(QStringLiteral("yyyy-MM-dd")));
+    } else {
+        const NearestOccurrences nearest = nearestOutside(m_searched, m_range, whole);
+        text = tr("%1 不出现在所选范围内").arg(chart);
+        if (!nearest.before && !nearest.after)
+            text += tr("，在整个日历中也不出现");
+        if (nearest.before)
+            text += tr("；之前最近：%1").arg(spanLine(*nearest.before));
+        if (nearest.after)
+            text += tr("；之后最近：%1").arg(spanLine(*nearest.after));
+    }
+    m_status->setText(text);
+    Q_EMIT message(text);
+}
+
+void ChartLookupPage::showSpan(int row) {
+    if (row < 0 || row >= m_model->rowCount()) {
+        m_chart->clear();
+        return;
+    }
+    try {
+        m_chart->setHtml(
+            spanExplanationHtml(m_model->spans()[static_cast<std::size_t>(row)], nullptr, {}));
+    } catch (const std::exception& e) {
+        Q_EMIT message(QString::fromUtf8(e.what()));
+    }
+}
+
+void ChartLookupPage::retranslate() {
+    static const char* const kCaptions[] = {QT_TR_NOOP("年柱："), QT_TR_NOOP("月柱："),
+                                            QT_TR_NOOP("日柱："), QT_TR_NOOP("时柱：")};
+    for (std::size_t p = 0; p < 4; ++p) {
+        m_labels[p]->setText(tr(kCaptions[p]));
+        m_boxes[p]->setItemText(0, tr("不详"));
+    }
+    m_boxes[1]->setToolTip(tr("只列出能在所选年柱之下的月柱（五虎遁：年干定月干）"));
+    m_boxes[3]->setToolTip(tr("只列出能在所选日柱之下的时柱（五鼠遁：日干定时干）"));
+    m_find->setText(tr("查找"));
+    m_find->setToolTip(tr("列出有这个八字的所有时段，精确到秒；“不详”的柱不限"));
+    m_limit->setText(tr("限定范围："));
+    m_toLabel->setText(tr("至"));
+    m_view->setAccessibleName(tr("有这个八字的时段"));
+    m_model->retranslate();
+}
+
+void ChartLookupPage::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void ChartLookupPage::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        startLookup();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace bazi::ui

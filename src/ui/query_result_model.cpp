@@ -1,0 +1,129 @@
+#include "ui/query_result_model.h"
+
+#include "calendar/lunar_calendar.h"
+#include "texts/result_formats.h"
+#include "texts/result_texts.h"
+#include "ui/form_texts.h"
+
+#include <QCoreApplication>
+
+namespace bazi::ui {
+namespace {
+
+// The engine's headers, as the source texts of their translations.
+constexpr std::string_view kHeaderSources[] = {
+    QT_TRANSLATE_NOOP("bazi::ui::QueryResultModel", "公历时间"),
+    QT_TRANSLATE_NOOP("bazi::ui::QueryResultModel", "农历时间"),
+    QT_TRANSLATE_NOOP("bazi::ui::QueryResultModel", "八字"),
+};
+static_assert(kHeaderSources[0] == kResultHeaders[0] && kHeaderSources[1] == kResultHeaders[1] &&
+              kHeaderSources[2] == kResultHeaders[2]);
+
+} // namespace
+
+QString gregorianCellText(CivilDateTime t) {
+    // The engine's dateTimeText, part by part.
+    QString text =
+        QueryResultModel::tr("%1年%2月%3日").arg(t.date.year).arg(t.date.month).arg(t.date.day);
+    if (t.second != 0)
+        text += QueryResultModel::tr("%1时%2分%3秒").arg(t.hour).arg(t.minute).arg(t.second);
+    else if (t.minute != 0)
+        text += QueryResultModel::tr("%1时%2分").arg(t.hour).arg(t.minute);
+    else if (t.hour != 0)
+        text += QueryResultModel::tr("%1时").arg(t.hour);
+    return text;
+}
+
+QString lunarCellText(const LunarDate& lunar) {
+    // The engine's lunarTimeText: "初" before every day number is the form's way.
+    const QString pattern = lunar.leap ? QueryResultModel::tr("%1年 闰%2月 初%3")
+                                       : QueryResultModel::tr("%1年 %2月 初%3");
+    return pattern.arg(lunar.year).arg(lunar.month).arg(lunar.day);
+}
+
+QueryResultModel::QueryResultModel(QObject* parent) : ResultTableModel(parent) {}
+
+void QueryResultModel::setResult(QueryResult result, QDate date, ChartOptions options) {
+    beginResetModel();
+    m_result = std::move(result);
+    m_date = date;
+    m_options = options;
+    m_hasResult = true;
+    endResetModel();
+}
+
+void QueryResultModel::clear() {
+    beginResetModel();
+    m_result = {};
+    m_hasResult = false;
+    endResetModel();
+}
+
+void QueryResultModel::retranslate() {
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount_ - 1);
+    if (rowCount() > 0)
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount_ - 1));
+}
+
+int QueryResultModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_result.matchCount();
+}
+
+int QueryResultModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : columnCount_;
+}
+
+QVariant QueryResultModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const QueryMatch& match = m_result.matches[static_cast<std::size_t>(index.row())];
+    if (role == Qt::DisplayRole) {
+        switch (index.column()) {
+        case gregorianColumn: return gregorianCellText(match.moment);
+        case lunarColumn:
+            // Marked, as on the command line, where no printed almanac is.
+            return lunarCellText(match.lunar) +
+                   (isReckonedLunarDate(match.moment.date) ? tr(" 推算") : QString());
+        case chartColumn: return toQString(spacedPillarsText(match.pillars));
+        default: return {};
+        }
+    }
+    if (role == Qt::ToolTipRole)
+        return QueryResultModel::tr("双击或按 Enter 查看这一时刻的八字");
+    return {};
+}
+
+QVariant QueryResultModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < columnCount_)
+        return QueryResultModel::tr(kHeaderSources[section].data());
+    if (orientation == Qt::Vertical && role == Qt::DisplayRole)
+        return section + 1;
+    return {};
+}
+
+std::optional<CivilDateTime> QueryResultModel::momentOfRow(int row) const {
+    if (row < 0 || row >= rowCount())
+        return std::nullopt;
+    return m_result.matches[static_cast<std::size_t>(row)].moment;
+}
+
+std::string QueryResultModel::csvText() const {
+    return queryResultCsv(m_result);
+}
+
+std::string QueryResultModel::jsonText() const {
+    return queryResultJson(m_result);
+}
+
+QString QueryResultModel::documentTitle() const {
+    return QueryResultModel::tr("查询结果：%1 及前两天（%2）")
+        .arg(m_date.toString(QStringLiteral("yyyy-MM-dd")),
+             summaryLabelText(m_result.conditionCount, m_result.matchCount()));
+}
+
+QString QueryResultModel::exportBaseName() const {
+    return QStringLiteral("bazi-seek-%1").arg(m_date.toString(QStringLiteral("yyyyMMdd")));
+}
+
+} // namespace bazi::ui

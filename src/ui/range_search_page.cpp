@@ -1,0 +1,335 @@
+#include "ui/range_search_page.h"
+
+#include "calendar/calendar_range.h"
+#include "calendar/civil_seconds.h"
+#include "calendar/sexagenary.h"
+#include "search/span_search.h"
+#include "ui/calendar_grid.h"
+#include "ui/cn_calendar.h"
+#include "ui/form_texts.h"
+#include "ui/result_view.h"
+#include "ui/span_explain.h"
+#include "ui/span_job.h"
+#include "ui/span_result_model.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace bazi::ui {
+namespace {
+
+QDate qDateOf(CivilDate d) {
+    return QDate(d.year, d.month, d.day);
+}
+
+// The first second of a date.
+CivilSeconds startOfDay(QDate date) {
+    return civilSecondsOf(CivilDateTime{civilFromQDate(date), 0, 0, 0});
+}
+
+QString isoDay(QDate date) {
+    return date.toString(QStringLiteral("yyyy-MM-dd"));
+}
+
+} // namespace
+
+RangeSearchPage::RangeSearchPage(std::function<FormState()> formState, QWidget* parent)
+    : QWidget(parent), m_formState(std::move(formState)), m_from(new CnCalendar(this)),
+      m_to(new CnCalendar(this)), m_fromLabel(new QLabel(this)), m_toLabel(new QLabel(this)),
+      m_hoursLabel(new QLabel(this)), m_allDay(new QCheckBox(this)),
+      m_search(new QPushButton(this)), m_cancel(new QPushButton(this)),
+      m_progress(new QProgressBar(this)), m_conditions(new QLabel(this)),
+      m_editConditions(new QPushButton(this)), m_status(new QLabel(this)),
+      m_model(new SpanResultModel(this)), m_view(new ResultView(this)),
+      m_grid(new CalendarGrid(this)), m_why(new QTextBrowser(this)), m_job(new SpanJob(this)) {
+    setObjectName(QStringLiteral("RangeSearchPage"));
+    m_from->setObjectName(QStringLiteral("农历日期框_起"));
+    m_to->setObjectName(QStringLiteral("农历日期框_止"));
+    m_allDay->setObjectName(QStringLiteral("选择框_全天"));
+    m_search->setObjectName(QStringLiteral("按钮_搜索"));
+    m_cancel->setObjectName(QStringLiteral("按钮_取消搜索"));
+    m_progress->setObjectName(QStringLiteral("进度条_搜索"));
+    m_conditions->setObjectName(QStringLiteral("标签_搜索条件"));
+    m_editConditions->setObjectName(QStringLiteral("按钮_修改条件"));
+    m_status->setObjectName(QStringLiteral("标签_搜索状态"));
+    m_view->setObjectName(QStringLiteral("表格_时段"));
+    m_why->setObjectName(QStringLiteral("文本_理由"));
+    m_fromLabel->setBuddy(m_from);
+    m_toLabel->setBuddy(m_to);
+
+    // The whole calendar can be searched; two weeks from today to start with.
+    for (CnCalendar* box : {m_from, m_to})
+        box->setDateRange(qDateOf(kCalendarFirstMoment.date), qDateOf(kCalendarLastMoment.date));
+    m_from->setDate(QDate::currentDate());
+    m_to->setDate(QDate::currentDate().addDays(13));
+
+    auto* dates = new QHBoxLayout;
+    dates->addWidget(m_fromLabel);
+    dates->addWidget(m_from, 1);
+    dates->addWidget(m_toLabel);
+    dates->addWidget(m_to, 1);
+    dates->addWidget(m_search);
+    dates->addWidget(m_cancel);
+    dates->addWidget(m_progress, 1);
+
+    auto* hours = new QHBoxLayout;
+    hours->addWidget(m_hoursLabel);
+    for (int block = 0; block < kBlocksPerDay; ++block) {
+        auto* box = new QCheckBox(this);
+        box->setObjectName(QStringLiteral("选择框_时辰%1").arg(block + 1));
+        box->setChecked(true);
+        m_blocks[static_cast<std::size_t>(block)] = box;
+        hours->addWidget(box);
+        connect(box, &QCheckBox::toggled, this, [this] {
+            bool all = true;
+            for (QCheckBox* b : m_blocks)
+                all = all && b->isChecked();
+            const QSignalBlocker quiet(m_allDay);
+            m_allDay->setChecked(all);
+        });
+    }
+    m_allDay->setChecked(true);
+    hours->addWidget(m_allDay);
+    hours->addStretch(1);
+    connect(m_allDay, &QCheckBox::clicked, this, [this](bool checked) {
+        for (QCheckBox* box : m_blocks)
+            box->setChecked(checked);
+    });
+
+    auto* conditions = new QHBoxLayout;
+    m_conditions->setWordWrap(true);
+    m_conditions->setTextFormat(Qt::PlainText);
+    conditions->addWidget(m_conditions, 1);
+    conditions->addWidget(m_editConditions, 0, Qt::AlignTop);
+
+    m_model->setParent(m_view);
+    m_view->setResultModel(m_model);
+    m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_why->setOpenLinks(false);
+    auto* side = new QSplitter(Qt::Vertical, this);
+    side->addWidget(m_grid);
+    side->addWidget(m_why);
+    auto* split = new QSplitter(Qt::Horizontal, this);
+    split->setObjectName(QStringLiteral("分隔_时段"));
+    split->addWidget(m_view);
+    split->addWidget(side);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(dates);
+    layout->addLayout(hours);
+    layout->addLayout(conditions);
+    layout->addWidget(m_status);
+    layout->addWidget(split, 1);
+
+    m_progress->setRange(0, 1000);
+    m_progress->setValue(0);
+    m_progress->setTextVisible(false);
+    m_cancel->setEnabled(false);
+
+    connect(m_search, &QPushButton::clicked, this, &RangeSearchPage::startSearch);
+    connect(m_cancel, &QPushButton::clicked, this, &RangeSearchPage::cancelSearch);
+    connect(m_editConditions, &QPushButton::clicked, this,
+            &RangeSearchPage::editConditionsRequested);
+    connect(m_job, &SpanJob::progressed, m_progress, &QProgressBar::setValue);
+    connect(m_job, &SpanJob::finished, this, &RangeSearchPage::onFinished);
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { showSpan(current.row()); });
+    connect(m_grid, &CalendarGrid::blockActivated, this, &RangeSearchPage::selectBlock);
+    connect(m_view, &ResultView::failed, this, &RangeSearchPage::message);
+    retranslate();
+}
+
+HourWindows RangeSearchPage::hourWindows() const {
+    HourWindows windows = kNoHours;
+    for (int block = 0; block < kBlocksPerDay; ++block) {
+        if (!m_blocks[static_cast<std::size_t>(block)]->isChecked())
+            continue;
+        // 子 is 23:00-01:00, 丑 01:00-03:00, ...
+        const int first = (23 + 2 * block) % 24;
+        windows = windows.with(first, first + 1).with((first + 1) % 24, (first + 1) % 24 + 1);
+    }
+    return windows;
+}
+
+void RangeSearchPage::refreshConditions() {
+    const QStringList lines = conditionLines(m_formState());
+    m_conditions->setText(lines.isEmpty() ? tr("条件：尚未设置（在“推算”页的条件页中设置）")
+                                          : tr("条件：%1").arg(lines.join(QStringLiteral("；"))));
+}
+
+void RangeSearchPage::startSearch() {
+    if (m_job->isRunning())
+        return;
+    // Typed dates are taken first; one that is not a date stops the search.
+    for (CnCalendar* box : {m_from, m_to}) {
+        if (box->isEditing() && !box->commitEditing()) {
+            Q_EMIT message(
+                tr("日期“%1”无法使用：%2").arg(box->editor()->text(), box->entryProblem()));
+            return;
+        }
+    }
+    const FormState form = m_formState();
+    const Conditions conditions = captureConditions(form);
+    if (conditions.conditionCount == 0) {
+        Q_EMIT message(outcomeMessageText(QueryOutcome::noCondition));
+        return;
+    }
+    if (m_to->date() < m_from->date()) {
+        Q_EMIT message(
+            tr("结束日期 %1 早于开始日期 %2").arg(isoDay(m_to->date()), isoDay(m_from->date())));
+        return;
+    }
+    const HourWindows windows = hourWindows();
+    if (windows.hours == 0) {
+        Q_EMIT message(tr("请至少选一个时辰"));
+        return;
+    }
+    SearchRange range;
+    range.from = startOfDay(m_from->date());
+    range.to =
+        std::min(startOfDay(m_to->date().addDays(1)), civilSecondsOf(kCalendarLastMoment) + 1);
+    range.windows = windows;
+
+    m_searched = conditions;
+    m_swap = form.isChecked(kSwapCheckBox);
+    m_female = form.isChecked(kFemaleCheckBox);
+    m_model->clear();
+    m_grid->setTally(nullptr);
+    m_why->clear();
+    refreshConditions();
+    m_status->setText(tr("搜索中…"));
+    setRunning(true);
+    m_job->start(
+        [conditions, range](const SpanVisitor& visit, SearchControl& control) {
+            return searchSpans(conditions, range, visit, &control);
+        },
+        range.from, range.to, windows);
+}
+
+void RangeSearchPage::cancelSearch() {
+    m_job->cancel();
+}
+
+void RangeSearchPage::setRunning(bool running) {
+    m_search->setEnabled(!running);
+    m_cancel->setEnabled(running);
+    m_progress->setValue(running ? 0 : m_progress->value());
+}
+
+void RangeSearchPage::onFinished() {
+    setRunning(false);
+    const SpanJobResult& result = m_job->result();
+    if (!result.error.isEmpty()) {
+        m_status->setText(tr("搜索失败"));
+        Q_EMIT message(result.error);
+        return;
+    }
+    const QString summary =
+        tr("条件数：%1  符合时段数：%2").arg(m_searched.conditionCount).arg(result.total);
+    const QString from = isoDay(m_from->date());
+    const QString to = isoDay(m_to->date());
+    m_model->setSpans(result.spans, result.total, ChartOptions{m_swap, m_female},
+                      tr("时间范围：%1 至 %2（%3）").arg(from, to, summary),
+                      QStringLiteral("bazi-seek-search-%1-%2")
+                          .arg(m_from->date().toString(QStringLiteral("yyyyMMdd")),
+                               m_to->date().toString(QStringLiteral("yyyyMMdd"))));
+    // The grid reads the job's tally, kept until the next search starts.
+    m_grid->setTally(&result.tally);
+    if (result.end == SearchEnd::cancelled)
+        m_status->setText(tr("已取消：此前找到 %1 个时段").arg(result.total));
+    else if (result.total == 0)
+        m_status->setText(tr("%1：范围内没有符合条件的时段").arg(summary));
+    else if (result.total > kMaxShownSpans)
+        m_status->setText(tr("%1，表中列出前 %2 个").arg(summary).arg(kMaxShownSpans));
+    else
+        m_status->setText(summary);
+    if (m_model->rowCount() > 0)
+        m_view->setCurrentIndex(m_model->index(0, 0));
+}
+
+void RangeSearchPage::showSpan(int row) {
+    if (row < 0 || row >= m_model->rowCount()) {
+        m_why->clear();
+        return;
+    }
+    try {
+        m_why->setHtml(spanExplanationHtml(m_model->spans()[static_cast<std::size_t>(row)],
+                                           &m_searched, ChartOptions{m_swap, m_female}));
+    } catch (const std::exception& e) {
+        Q_EMIT message(QString::fromUtf8(e.what()));
+    }
+}
+
+void RangeSearchPage::selectBlock(qint64 start) {
+    // The first span of the block, or the one the block starts in.
+    const auto& spans = m_model->spans();
+    const auto it = std::lower_bound(spans.begin(), spans.end(), start,
+                                     [](const Span& s, qint64 t) { return s.end <= t; });
+    if (it == spans.end() || it->start >= start + 2 * 3600) {
+        m_status->setText(it == spans.end() && m_model->total() > kMaxShownSpans
+                              ? tr("这个时辰的时段不在表中列出的前 %1 个之内").arg(kMaxShownSpans)
+                              : tr("这个时辰没有符合条件的时段"));
+        return;
+    }
+    const int row = static_cast<int>(it - spans.begin());
+    m_view->setCurrentIndex(m_model->index(row, 0));
+    m_view->scrollTo(m_model->index(row, 0));
+}
+
+void RangeSearchPage::retranslate() {
+    m_fromLabel->setText(tr("从："));
+    m_toLabel->setText(tr("至："));
+    m_hoursLabel->setText(tr("时辰："));
+    for (int block = 0; block < kBlocksPerDay; ++block) {
+        QCheckBox* box = m_blocks[static_cast<std::size_t>(block)];
+        const int first = (23 + 2 * block) % 24;
+        box->setText(toQString(kBranchNames[static_cast<std::size_t>(block)]));
+        box->setToolTip(tr("%1时：%2:00 至 %3:00")
+                            .arg(toQString(kBranchNames[static_cast<std::size_t>(block)]))
+                            .arg(first, 2, 10, QLatin1Char('0'))
+                            .arg((first + 2) % 24, 2, 10, QLatin1Char('0')));
+    }
+    m_allDay->setText(tr("全天"));
+    m_search->setText(tr("搜索"));
+    m_search->setToolTip(
+        tr("在这段时间里找八字符合全部条件的时段，精确到秒；条件在“推算”页的条件页中设置"));
+    m_cancel->setText(tr("取消"));
+    m_editConditions->setText(tr("修改条件…"));
+    m_view->setAccessibleName(tr("符合条件的时段"));
+    m_why->setAccessibleName(tr("为何符合"));
+    m_model->retranslate();
+    refreshConditions();
+    if (m_view->currentIndex().isValid())
+        showSpan(m_view->currentIndex().row());
+}
+
+void RangeSearchPage::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void RangeSearchPage::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        startSearch();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace bazi::ui

@@ -1,0 +1,144 @@
+#include "ui/span_result_model.h"
+
+#include "calendar/lunar_calendar.h"
+#include "texts/span_formats.h"
+#include "texts/span_texts.h"
+#include "ui/form_texts.h"
+#include "ui/terms.h"
+
+#include <algorithm>
+
+namespace bazi::ui {
+
+QString cutReasonLabel(CutReason reason) {
+    switch (reason) {
+    case CutReason::solarTerm: return SpanResultModel::tr("节气交接");
+    case CutReason::dayChange: return SpanResultModel::tr("子时换日");
+    case CutReason::hourChange: return SpanResultModel::tr("时辰交接");
+    case CutReason::range: return SpanResultModel::tr("查询范围");
+    case CutReason::window: return SpanResultModel::tr("时段");
+    }
+    return {};
+}
+
+QString spanTimeText(CivilSeconds t) {
+    const CivilDateTime m = civilDateTimeOf(t);
+    return QStringLiteral("%1-%2-%3 %4:%5:%6")
+        .arg(m.date.year, 4, 10, QLatin1Char('0'))
+        .arg(m.date.month, 2, 10, QLatin1Char('0'))
+        .arg(m.date.day, 2, 10, QLatin1Char('0'))
+        .arg(m.hour, 2, 10, QLatin1Char('0'))
+        .arg(m.minute, 2, 10, QLatin1Char('0'))
+        .arg(m.second, 2, 10, QLatin1Char('0'));
+}
+
+QString spanLunarCellText(const Span& span) {
+    const CivilDate start = span.startTime().date;
+    QString text = calendarText(spanLunarText(start));
+    if (isReckonedLunarDate(start))
+        text += SpanResultModel::tr(" 推算");
+    return text;
+}
+
+SpanResultModel::SpanResultModel(QObject* parent) : ResultTableModel(parent) {}
+
+void SpanResultModel::setSpans(std::vector<Span> spans, std::int64_t total, ChartOptions options,
+                               const QString& title, const QString& baseName) {
+    beginResetModel();
+    m_spans = std::move(spans);
+    m_total = total;
+    m_options = options;
+    m_title = title;
+    m_baseName = baseName;
+    endResetModel();
+}
+
+void SpanResultModel::clear() {
+    beginResetModel();
+    m_spans.clear();
+    m_total = 0;
+    endResetModel();
+}
+
+int SpanResultModel::rowAt(CivilSeconds t) const {
+    // The spans are in time order and do not overlap.
+    const auto it = std::upper_bound(m_spans.begin(), m_spans.end(), t,
+                                     [](CivilSeconds x, const Span& s) { return x < s.start; });
+    if (it == m_spans.begin())
+        return -1;
+    const auto found = std::prev(it);
+    return t < found->end ? static_cast<int>(found - m_spans.begin()) : -1;
+}
+
+void SpanResultModel::retranslate() {
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount_ - 1);
+    if (rowCount() > 0)
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount_ - 1));
+}
+
+int SpanResultModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_spans.size());
+}
+
+int SpanResultModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : columnCount_;
+}
+
+QVariant SpanResultModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const Span& span = m_spans[static_cast<std::size_t>(index.row())];
+    if (role == Qt::DisplayRole) {
+        switch (index.column()) {
+        case startColumn: return spanTimeText(span.start);
+        case endColumn: return spanTimeText(span.end);
+        case chartColumn:
+            return toQString(pillarText(span.pillars.year) + ' ' + pillarText(span.pillars.month) +
+                             ' ' + pillarText(span.pillars.day) + ' ' +
+                             pillarText(span.pillars.hour));
+        case lunarColumn: return spanLunarCellText(span);
+        case cutColumn:
+            return cutReasonLabel(span.startCut) + QStringLiteral(" / ") +
+                   cutReasonLabel(span.endCut);
+        default: return {};
+        }
+    }
+    if (role == Qt::ToolTipRole)
+        return tr("双击或按 Enter 查看这一时段的八字");
+    return {};
+}
+
+QVariant SpanResultModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case startColumn: return tr("开始");
+    case endColumn: return tr("结束");
+    case chartColumn: return tr("八字");
+    case lunarColumn: return tr("农历");
+    case cutColumn: return tr("起因/止因");
+    default: return {};
+    }
+}
+
+std::optional<CivilDateTime> SpanResultModel::momentOfRow(int row) const {
+    if (row < 0 || row >= rowCount())
+        return std::nullopt;
+    return m_spans[static_cast<std::size_t>(row)].startTime();
+}
+
+std::string SpanResultModel::csvText() const {
+    std::string text = spanCsvHeader();
+    for (const Span& span : m_spans)
+        text += spanCsvLine(span);
+    return text;
+}
+
+std::string SpanResultModel::jsonText() const {
+    std::string text;
+    for (const Span& span : m_spans)
+        text += spanJsonLine(span);
+    return text;
+}
+
+} // namespace bazi::ui
