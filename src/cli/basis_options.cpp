@@ -5,6 +5,7 @@
 #include "calendar/calendar_range.h"
 #include "calendar/sexagenary.h"
 #include "cli/cli_common.h"
+#include "form/message_text.h"
 #include "places/gazetteer.h"
 
 #include <CLI/CLI.hpp>
@@ -15,25 +16,6 @@
 namespace bazi::cli {
 
 namespace {
-
-constexpr std::size_t kShownCharacters = 60;
-
-// An argument quoted back in a message: at most kShownCharacters whole UTF-8
-// characters, control characters as '?', "…" where it was cut.
-std::string shown(std::string_view text) {
-    std::string out = "\"";
-    std::size_t characters = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const bool continuation = (byte & 0xC0U) == 0x80U;
-        if (!continuation && ++characters > kShownCharacters) {
-            out += "…";
-            break;
-        }
-        out += byte < 0x20 || byte == 0x7F ? '?' : text[i];
-    }
-    return out + "\"";
-}
 
 std::string clockText(CivilDateTime t) {
     return dateTimeText(t);
@@ -52,12 +34,12 @@ ClockZone zoneNamed(std::string_view name, std::string_view option) {
     switch (lookup.status) {
     case ZoneLookupStatus::ok: return lookup.zone;
     case ZoneLookupStatus::unknown:
-        throw InputError(std::string(option) + " " + shown(name) +
+        throw InputError(std::string(option) + " " + quotedForMessage(name) +
                          " is not a zone of the tz database; give an IANA name such as "
                          "Asia/Shanghai or America/New_York (bazi-seek places NAME shows the "
                          "zone of a place)");
     case ZoneLookupStatus::unsupported:
-        throw InputError(std::string(option) + " " + shown(name) +
+        throw InputError(std::string(option) + " " + quotedForMessage(name) +
                          ": the tz database writes this zone's rule after 2037 in a form that "
                          "cannot be read here; choose a neighbouring zone");
     }
@@ -138,7 +120,7 @@ ChosenBasis basisFromOptions(const BasisOptions& options) {
     if (!options.place.empty()) {
         const std::vector<Place> places = findPlaces(options.place, 1);
         if (places.empty())
-            throw InputError("--place " + shown(options.place) +
+            throw InputError("--place " + quotedForMessage(options.place) +
                              ": no place of that name in the gazetteer; bazi-seek places NAME "
                              "lists the places a name finds (Chinese or English names)");
         const Place& p = places.front();

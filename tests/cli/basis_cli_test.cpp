@@ -133,9 +133,9 @@ TEST(CliBasis, RefusedWithTheProblemNamed) {
         {"a zone whose later rule cannot be read", "chart \"2016-03-16 22:00\" --tz America/Nuuk",
          "--tz \"America/Nuuk\": the tz database writes this zone's rule after 2037 in a form that "
          "cannot be read here; choose a neighbouring zone"},
-        {"control characters quoted back as '?'",
+        {"control characters quoted back escaped",
          "chart \"2016-03-16 22:00\" --tz \"$(printf 'a\\tb')\"",
-         "--tz \"a?b\" is not a zone of the tz database; give an IANA name such as Asia/Shanghai "
+         "--tz \"a\\tb\" is not a zone of the tz database; give an IANA name such as Asia/Shanghai "
          "or "
          "America/New_York (bazi-seek places NAME shows the zone of a place)"},
         {"a longitude outside -180..180",
