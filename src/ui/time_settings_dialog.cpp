@@ -222,7 +222,7 @@ void TimeSettingsDialog::setSettings(const TimeSettings& s) {
     const bool named = !s.zone.empty();
     (named ? m_namedZone : m_fixedZone)->setChecked(true);
     m_zone->setEnabled(named);
-    m_zone->setEditText(named ? toQString(s.zone) : QStringLiteral("Asia/Shanghai"));
+    showZone(named ? toQString(s.zone) : QStringLiteral("Asia/Shanghai"));
     m_longitude->setText(s.longitude ? longitudeField(*s.longitude) : QString());
     m_placeName = s.longitude ? s.placeName : std::string();
     switch (s.solarTime) {
@@ -255,6 +255,14 @@ void TimeSettingsDialog::refresh() {
         m_preview->setText(tr("时间基准：%1").arg(basisLineText(basisFromSettings(s).basis)));
     else
         m_preview->setText(tr("时间基准：（请先改正上面标红的设置）"));
+}
+
+void TimeSettingsDialog::showZone(const QString& name) {
+    // The list's own item where there is one, so that it opens on it.
+    const int index = m_zone->findText(name);
+    if (index >= 0)
+        m_zone->setCurrentIndex(index);
+    m_zone->setEditText(name);
 }
 
 void TimeSettingsDialog::showChosenPlace() {
@@ -311,7 +319,7 @@ void TimeSettingsDialog::choosePlace(int row) {
     m_longitude->setText(longitudeField(p.longitude));
     // The clock the place kept: Beijing time everywhere in mainland China.
     m_namedZone->setChecked(true);
-    m_zone->setEditText(toQString(p.clockZone));
+    showZone(toQString(p.clockZone));
     showChosenPlace();
     refresh();
 }

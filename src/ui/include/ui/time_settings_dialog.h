@@ -68,6 +68,7 @@ private:
     /// Shows the problem at its field and the basis the choice gives.
     void refresh();
     void showChosenPlace();
+    void showZone(const QString& name);
 
     QGroupBox* m_zoneGroup;
     QRadioButton* m_fixedZone;
