@@ -241,24 +241,6 @@ std::vector<std::string> nearCutLines(const std::vector<NearCut>& cuts, const Ti
     return lines;
 }
 
-nlohmann::ordered_json nearJson(const std::vector<NearCut>& cuts, const TimeBasis& basis) {
-    nlohmann::ordered_json list = nlohmann::ordered_json::array();
-    for (const NearCut& n : cuts) {
-        const ClockTime at = clockFromInstant(n.cut.at, basis);
-        const PillarIndices& p = n.otherSide.pillars;
-        nlohmann::ordered_json j;
-        j["cut"] = cutReasonText(n.cut.kind);
-        j["at"] = isoDateTime(at.time);
-        j["utcOffset"] = utcOffsetText(at.utcOffset);
-        j["side"] = n.before ? "before" : "after";
-        j["seconds"] = n.distance;
-        j["pillars"] = {pillarText(p.year), pillarText(p.month), pillarText(p.day),
-                        pillarText(p.hour)};
-        list.push_back(std::move(j));
-    }
-    return list;
-}
-
 ChosenBasis chosenSpanBasis(const BasisOptions& options) {
     if (options.nearMinutes)
         throw InputError("--near warns of the cuts near one moment (chart, query); a span already "

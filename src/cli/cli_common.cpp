@@ -249,6 +249,12 @@ void OutputBuffer::line(std::string_view text) {
         flush();
 }
 
+void OutputBuffer::lines(std::string_view text) {
+    m_text += text;
+    if (m_text.size() >= kBlockSize)
+        flush();
+}
+
 void OutputBuffer::flush() {
     if (m_text.empty())
         return;

@@ -150,7 +150,7 @@ void writeJsonLine(OutputBuffer& out, const ChartOptions& options, const ChartLi
     }
     if (line.basis && line.basis->near) {
         appendJsonKey(text, "near");
-        appendJsonLine(text, nearJson(*line.basis->near, *line.basis->basis));
+        appendJsonLine(text, nearCutsJson(*line.basis->near, *line.basis->basis));
     }
     text += '}';
     out.line(text);

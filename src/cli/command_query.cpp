@@ -7,16 +7,15 @@
 #include "cli/cli_common.h"
 #include "cli/form_input.h"
 #include "cli/query_command.h"
-#include "calendar/lunar_calendar.h"
 #include "form/form_state_json.h"
 #include "form/text_input.h"
+#include "query/basis_window.h"
 #include "query/query_driver.h"
+#include "texts/result_formats.h"
 #include "texts/result_texts.h"
 
 #include <CLI/CLI.hpp>
-#include <nlohmann/json.hpp>
 
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -39,9 +38,11 @@ struct QueryOptions {
 // the basis, by its clock time, and the cuts near each.
 struct QueryBasis {
     ChosenBasis chosen;
-    std::map<CivilDateTime, BasisChart> charts; // the window's clock times that exist
+    BasisWindow window;
 
-    [[nodiscard]] const BasisChart& chartOf(CivilDateTime clock) const { return charts.at(clock); }
+    [[nodiscard]] const BasisChart& chartOf(CivilDateTime clock) const {
+        return window.charts.at(clock);
+    }
     [[nodiscard]] std::vector<NearCut> nearOf(CivilDateTime clock) const {
         return cutsNear(chartOf(clock).instant, chosen.basis,
                         std::int64_t{chosen.nearMinutes} * 60);
@@ -102,84 +103,13 @@ void printGrid(const QueryResult& result, const QueryBasis* basis, OutputBuffer&
         out.line(*message);
 }
 
-void printJson(const QueryResult& result, const QueryBasis* basis, OutputBuffer& out) {
-    using Json = nlohmann::ordered_json;
-    const auto message = outcomeMessage(result.outcome);
-    Json doc;
-    doc["conditions"] = result.conditionCount;
-    doc["matches"] = result.matchCount();
-    doc["status"] = kFinishedStatus;
-    doc["summary"] = summaryText(result.conditionCount, result.matchCount());
-    doc["message"] = message ? Json(*message) : nullptr;
-    doc["page"] = result.outcome == QueryOutcome::matches ? Json(kResultPageName) : nullptr;
-    doc["rows"] = Json::array();
-    for (const QueryMatch& match : result.matches) {
-        const ResultRow row = resultRowOf(match);
-        Json r;
-        r["moment"] = isoDateTime(row.moment);
-        r["gregorian"] = row.gregorian;
-        r["lunar"] = row.lunar;
-        if (isReckonedLunarDate(row.moment.date))
-            r["reckoned"] = true;
-        r["chart"] = row.chart;
-        if (basis) {
-            const BasisChart& chart = basis->chartOf(row.moment);
-            r["utcOffset"] = utcOffsetText(chart.clock.utcOffset);
-            if (basis->chosen.basis.solarTime != SolarTime::off)
-                r["solarTime"] = isoDateTime(chart.reading);
-            r["near"] = nearJson(basis->nearOf(row.moment), basis->chosen.basis);
-        }
-        doc["rows"].push_back(std::move(r));
-    }
-    out.line(doc.dump());
-}
-
-// The CSV field of the cuts near a moment: "子时换日 2016-03-16T23:00:00+08:00"
-// entries separated by "; ".
-std::string nearField(const std::vector<NearCut>& cuts, const TimeBasis& basis) {
-    std::string text;
-    for (const NearCut& n : cuts) {
-        const ClockTime at = clockFromInstant(n.cut.at, basis);
-        if (!text.empty())
-            text += "; ";
-        text += std::string(cutReasonText(n.cut.kind)) + ' ' + isoDateTime(at.time) +
-                utcOffsetText(at.utcOffset);
-    }
-    return text;
-}
-
-void printCsv(const QueryResult& result, const QueryBasis* basis, OutputBuffer& out) {
-    const bool solar = basis && basis->chosen.basis.solarTime != SolarTime::off;
-    if (!basis)
-        out.line("moment,gregorian,lunar,chart");
-    else
-        out.line(std::string("moment,gregorian,lunar,chart,utcOffset") +
-                 (solar ? ",solarTime" : "") + ",near");
-    for (const QueryMatch& match : result.matches) {
-        const ResultRow row = resultRowOf(match);
-        std::string line = isoDateTime(row.moment) + "," + csvField(row.gregorian) + "," +
-                           csvField(lunarColumn(row)) + "," + csvField(row.chart);
-        if (basis) {
-            const BasisChart& chart = basis->chartOf(row.moment);
-            line += "," + utcOffsetText(chart.clock.utcOffset) +
-                    (solar ? "," + isoDateTime(chart.reading) : std::string()) + "," +
-                    csvField(nearField(basis->nearOf(row.moment), basis->chosen.basis));
-        }
-        out.line(line);
-    }
-}
-
 // The charts of the window's moments on the chosen basis. A clock time that
 // was skipped has none; one shown twice needs --fold; all must lie in the
-// calendar's range.
+// calendar's range: the first that cannot be read is refused with the reason.
 QueryBasis queryBasisOf(const FormState& form, const ChosenBasis& chosen) {
-    QueryBasis q{chosen, {}};
-    for (const CivilDateTime moment : queryMoments(form.date)) {
-        if (instantFromClock(moment, chosen.basis).status == ClockResolution::Status::gap)
-            continue;
-        const Instant t = instantOfClock(moment, chosen.basis, "the query's moment");
-        q.charts.emplace(moment, chartAt(t, chosen.basis));
-    }
+    QueryBasis q{chosen, basisWindowOf(form.date, chosen.basis)};
+    if (!q.window.unread.empty())
+        (void)instantOfClock(q.window.unread.front(), chosen.basis, "the query's moment");
     return q;
 }
 
@@ -190,21 +120,13 @@ void runQueryCommand(const QueryOptions& options) {
     if (chosen.given)
         basis = queryBasisOf(form, chosen);
     const QueryResult result =
-        basis ? runQuery(form,
-                         [&](CivilDateTime moment) -> std::optional<QueryMatch> {
-                             const auto found = basis->charts.find(moment);
-                             if (found == basis->charts.end())
-                                 return std::nullopt;
-                             return QueryMatch{moment, found->second.pillars,
-                                               toLunar(moment.date).value_or(LunarDate{})};
-                         })
-              : runQuery(form);
+        basis ? runQuery(form, windowChartSourceOf(basis->window)) : runQuery(form);
     const QueryBasis* b = basis ? &*basis : nullptr;
     OutputBuffer out;
     if (options.json)
-        printJson(result, b, out);
+        out.lines(queryResultJson(result, b ? &b->window : nullptr, chosen.nearMinutes));
     else if (options.csv)
-        printCsv(result, b, out);
+        out.lines(queryResultCsv(result, b ? &b->window : nullptr, chosen.nearMinutes));
     else
         printGrid(result, b, out);
     out.flush();

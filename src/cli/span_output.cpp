@@ -1,7 +1,8 @@
 #include "cli/span_output.h"
-#include "texts/basis_texts.h"
 
-#include "calendar/lunar_calendar.h"
+#include "texts/basis_texts.h"
+#include "texts/span_formats.h"
+
 #include "calendar/sexagenary.h"
 #include "chart/chart_facts.h"
 #include "chart/library_facts.h"
@@ -55,43 +56,9 @@ SpanWriter::SpanWriter(OutputBuffer& out, SpanFormat format, const Conditions* e
                        const TimeBasis* basis)
     : m_out(out), m_format(format), m_explain(explain), m_basis(basis) {}
 
-namespace {
-
-// A span's ends as its basis's clock shows them.
-struct SpanClock {
-    ClockTime start, end;
-    CivilDateTime reading; // of the start
-};
-
-// The ends of a span as they are written: on the calendar's clock, or on the
-// basis's clock with what that clock adds.
-struct SpanEnds {
-    CivilDateTime start, end;
-    std::optional<SpanClock> clock;
-};
-
-SpanEnds spanEndsOf(const Span& span, const TimeBasis* basis) {
-    if (!basis)
-        return SpanEnds{span.startTime(), span.endTime(), std::nullopt};
-    const Instant start = instantOfCivil(span.start);
-    const SpanClock clock{clockFromInstant(start, *basis),
-                          clockFromInstant(instantOfCivil(span.end), *basis),
-                          readingAt(start, *basis)};
-    return SpanEnds{clock.start.time, clock.end.time, clock};
-}
-
-} // namespace
-
 void SpanWriter::header() {
-    if (m_format != SpanFormat::csv)
-        return;
-    std::string line = "start,end,pillars,lunar,startCut,endCut";
-    if (m_basis) {
-        line += ",utcOffset,endUtcOffset";
-        if (m_basis->solarTime != SolarTime::off)
-            line += ",solarTime";
-    }
-    m_out.line(line);
+    if (m_format == SpanFormat::csv)
+        m_out.lines(spanCsvHeader(m_basis));
 }
 
 void SpanWriter::span(const Span& span, std::optional<std::string_view> chart) {
@@ -143,50 +110,13 @@ void SpanWriter::text(const Span& span) {
 }
 
 void SpanWriter::json(const Span& span, std::optional<std::string_view> chart) {
-    const auto [start, end, clock] = spanEndsOf(span, m_basis);
     std::string text = "{";
     if (chart) {
         appendJsonKey(text, "chart");
         appendJsonString(text, *chart);
+        text += ", ";
     }
-    appendJsonKey(text, "start");
-    appendJsonString(text, isoDateTime(start));
-    appendJsonKey(text, "end");
-    appendJsonString(text, isoDateTime(end));
-    appendJsonKey(text, "pillars");
-    text += '[';
-    const PillarIndices& p = span.pillars;
-    for (const int pillar : {p.year, p.month, p.day, p.hour}) {
-        if (text.back() != '[')
-            text += ", ";
-        appendJsonString(text, pillarText(pillar));
-    }
-    text += ']';
-    const LunarDate lunar = toLunar(start.date).value_or(LunarDate{});
-    appendJsonKey(text, "lunar");
-    text += "{\"year\": " + std::to_string(lunar.year) +
-            ", \"month\": " + std::to_string(lunar.month) +
-            ", \"day\": " + std::to_string(lunar.day) +
-            ", \"leap\": " + (lunar.leap ? "true" : "false");
-    if (isReckonedLunarDate(start.date))
-        text += ", \"reckoned\": true";
-    text += '}';
-    appendJsonKey(text, "startCut");
-    appendJsonString(text, cutReasonText(span.startCut));
-    appendJsonKey(text, "endCut");
-    appendJsonString(text, cutReasonText(span.endCut));
-    if (clock) {
-        appendJsonKey(text, "utcOffset");
-        appendJsonString(text, utcOffsetText(clock->start.utcOffset));
-        if (clock->end.utcOffset != clock->start.utcOffset) {
-            appendJsonKey(text, "endUtcOffset");
-            appendJsonString(text, utcOffsetText(clock->end.utcOffset));
-        }
-        if (m_basis->solarTime != SolarTime::off) {
-            appendJsonKey(text, "solarTime");
-            appendJsonString(text, isoDateTime(clock->reading));
-        }
-    }
+    appendSpanJsonMembers(text, span, m_basis);
     if (m_explain) {
         appendJsonKey(text, "why");
         text += '[';
@@ -215,22 +145,7 @@ void SpanWriter::json(const Span& span, std::optional<std::string_view> chart) {
 }
 
 void SpanWriter::csv(const Span& span) {
-    const auto [start, end, clock] = spanEndsOf(span, m_basis);
-    std::string line =
-        isoDateTime(start) + "," + isoDateTime(end) + "," + pillarsText(span.pillars, " ") + "," +
-        csvField(spanLunarText(start.date) + std::string(reckonedMark(start.date))) + "," +
-        std::string(cutReasonText(span.startCut)) + "," + std::string(cutReasonText(span.endCut));
-    if (clock) {
-        line += ',';
-        line += utcOffsetText(clock->start.utcOffset);
-        line += ',';
-        line += utcOffsetText(clock->end.utcOffset);
-        if (m_basis->solarTime != SolarTime::off) {
-            line += ',';
-            line += isoDateTime(clock->reading);
-        }
-    }
-    m_out.line(line);
+    m_out.lines(spanCsvLine(span, m_basis));
 }
 
 } // namespace bazi::cli

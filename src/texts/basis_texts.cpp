@@ -1,5 +1,8 @@
 #include "texts/basis_texts.h"
 
+#include "calendar/sexagenary.h"
+#include "texts/result_formats.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -38,6 +41,36 @@ std::string describeBasis(const TimeBasis& basis) {
         text += longitudeText(basis.longitude) + "）";
     }
     text += basis.lateZi == LateZi::nextDay ? "；晚子时算次日" : "；晚子时算当日";
+    return text;
+}
+
+nlohmann::ordered_json nearCutsJson(const std::vector<NearCut>& cuts, const TimeBasis& basis) {
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const NearCut& n : cuts) {
+        const ClockTime at = clockFromInstant(n.cut.at, basis);
+        const PillarIndices& p = n.otherSide.pillars;
+        nlohmann::ordered_json j;
+        j["cut"] = cutReasonText(n.cut.kind);
+        j["at"] = isoMomentText(at.time);
+        j["utcOffset"] = utcOffsetText(at.utcOffset);
+        j["side"] = n.before ? "before" : "after";
+        j["seconds"] = n.distance;
+        j["pillars"] = {pillarText(p.year), pillarText(p.month), pillarText(p.day),
+                        pillarText(p.hour)};
+        list.push_back(std::move(j));
+    }
+    return list;
+}
+
+std::string nearCutsCsvText(const std::vector<NearCut>& cuts, const TimeBasis& basis) {
+    std::string text;
+    for (const NearCut& n : cuts) {
+        const ClockTime at = clockFromInstant(n.cut.at, basis);
+        if (!text.empty())
+            text += "; ";
+        text += std::string(cutReasonText(n.cut.kind)) + ' ' + isoMomentText(at.time) +
+                utcOffsetText(at.utcOffset);
+    }
     return text;
 }
 

@@ -1,6 +1,7 @@
 #include "texts/result_formats.h"
 
 #include "calendar/lunar_calendar.h"
+#include "texts/basis_texts.h"
 #include "texts/result_texts.h"
 
 #include <nlohmann/json.hpp>
@@ -32,7 +33,15 @@ std::string csvField(std::string_view text) {
     return out + "\"";
 }
 
-std::string queryResultJson(const QueryResult& result) {
+namespace {
+
+std::vector<NearCut> nearOf(const BasisChart& chart, const TimeBasis& basis, int nearMinutes) {
+    return cutsNear(chart.instant, basis, std::int64_t{nearMinutes} * 60);
+}
+
+} // namespace
+
+std::string queryResultJson(const QueryResult& result, const BasisWindow* window, int nearMinutes) {
     using Json = nlohmann::ordered_json;
     const auto message = outcomeMessage(result.outcome);
     Json doc;
@@ -52,18 +61,42 @@ std::string queryResultJson(const QueryResult& result) {
         if (isReckonedLunarDate(row.moment.date))
             r["reckoned"] = true;
         r["chart"] = row.chart;
+        if (window) {
+            const BasisChart& chart = window->charts.at(row.moment);
+            r["utcOffset"] = utcOffsetText(chart.clock.utcOffset);
+            if (window->basis.solarTime != SolarTime::off)
+                r["solarTime"] = isoMomentText(chart.reading);
+            r["near"] = nearCutsJson(nearOf(chart, window->basis, nearMinutes), window->basis);
+        }
         doc["rows"].push_back(std::move(r));
     }
     return doc.dump() + "\n";
 }
 
-std::string queryResultCsv(const QueryResult& result) {
-    std::string out = "moment,gregorian,lunar,chart\n";
+std::string queryResultCsv(const QueryResult& result, const BasisWindow* window, int nearMinutes) {
+    const bool solar = window && window->basis.solarTime != SolarTime::off;
+    std::string out = "moment,gregorian,lunar,chart";
+    if (window)
+        out += solar ? ",utcOffset,solarTime,near" : ",utcOffset,near";
+    out += '\n';
     for (const QueryMatch& match : result.matches) {
         const ResultRow row = resultRowOf(match);
         out += isoMomentText(row.moment) + "," + csvField(row.gregorian) + "," +
                csvField(row.lunar + std::string(reckonedMarkText(row.moment.date))) + "," +
-               csvField(row.chart) + "\n";
+               csvField(row.chart);
+        if (window) {
+            const BasisChart& chart = window->charts.at(row.moment);
+            out += ',';
+            out += utcOffsetText(chart.clock.utcOffset);
+            if (solar) {
+                out += ',';
+                out += isoMomentText(chart.reading);
+            }
+            out += ',';
+            out +=
+                csvField(nearCutsCsvText(nearOf(chart, window->basis, nearMinutes), window->basis));
+        }
+        out += '\n';
     }
     return out;
 }

@@ -2,6 +2,8 @@
 
 #include "calendar/lunar_calendar.h"
 #include "calendar/sexagenary.h"
+#include "search/span_walker.h"
+#include "texts/basis_texts.h"
 #include "texts/result_formats.h"
 #include "texts/span_texts.h"
 
@@ -14,42 +16,91 @@ std::string pillarsText(const PillarIndices& p) {
 }
 
 // A JSON string of a text that needs no escaping (dates, pillars, the cut reasons).
-std::string quoted(std::string_view text) {
+std::string plainJson(std::string_view text) {
     return '"' + std::string(text) + '"';
+}
+
+// `, "key": "value"` for a value that needs no escaping.
+void appendMember(std::string& out, std::string_view key, std::string_view value) {
+    out += ", \"";
+    out += key;
+    out += "\": \"";
+    out += value;
+    out += '"';
 }
 
 } // namespace
 
-std::string spanCsvHeader() {
-    return "start,end,pillars,lunar,startCut,endCut\n";
+SpanEnds spanEndsOf(const Span& span, const TimeBasis* basis) {
+    if (!basis)
+        return SpanEnds{span.startTime(), span.endTime(), std::nullopt};
+    const Instant start = instantOfCivil(span.start);
+    const SpanClock clock{clockFromInstant(start, *basis),
+                          clockFromInstant(instantOfCivil(span.end), *basis),
+                          readingAt(start, *basis)};
+    return SpanEnds{clock.start.time, clock.end.time, clock};
 }
 
-std::string spanCsvLine(const Span& span) {
-    const CivilDate start = span.startTime().date;
-    return isoMomentText(span.startTime()) + "," + isoMomentText(span.endTime()) + "," +
-           pillarsText(span.pillars) + "," +
-           csvField(spanLunarText(start) + std::string(reckonedMarkText(start))) + "," +
-           std::string(cutReasonText(span.startCut)) + "," +
-           std::string(cutReasonText(span.endCut)) + "\n";
+std::string spanCsvHeader(const TimeBasis* basis) {
+    std::string text = "start,end,pillars,lunar,startCut,endCut";
+    if (basis) {
+        text += ",utcOffset,endUtcOffset";
+        if (basis->solarTime != SolarTime::off)
+            text += ",solarTime";
+    }
+    return text + "\n";
 }
 
-std::string spanJsonLine(const Span& span) {
-    const CivilDate start = span.startTime().date;
-    const LunarDate lunar = toLunar(start).value_or(LunarDate{});
-    const PillarIndices& p = span.pillars;
-    std::string text = "{\"start\": " + quoted(isoMomentText(span.startTime())) +
-                       ", \"end\": " + quoted(isoMomentText(span.endTime())) + ", \"pillars\": [" +
-                       quoted(pillarText(p.year)) + ", " + quoted(pillarText(p.month)) + ", " +
-                       quoted(pillarText(p.day)) + ", " + quoted(pillarText(p.hour)) + "]";
-    text += ", \"lunar\": {\"year\": " + std::to_string(lunar.year) +
-            ", \"month\": " + std::to_string(lunar.month) +
-            ", \"day\": " + std::to_string(lunar.day) +
-            ", \"leap\": " + (lunar.leap ? "true" : "false");
-    if (isReckonedLunarDate(start))
-        text += ", \"reckoned\": true";
-    text += "}, \"startCut\": " + quoted(cutReasonText(span.startCut)) +
-            ", \"endCut\": " + quoted(cutReasonText(span.endCut)) + "}\n";
+std::string spanCsvLine(const Span& span, const TimeBasis* basis) {
+    const auto [start, end, clock] = spanEndsOf(span, basis);
+    std::string text =
+        isoMomentText(start) + "," + isoMomentText(end) + "," + pillarsText(span.pillars) + "," +
+        csvField(spanLunarText(start.date) + std::string(reckonedMarkText(start.date))) + "," +
+        std::string(cutReasonText(span.startCut)) + "," + std::string(cutReasonText(span.endCut));
+    if (clock) {
+        for (const std::string& field :
+             {utcOffsetText(clock->start.utcOffset), utcOffsetText(clock->end.utcOffset)}) {
+            text += ',';
+            text += field;
+        }
+        if (basis->solarTime != SolarTime::off) {
+            text += ',';
+            text += isoMomentText(clock->reading);
+        }
+    }
+    text += '\n';
     return text;
+}
+
+void appendSpanJsonMembers(std::string& out, const Span& span, const TimeBasis* basis) {
+    const auto [start, end, clock] = spanEndsOf(span, basis);
+    const LunarDate lunar = toLunar(start.date).value_or(LunarDate{});
+    const PillarIndices& p = span.pillars;
+    out += "\"start\": " + plainJson(isoMomentText(start)) +
+           ", \"end\": " + plainJson(isoMomentText(end)) + ", \"pillars\": [" +
+           plainJson(pillarText(p.year)) + ", " + plainJson(pillarText(p.month)) + ", " +
+           plainJson(pillarText(p.day)) + ", " + plainJson(pillarText(p.hour)) + "]";
+    out += ", \"lunar\": {\"year\": " + std::to_string(lunar.year) +
+           ", \"month\": " + std::to_string(lunar.month) +
+           ", \"day\": " + std::to_string(lunar.day) +
+           ", \"leap\": " + (lunar.leap ? "true" : "false");
+    if (isReckonedLunarDate(start.date))
+        out += ", \"reckoned\": true";
+    out += "}, \"startCut\": " + plainJson(cutReasonText(span.startCut)) +
+           ", \"endCut\": " + plainJson(cutReasonText(span.endCut));
+    if (!clock)
+        return;
+    appendMember(out, "utcOffset", utcOffsetText(clock->start.utcOffset));
+    if (clock->end.utcOffset != clock->start.utcOffset)
+        appendMember(out, "endUtcOffset", utcOffsetText(clock->end.utcOffset));
+    if (basis->solarTime != SolarTime::off)
+        appendMember(out, "solarTime", isoMomentText(clock->reading));
+}
+
+std::string spanJsonLine(const Span& span, const TimeBasis* basis) {
+    std::string text = "{";
+    appendSpanJsonMembers(text, span, basis);
+    return text + "}\n";
 }
 
 } // namespace bazi

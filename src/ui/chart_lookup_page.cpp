@@ -10,6 +10,7 @@
 #include "ui/span_job.h"
 #include "ui/span_result_model.h"
 #include "ui/terms.h"
+#include "ui/time_settings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,10 +31,6 @@ QDate qDateOf(CivilDate d) {
     return QDate(d.year, d.month, d.day);
 }
 
-CivilSeconds startOfDay(QDate date) {
-    return civilSecondsOf(CivilDateTime{civilFromQDate(date), 0, 0, 0});
-}
-
 SearchRange wholeCalendar() {
     SearchRange range;
     range.from = civilSecondsOf(kCalendarFirstMoment);
@@ -41,8 +38,8 @@ SearchRange wholeCalendar() {
     return range;
 }
 
-QString spanLine(const Span& span) {
-    return spanTimeText(span.start) + QStringLiteral(" – ") + spanTimeText(span.end);
+QString spanLine(const Span& span, const TimeBasis* basis) {
+    return spanTimeText(span.start, basis) + QStringLiteral(" – ") + spanTimeText(span.end, basis);
 }
 
 } // namespace
@@ -50,14 +47,19 @@ QString spanLine(const Span& span) {
 ChartLookupPage::ChartLookupPage(QWidget* parent)
     : QWidget(parent), m_find(new QPushButton(this)), m_limit(new QCheckBox(this)),
       m_from(new CnCalendar(this)), m_toLabel(new QLabel(this)), m_to(new CnCalendar(this)),
-      m_status(new QLabel(this)), m_model(new SpanResultModel(this)), m_view(new ResultView(this)),
-      m_chart(new QTextBrowser(this)), m_job(new SpanJob(this)) {
+      m_status(new QLabel(this)), m_staleNote(new QLabel(this)), m_model(new SpanResultModel(this)),
+      m_view(new ResultView(this)), m_chart(new QTextBrowser(this)), m_job(new SpanJob(this)) {
     setObjectName(QStringLiteral("ChartLookupPage"));
     m_find->setObjectName(QStringLiteral("按钮_查找"));
     m_limit->setObjectName(QStringLiteral("选择框_限定范围"));
     m_from->setObjectName(QStringLiteral("农历日期框_反查起"));
     m_to->setObjectName(QStringLiteral("农历日期框_反查止"));
     m_status->setObjectName(QStringLiteral("标签_反查状态"));
+    m_staleNote->setObjectName(QStringLiteral("标签_反查过时"));
+    QPalette red = m_staleNote->palette();
+    red.setColor(QPalette::WindowText, QColor(0xc0, 0x00, 0x00));
+    m_staleNote->setPalette(red);
+    m_staleNote->hide();
     m_view->setObjectName(QStringLiteral("表格_反查"));
     m_chart->setObjectName(QStringLiteral("文本_反查八字"));
 
@@ -110,7 +112,10 @@ ChartLookupPage::ChartLookupPage(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(pillars);
     layout->addLayout(range);
-    layout->addWidget(m_status);
+    auto* status = new QHBoxLayout;
+    status->addWidget(m_status, 1);
+    status->addWidget(m_staleNote);
+    layout->addLayout(status);
     layout->addWidget(split, 1);
 
     connect(m_find, &QPushButton::clicked, this, &ChartLookupPage::startLookup);
@@ -157,13 +162,15 @@ void ChartLookupPage::fillBox(int pillar, const std::array<bool, 61>& allowed) {
 }
 
 void ChartLookupPage::narrow() {
-    // The month box follows the year, the hour box the day.
+    // The month box follows the year, the hour box the day (and the late 子 rule).
     const ChartPattern chart = pattern();
+    const bool sameDay = m_basis.lateZi == LateZi::sameDay;
     std::array<bool, 61> months{}, hours{};
     for (int cycle = 1; cycle <= 60; ++cycle) {
         const auto c = static_cast<std::size_t>(cycle);
         months[c] = problemOf(ChartPattern{{chart.pillars[0], cycle, 0, 0}}) == ChartProblem::none;
-        hours[c] = problemOf(ChartPattern{{0, 0, chart.pillars[2], cycle}}) == ChartProblem::none;
+        hours[c] =
+            problemOf(ChartPattern{{0, 0, chart.pillars[2], cycle}}, sameDay) == ChartProblem::none;
     }
     m_filling = true;
     fillBox(1, months);
@@ -179,7 +186,10 @@ void ChartLookupPage::startLookup() {
         Q_EMIT message(tr("请至少选一柱"));
         return;
     }
+    const std::shared_ptr<const TimeBasis> basis =
+        m_basis.isDefault() ? nullptr : std::make_shared<const TimeBasis>(m_basis);
     SearchRange range = wholeCalendar();
+    range.basis = basis.get();
     if (m_limit->isChecked()) {
         for (CnCalendar* box : {m_from, m_to}) {
             if (box->isEditing() && !box->commitEditing()) {
@@ -191,18 +201,28 @@ void ChartLookupPage::startLookup() {
             Q_EMIT message(tr("结束日期早于开始日期"));
             return;
         }
-        range.from = startOfDay(m_from->date());
-        range.to = std::min(startOfDay(m_to->date().addDays(1)), range.to);
+        // Days of the basis's clock, on the calendar's timeline.
+        range.from = dayStartOnClock(civilFromQDate(m_from->date()), basis.get());
+        range.to = dayStartOnClock(civilFromQDate(m_to->date().addDays(1)), basis.get());
+        if (range.to <= range.from) {
+            Q_EMIT message(tr("所选日期在这个时区的钟表上落在日历范围之外"));
+            return;
+        }
     }
     m_searched = chart;
     m_range = range;
+    m_searchBasis = basis;
+    m_hasResults = false;
+    showStale();
     m_model->clear();
     m_chart->clear();
     m_status->setText(tr("查找中…"));
     m_find->setEnabled(false);
-    m_job->start([chart, range](const SpanVisitor& visit,
-                                SearchControl&) { return findChartSpans(chart, range, visit); },
-                 range.from, range.to, range.windows);
+    m_job->start(
+        [chart, range, keepBasis = basis](const SpanVisitor& visit, SearchControl&) {
+            return findChartSpans(chart, range, visit);
+        },
+        range.from, range.to, range.windows);
 }
 
 void ChartLookupPage::onFinished() {
@@ -217,9 +237,13 @@ void ChartLookupPage::onFinished() {
     for (const int cycle : m_searched.pillars)
         written << (cycle == 0 ? QStringLiteral("*") : toQString(pillarText(cycle)));
     const QString chart = written.join(QLatin1Char(' '));
-    m_model->setSpans(result.spans, result.total, ChartOptions{},
-                      tr("八字反查：%1（%2 个时段）").arg(chart).arg(result.total),
-                      QStringLiteral("bazi-seek-find"));
+    QString title = tr("八字反查：%1（%2 个时段）").arg(chart).arg(result.total);
+    if (m_searchBasis)
+        title += QLatin1Char('\n') + tr("时间基准：%1").arg(basisLineText(*m_searchBasis));
+    m_model->setSpans(result.spans, result.total, ChartOptions{}, title,
+                      QStringLiteral("bazi-seek-find"), m_searchBasis);
+    m_hasResults = true;
+    showStale();
     if (result.total > 0) {
         m_status->setText(result.total > kMaxShownSpans
                               ? tr("%1：%2 个时段，表中列出前 %3 个")
@@ -231,7 +255,8 @@ void ChartLookupPage::onFinished() {
         return;
     }
     // Nothing here: say where it occurs nearest, or that it never does.
-    const SearchRange whole = wholeCalendar();
+    SearchRange whole = wholeCalendar();
+    whole.basis = m_range.basis;
     QString text;
     if (m_range.from == whole.from && m_range.to == whole.to) {
         text = tr("%1 在整个日历（%2 至 %3）中都不出现")
@@ -244,9 +269,9 @@ void ChartLookupPage::onFinished() {
         if (!nearest.before && !nearest.after)
             text += tr("，在整个日历中也不出现");
         if (nearest.before)
-            text += tr("；之前最近：%1").arg(spanLine(*nearest.before));
+            text += tr("；之前最近：%1").arg(spanLine(*nearest.before, m_range.basis));
         if (nearest.after)
-            text += tr("；之后最近：%1").arg(spanLine(*nearest.after));
+            text += tr("；之后最近：%1").arg(spanLine(*nearest.after, m_range.basis));
     }
     m_status->setText(text);
     Q_EMIT message(text);
@@ -258,11 +283,25 @@ void ChartLookupPage::showSpan(int row) {
         return;
     }
     try {
-        m_chart->setHtml(
-            spanExplanationHtml(m_model->spans()[static_cast<std::size_t>(row)], nullptr, {}));
+        m_chart->setHtml(spanExplanationHtml(m_model->spans()[static_cast<std::size_t>(row)],
+                                             nullptr, {}, m_model->basis()));
     } catch (const std::exception& e) {
         Q_EMIT message(QString::fromUtf8(e.what()));
     }
+}
+
+void ChartLookupPage::setTimeBasis(const TimeBasis& basis) {
+    m_basis = basis;
+    narrow();
+    showStale();
+}
+
+bool ChartLookupPage::resultsStale() const {
+    return m_hasResults && !sameReading(m_searchBasis ? *m_searchBasis : TimeBasis{}, m_basis);
+}
+
+void ChartLookupPage::showStale() {
+    m_staleNote->setVisible(resultsStale());
 }
 
 void ChartLookupPage::retranslate() {
@@ -273,11 +312,13 @@ void ChartLookupPage::retranslate() {
         m_boxes[p]->setItemText(0, tr("不详"));
     }
     m_boxes[1]->setToolTip(tr("只列出能在所选年柱之下的月柱（五虎遁：年干定月干）"));
-    m_boxes[3]->setToolTip(tr("只列出能在所选日柱之下的时柱（五鼠遁：日干定时干）"));
+    m_boxes[3]->setToolTip(tr("只列出能在所选日柱之下的时柱（五鼠遁：日干定时干）；"
+                              "晚子时算当日时，另有次日的子时柱（23 时至 24 时）"));
     m_find->setText(tr("查找"));
     m_find->setToolTip(tr("列出有这个八字的所有时段，精确到秒；“不详”的柱不限"));
     m_limit->setText(tr("限定范围："));
     m_toLabel->setText(tr("至"));
+    m_staleNote->setText(tr("结果已过时：时间设置已改动，请重新查找"));
     m_view->setAccessibleName(tr("有这个八字的时段"));
     m_model->retranslate();
 }

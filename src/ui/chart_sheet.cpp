@@ -4,10 +4,13 @@
 #include "calendar/sexagenary.h"
 #include "chart/library_facts.h"
 #include "chart/spirit_stars.h"
+#include "texts/basis_texts.h"
 #include "texts/result_formats.h"
 #include "texts/result_texts.h"
 #include "ui/form_texts.h"
+#include "ui/span_result_model.h"
 #include "ui/terms.h"
+#include "ui/time_settings.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -64,10 +67,37 @@ QString reckonedMark() {
     return ChartSheetTexts::tr("（推算）");
 }
 
-QString termFact(const std::optional<TermRef>& term, CivilDateTime moment) {
+// A time of the sheet: the clock time, with its UTC offset when the basis is
+// not the calendar's own.
+QString timeText(const ClockTime& clock, const TimeBasis& basis) {
+    return basis.isDefault() ? isoText(clock.time) : clockTimeText(clock);
+}
+
+QString termFact(const std::optional<TermRef>& term, const ClockTime& moment,
+                 const TimeBasis& basis) {
     if (!term)
         return ChartSheetTexts::tr("（不在节气表的范围内）");
-    return solarTermText(term->n) + QStringLiteral("  ") + isoText(moment);
+    return solarTermText(term->n) + QStringLiteral("  ") + timeText(moment, basis);
+}
+
+QString cutKindText(CutKind kind) {
+    switch (kind) {
+    case CutKind::jie: return cutReasonLabel(CutReason::solarTerm);
+    case CutKind::dayChange: return cutReasonLabel(CutReason::dayChange);
+    case CutKind::hourChange: return cutReasonLabel(CutReason::hourChange);
+    }
+    return {};
+}
+
+// "子时换日 2016-03-16 23:00:00，5分0秒后；另一侧八字 丙申 辛卯 戊戌 壬子"
+QString nearCutText(const NearCut& n, const TimeBasis& basis) {
+    const QString distance =
+        ChartSheetTexts::tr("%1分%2秒").arg(n.distance / 60).arg(n.distance % 60);
+    const QString when = n.before ? ChartSheetTexts::tr("%1前").arg(distance)
+                                  : ChartSheetTexts::tr("%1后").arg(distance);
+    return ChartSheetTexts::tr("%1 %2，%3；另一侧八字 %4")
+        .arg(cutKindText(n.cut.kind), timeText(clockFromInstant(n.cut.at, basis), basis), when,
+             toQString(spacedPillarsText(n.otherSide.pillars)));
 }
 
 SheetLayout layoutOf(const ChartSheet& s) {
@@ -78,8 +108,12 @@ SheetLayout layoutOf(const ChartSheet& s) {
                                  ? toQString(branchText(f.branches[3])) + ChartSheetTexts::tr("时")
                                  : QString();
     l.title = ChartSheetTexts::tr("%1 的八字").arg(isoText(s.moment));
-    l.facts.emplace_back(ChartSheetTexts::tr("公历"), isoText(s.moment) + QStringLiteral("（") +
-                                                          hourName + QStringLiteral("）"));
+    l.facts.emplace_back(ChartSheetTexts::tr("公历"), timeText(s.chart.clock, s.basis) +
+                                                          QStringLiteral("（") + hourName +
+                                                          QStringLiteral("）"));
+    l.facts.emplace_back(ChartSheetTexts::tr("时间基准"), basisLineText(s.basis));
+    if (const QString reading = readingText(s.chart, s.basis); !reading.isEmpty())
+        l.facts.emplace_back(ChartSheetTexts::tr("日柱、时柱按"), reading);
     if (s.lunar) {
         const std::string month = lunarDateText(s.moment.date, "%M");
         const std::string day = lunarDateText(s.moment.date, "%D");
@@ -92,8 +126,18 @@ SheetLayout layoutOf(const ChartSheet& s) {
     }
     l.facts.emplace_back(ChartSheetTexts::tr("八字"), toQString(spacedPillarsText(f.pillars)));
     l.facts.emplace_back(ChartSheetTexts::tr("当前节气"),
-                         termFact(s.termInForce, s.termInForceMoment));
-    l.facts.emplace_back(ChartSheetTexts::tr("下一节气"), termFact(s.nextTerm, s.nextTermMoment));
+                         termFact(s.termInForce, s.termInForceMoment, s.basis));
+    l.facts.emplace_back(ChartSheetTexts::tr("下一节气"),
+                         termFact(s.nextTerm, s.nextTermMoment, s.basis));
+    if (s.single) {
+        // The boundary warning: every cut within reach, or that there is none.
+        if (s.near.empty())
+            l.facts.emplace_back(
+                ChartSheetTexts::tr("临界"),
+                ChartSheetTexts::tr("前后 %1 分钟内不换柱").arg(kDefaultNearMinutes));
+        for (const NearCut& n : s.near)
+            l.facts.emplace_back(ChartSheetTexts::tr("临界"), nearCutText(n, s.basis));
+    }
     l.facts.emplace_back(ChartSheetTexts::tr("五行（八字）"), elementTally(f, kAllCharacters));
     l.facts.emplace_back(ChartSheetTexts::tr("五行（藏干）"), elementTally(f, kAllSlots));
     QStringList reading;
@@ -141,23 +185,38 @@ SheetLayout layoutOf(const ChartSheet& s) {
 
 } // namespace
 
-ChartSheet chartSheetOf(CivilDateTime moment, ChartOptions options) {
+ChartSheet chartSheetOf(Instant t, const TimeBasis& basis, ChartOptions options, bool single) {
     ChartSheet s;
-    s.moment = moment;
+    s.basis = basis;
+    s.chart = chartAt(t, basis);
+    s.moment = s.chart.clock.time;
     s.options = options;
-    s.facts = chartFactsOf(pillarIndices(moment), libraryFacts());
-    s.lunar = toLunar(moment.date);
-    s.termInForce = termInForce(moment);
+    s.facts = chartFactsOf(s.chart.pillars, libraryFacts());
+    s.lunar = toLunar(s.moment.date);
+    // The terms are instants: found on the calendar's clock, shown on the basis's.
+    const auto onClock = [&basis](CivilDateTime calendarTime) {
+        return clockFromInstant(instantFromCalendarTime(calendarTime), basis);
+    };
+    s.termInForce = termInForce(calendarTimeFromInstant(t));
     if (s.termInForce) {
-        s.termInForceMoment = termMoment(s.termInForce->year, s.termInForce->n);
+        s.termInForceMoment = onClock(termMoment(s.termInForce->year, s.termInForce->n));
         const TermRef next = s.termInForce->n == 24
                                  ? TermRef{s.termInForce->year + 1, 1}
                                  : TermRef{s.termInForce->year, s.termInForce->n + 1};
-        s.nextTermMoment = termMoment(next.year, next.n);
-        if (s.nextTermMoment.date.year != 0)
+        const CivilDateTime nextMoment = termMoment(next.year, next.n);
+        if (nextMoment.date.year != 0) {
             s.nextTerm = next;
+            s.nextTermMoment = onClock(nextMoment);
+        }
     }
+    s.single = single;
+    if (single)
+        s.near = cutsNear(t, basis, std::int64_t{kDefaultNearMinutes} * 60);
     return s;
+}
+
+ChartSheet chartSheetOf(CivilDateTime moment, ChartOptions options) {
+    return chartSheetOf(instantFromCalendarTime(moment), TimeBasis{}, options, false);
 }
 
 QString chartSheetText(const ChartSheet& sheet) {

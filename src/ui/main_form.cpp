@@ -16,6 +16,7 @@
 #include "ui/result_view.h"
 #include "ui/row_geometry.h"
 #include "ui/terms.h"
+#include "ui/time_settings.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -95,7 +96,9 @@ private:
 };
 
 MainForm::MainForm(QWidget* parent)
-    : QWidget(parent), m_runner([](const FormState& form) { return bazi::runQuery(form); }),
+    : QWidget(parent), m_runner([](const FormState& form, const WindowChartSource& charts) {
+          return bazi::runQuery(form, charts);
+      }),
       m_undo(new QUndoStack(this)) {
     setObjectName(QStringLiteral("MainForm"));
     setFont(formFont());
@@ -360,7 +363,12 @@ void MainForm::updateUndoActions() {
 }
 
 bool MainForm::resultsStale() const {
-    return m_lastRun && *m_lastRun != captureFormState();
+    return m_lastRun && (*m_lastRun != captureFormState() || !sameReading(m_lastRunBasis, m_basis));
+}
+
+void MainForm::setTimeBasis(const TimeBasis& basis) {
+    m_basis = basis;
+    showStatus();
 }
 
 QString MainForm::countTrapHint() const {
@@ -397,7 +405,9 @@ void MainForm::showStatus() {
     if (m_lastRun)
         m_summary->setText(summaryLabelText(m_resultModel->result().conditionCount,
                                             m_resultModel->result().matchCount()));
-    m_staleNote->setText(tr("结果已过时：条件或日期已改动，请按“推算”重新查询"));
+    m_staleNote->setText(m_lastRun && *m_lastRun == captureFormState()
+                             ? tr("结果已过时：时间设置已改动，请按“推算”重新查询")
+                             : tr("结果已过时：条件或日期已改动，请按“推算”重新查询"));
     m_staleNote->setVisible(stale && m_statusKind == Status::finished);
 }
 
@@ -424,9 +434,26 @@ void MainForm::runQuery() {
     prepareResultGrid(m_grid);
 
     const FormState form = captureFormState();
+    // On another basis than the calendar's the window's moments are clock
+    // times of its zone, each read at the instant that clock showed it.
+    std::shared_ptr<const BasisWindow> window;
+    if (!m_basis.isDefault() && isQueryDateInRange(form.date)) {
+        window = std::make_shared<const BasisWindow>(basisWindowOf(form.date, m_basis));
+        if (!window->unread.empty()) {
+            m_statusKind = Status::none;
+            showStatus();
+            showMessage(
+                tr("%1 的钟表时间 %2 落在日历范围（1800 至 2200 年）之外，无法查询；"
+                   "请换一个日期")
+                    .arg(toQString(m_basis.zone.name()), gregorianCellText(window->unread.front())),
+                MessageKind::information);
+            return;
+        }
+    }
     QueryResult result;
     try {
-        result = m_runner(form);
+        result = m_runner(form, window ? windowChartSourceOf(*window)
+                                       : WindowChartSource(&calendarChartOf));
     } catch (const chartlib::MissingFunctionError& e) {
         showMessage(toQString(e.what()), MessageKind::fatal);
         return;
@@ -440,9 +467,10 @@ void MainForm::runQuery() {
     const QueryOutcome outcome = result.outcome;
     m_resultModel->setResult(
         std::move(result), m_date->date(),
-        ChartOptions{form.isChecked(kSwapCheckBox), form.isChecked(kFemaleCheckBox)});
+        ChartOptions{form.isChecked(kSwapCheckBox), form.isChecked(kFemaleCheckBox)}, window);
     finishResultGrid(m_grid);
     m_lastRun = form;
+    m_lastRunBasis = m_basis;
     m_statusKind = Status::finished;
     showStatus();
     if (outcome == QueryOutcome::matches)

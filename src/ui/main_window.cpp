@@ -10,6 +10,7 @@
 #include "ui/main_form.h"
 #include "ui/range_search_page.h"
 #include "ui/result_view.h"
+#include "ui/time_settings_dialog.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -43,6 +44,9 @@ MainWindow::MainWindow(LanguageSwitcher* switcher, QWidget* parent)
     setCentralWidget(m_pages);
     m_basis = new QLabel(this);
     m_basis->setObjectName(QStringLiteral("标签_时间基准"));
+    // A long basis line is cut rather than widening the window; the tooltip
+    // holds it whole.
+    m_basis->setMinimumWidth(1);
     statusBar()->addPermanentWidget(m_basis);
     buildMenus();
     m_saved = m_form->captureFormState();
@@ -112,6 +116,10 @@ void MainWindow::buildMenus() {
     m_inspectAction =
         m_queryMenu->addAction(QString(), this, [this] { currentResultView()->inspectCurrent(); });
     m_queryMenu->addSeparator();
+    m_timeSettingsAction = m_queryMenu->addAction(QString(), this, &MainWindow::openTimeSettings);
+    m_timeSettingsAction->setObjectName(QStringLiteral("动作_时间设置"));
+    m_timeSettingsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    m_queryMenu->addSeparator();
     m_queryMenu->addAction(m_form->nextPageAction());
     m_queryMenu->addAction(m_form->previousPageAction());
 
@@ -180,6 +188,8 @@ void MainWindow::retranslate() {
     m_copyAction->setText(tr("复制所选结果(&C)"));
     m_queryMenu->setTitle(tr("查询(&Q)"));
     m_inspectAction->setText(tr("查看八字"));
+    m_timeSettingsAction->setText(tr("时间设置(&T)…"));
+    m_timeSettingsAction->setToolTip(tr("时区、出生地、真太阳时、晚子时：所有结果按此读"));
     // Named in English too, for whoever cannot read the language shown.
     const QString language = tr("语言(&L)");
     m_languageMenu->setTitle(language.contains(QStringLiteral("Language"))
@@ -188,9 +198,7 @@ void MainWindow::retranslate() {
     m_helpMenu->setTitle(tr("帮助(&H)"));
     m_descriptionAction->setText(tr("软件说明(&D)"));
     m_aboutAction->setText(tr("关于 bazi-seek(&A)"));
-    m_basis->setText(tr("时间：东八区钟表时间（UTC+8），23 时换日"));
-    m_basis->setToolTip(
-        tr("所有时刻都按东八区的钟表时间读：不计夏令时，不按真太阳时，日柱在 23 时更换。"));
+    showBasis();
     rebuildRecentMenu();
     updateTitle();
 }
@@ -379,6 +387,66 @@ void MainWindow::restoreSettings() {
     if (!restoreGeometry(store.value(settings::kGeometry).toByteArray()))
         resize(sizeHint());
     restoreState(store.value(settings::kWindowState).toByteArray());
+    // The time basis of the last run; one that no longer gives a basis (a zone
+    // gone from the tz database) leaves the calendar's own, and says so.
+    const TimeSettings saved = loadTimeSettings(store);
+    const SettingsBasis chosen = basisFromSettings(saved);
+    if (chosen.problem == SettingsProblem::none) {
+        m_timeSettings = saved;
+        m_timeBasis = chosen.basis;
+    } else {
+        m_timeBasis = basisFromSettings(TimeSettings{}).basis;
+        statusBar()->showMessage(tr("上次的时间设置无法使用（%1），现按日历的默认时间基准")
+                                     .arg(settingsProblemText(chosen.problem, saved)),
+                                 15000);
+    }
+    m_form->setTimeBasis(m_timeBasis);
+    m_rangePage->setTimeBasis(m_timeBasis);
+    m_lookupPage->setTimeBasis(m_timeBasis);
+}
+
+bool MainWindow::setTimeSettings(const TimeSettings& chosen) {
+    const SettingsBasis basis = basisFromSettings(chosen);
+    if (basis.problem != SettingsProblem::none)
+        return false;
+    m_timeSettings = chosen;
+    m_timeBasis = basis.basis;
+    QSettings store;
+    saveTimeSettings(store, chosen);
+    m_form->setTimeBasis(m_timeBasis);
+    m_rangePage->setTimeBasis(m_timeBasis);
+    m_lookupPage->setTimeBasis(m_timeBasis);
+    showBasis();
+    return true;
+}
+
+void MainWindow::openTimeSettings() {
+    if (m_timeDialog) {
+        m_timeDialog->raise();
+        m_timeDialog->activateWindow();
+        return;
+    }
+    auto* dialog = new TimeSettingsDialog(m_timeSettings, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    connect(dialog, &QDialog::accepted, this,
+            [this, dialog] { setTimeSettings(dialog->settings()); });
+    m_timeDialog = dialog;
+    dialog->open();
+}
+
+TimeSettingsDialog* MainWindow::timeSettingsDialog() const {
+    return m_timeDialog.data();
+}
+
+void MainWindow::showBasis() {
+    m_basis->setText(tr("时间基准：%1").arg(basisLineText(m_timeBasis)));
+    m_basis->setToolTip(tr("所有结果都按这个时间基准读；在“查询 → 时间设置…”（Ctrl+T）中更改"));
+    // Another basis than the calendar's stands out, so that no result is read
+    // as if on the calendar's clock.
+    QFont font = m_basis->font();
+    font.setBold(!m_timeBasis.isDefault());
+    m_basis->setFont(font);
 }
 
 void MainWindow::saveSettings() const {

@@ -1,9 +1,11 @@
 #include "ui/query_result_model.h"
 
 #include "calendar/lunar_calendar.h"
+#include "texts/basis_texts.h"
 #include "texts/result_formats.h"
 #include "texts/result_texts.h"
 #include "ui/form_texts.h"
+#include "ui/time_settings.h"
 
 #include <QCoreApplication>
 
@@ -43,11 +45,13 @@ QString lunarCellText(const LunarDate& lunar) {
 
 QueryResultModel::QueryResultModel(QObject* parent) : ResultTableModel(parent) {}
 
-void QueryResultModel::setResult(QueryResult result, QDate date, ChartOptions options) {
+void QueryResultModel::setResult(QueryResult result, QDate date, ChartOptions options,
+                                 std::shared_ptr<const BasisWindow> window) {
     beginResetModel();
     m_result = std::move(result);
     m_date = date;
     m_options = options;
+    m_window = std::move(window);
     m_hasResult = true;
     endResetModel();
 }
@@ -55,14 +59,15 @@ void QueryResultModel::setResult(QueryResult result, QDate date, ChartOptions op
 void QueryResultModel::clear() {
     beginResetModel();
     m_result = {};
+    m_window.reset();
     m_hasResult = false;
     endResetModel();
 }
 
 void QueryResultModel::retranslate() {
-    Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount_ - 1);
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
     if (rowCount() > 0)
-        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount_ - 1));
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
 int QueryResultModel::rowCount(const QModelIndex& parent) const {
@@ -70,7 +75,9 @@ int QueryResultModel::rowCount(const QModelIndex& parent) const {
 }
 
 int QueryResultModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : columnCount_;
+    if (parent.isValid())
+        return 0;
+    return m_window ? readingColumn + 1 : chartColumn + 1;
 }
 
 QVariant QueryResultModel::data(const QModelIndex& index, int role) const {
@@ -85,6 +92,14 @@ QVariant QueryResultModel::data(const QModelIndex& index, int role) const {
             return lunarCellText(match.lunar) +
                    (isReckonedLunarDate(match.moment.date) ? tr(" 推算") : QString());
         case chartColumn: return toQString(spacedPillarsText(match.pillars));
+        case offsetColumn:
+            if (const BasisChart* chart = basisChartOf(match.moment))
+                return toQString(utcOffsetText(chart->clock.utcOffset));
+            return {};
+        case readingColumn:
+            if (const BasisChart* chart = basisChartOf(match.moment))
+                return readingText(*chart, m_window->basis);
+            return {};
         default: return {};
         }
     }
@@ -95,31 +110,59 @@ QVariant QueryResultModel::data(const QModelIndex& index, int role) const {
 
 QVariant QueryResultModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
-        section < columnCount_)
+        section <= chartColumn)
         return QueryResultModel::tr(kHeaderSources[section].data());
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section == offsetColumn &&
+        m_window)
+        return QueryResultModel::tr("UTC 偏移");
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section == readingColumn &&
+        m_window)
+        return QueryResultModel::tr("日柱、时柱按");
     if (orientation == Qt::Vertical && role == Qt::DisplayRole)
         return section + 1;
     return {};
 }
 
-std::optional<CivilDateTime> QueryResultModel::momentOfRow(int row) const {
+std::optional<Instant> QueryResultModel::instantOfRow(int row) const {
     if (row < 0 || row >= rowCount())
         return std::nullopt;
-    return m_result.matches[static_cast<std::size_t>(row)].moment;
+    const CivilDateTime moment = m_result.matches[static_cast<std::size_t>(row)].moment;
+    if (!m_window)
+        return instantFromCalendarTime(moment);
+    if (const BasisChart* chart = basisChartOf(moment))
+        return chart->instant;
+    return std::nullopt;
+}
+
+const BasisChart* QueryResultModel::basisChartOf(CivilDateTime moment) const {
+    if (!m_window)
+        return nullptr;
+    const auto found = m_window->charts.find(moment);
+    return found == m_window->charts.end() ? nullptr : &found->second;
+}
+
+const TimeBasis& QueryResultModel::timeBasis() const {
+    static const TimeBasis calendarBasis;
+    return m_window ? m_window->basis : calendarBasis;
 }
 
 std::string QueryResultModel::csvText() const {
-    return queryResultCsv(m_result);
+    return queryResultCsv(m_result, m_window.get());
 }
 
 std::string QueryResultModel::jsonText() const {
-    return queryResultJson(m_result);
+    return queryResultJson(m_result, m_window.get());
 }
 
 QString QueryResultModel::documentTitle() const {
-    return QueryResultModel::tr("查询结果：%1 及前两天（%2）")
-        .arg(m_date.toString(QStringLiteral("yyyy-MM-dd")),
-             summaryLabelText(m_result.conditionCount, m_result.matchCount()));
+    const QString title =
+        QueryResultModel::tr("查询结果：%1 及前两天（%2）")
+            .arg(m_date.toString(QStringLiteral("yyyy-MM-dd")),
+                 summaryLabelText(m_result.conditionCount, m_result.matchCount()));
+    if (!m_window)
+        return title;
+    return title + QLatin1Char('\n') +
+           QueryResultModel::tr("时间基准：%1").arg(basisLineText(m_window->basis));
 }
 
 QString QueryResultModel::exportBaseName() const {

@@ -11,6 +11,7 @@
 #include "ui/span_explain.h"
 #include "ui/span_job.h"
 #include "ui/span_result_model.h"
+#include "ui/time_settings.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -33,11 +34,6 @@ QDate qDateOf(CivilDate d) {
     return QDate(d.year, d.month, d.day);
 }
 
-// The first second of a date.
-CivilSeconds startOfDay(QDate date) {
-    return civilSecondsOf(CivilDateTime{civilFromQDate(date), 0, 0, 0});
-}
-
 QString isoDay(QDate date) {
     return date.toString(QStringLiteral("yyyy-MM-dd"));
 }
@@ -51,8 +47,9 @@ RangeSearchPage::RangeSearchPage(std::function<FormState()> formState, QWidget* 
       m_search(new QPushButton(this)), m_cancel(new QPushButton(this)),
       m_progress(new QProgressBar(this)), m_conditions(new QLabel(this)),
       m_editConditions(new QPushButton(this)), m_status(new QLabel(this)),
-      m_model(new SpanResultModel(this)), m_view(new ResultView(this)),
-      m_grid(new CalendarGrid(this)), m_why(new QTextBrowser(this)), m_job(new SpanJob(this)) {
+      m_staleNote(new QLabel(this)), m_model(new SpanResultModel(this)),
+      m_view(new ResultView(this)), m_grid(new CalendarGrid(this)), m_why(new QTextBrowser(this)),
+      m_job(new SpanJob(this)) {
     setObjectName(QStringLiteral("RangeSearchPage"));
     m_from->setObjectName(QStringLiteral("农历日期框_起"));
     m_to->setObjectName(QStringLiteral("农历日期框_止"));
@@ -63,6 +60,11 @@ RangeSearchPage::RangeSearchPage(std::function<FormState()> formState, QWidget* 
     m_conditions->setObjectName(QStringLiteral("标签_搜索条件"));
     m_editConditions->setObjectName(QStringLiteral("按钮_修改条件"));
     m_status->setObjectName(QStringLiteral("标签_搜索状态"));
+    m_staleNote->setObjectName(QStringLiteral("标签_搜索过时"));
+    QPalette red = m_staleNote->palette();
+    red.setColor(QPalette::WindowText, QColor(0xc0, 0x00, 0x00));
+    m_staleNote->setPalette(red);
+    m_staleNote->hide();
     m_view->setObjectName(QStringLiteral("表格_时段"));
     m_why->setObjectName(QStringLiteral("文本_理由"));
     m_fromLabel->setBuddy(m_from);
@@ -131,7 +133,10 @@ RangeSearchPage::RangeSearchPage(std::function<FormState()> formState, QWidget* 
     layout->addLayout(dates);
     layout->addLayout(hours);
     layout->addLayout(conditions);
-    layout->addWidget(m_status);
+    auto* status = new QHBoxLayout;
+    status->addWidget(m_status, 1);
+    status->addWidget(m_staleNote);
+    layout->addLayout(status);
     layout->addWidget(split, 1);
 
     m_progress->setRange(0, 1000);
@@ -197,26 +202,40 @@ void RangeSearchPage::startSearch() {
         Q_EMIT message(tr("请至少选一个时辰"));
         return;
     }
+    // The dates are days of the basis's clock; the range is kept on the
+    // calendar's timeline, and the basis lives as long as the search needs it.
+    const std::shared_ptr<const TimeBasis> basis =
+        m_basis.isDefault() ? nullptr : std::make_shared<const TimeBasis>(m_basis);
     SearchRange range;
-    range.from = startOfDay(m_from->date());
-    range.to =
-        std::min(startOfDay(m_to->date().addDays(1)), civilSecondsOf(kCalendarLastMoment) + 1);
+    range.from = dayStartOnClock(civilFromQDate(m_from->date()), basis.get());
+    range.to = dayStartOnClock(civilFromQDate(m_to->date().addDays(1)), basis.get());
     range.windows = windows;
+    range.basis = basis.get();
+    if (range.to <= range.from) {
+        Q_EMIT message(tr("所选日期在这个时区的钟表上落在日历范围之外"));
+        return;
+    }
 
+    m_searchBasis = basis;
     m_searched = conditions;
     m_swap = form.isChecked(kSwapCheckBox);
     m_female = form.isChecked(kFemaleCheckBox);
     m_model->clear();
+    m_hasResults = false;
+    showStale();
     m_grid->setTally(nullptr);
     m_why->clear();
     refreshConditions();
     m_status->setText(tr("搜索中…"));
     setRunning(true);
+    SpanJob::ClockOf clockOf;
+    if (basis)
+        clockOf = [basis](CivilSeconds t) { return clockSecondOf(t, *basis); };
     m_job->start(
-        [conditions, range](const SpanVisitor& visit, SearchControl& control) {
+        [conditions, range, keepBasis = basis](const SpanVisitor& visit, SearchControl& control) {
             return searchSpans(conditions, range, visit, &control);
         },
-        range.from, range.to, windows);
+        range.from, range.to, windows, clockOf);
 }
 
 void RangeSearchPage::cancelSearch() {
@@ -241,11 +260,16 @@ void RangeSearchPage::onFinished() {
         tr("条件数：%1  符合时段数：%2").arg(m_searched.conditionCount).arg(result.total);
     const QString from = isoDay(m_from->date());
     const QString to = isoDay(m_to->date());
-    m_model->setSpans(result.spans, result.total, ChartOptions{m_swap, m_female},
-                      tr("时间范围：%1 至 %2（%3）").arg(from, to, summary),
+    QString title = tr("时间范围：%1 至 %2（%3）").arg(from, to, summary);
+    if (m_searchBasis)
+        title += QLatin1Char('\n') + tr("时间基准：%1").arg(basisLineText(*m_searchBasis));
+    m_model->setSpans(result.spans, result.total, ChartOptions{m_swap, m_female}, title,
                       QStringLiteral("bazi-seek-search-%1-%2")
                           .arg(m_from->date().toString(QStringLiteral("yyyyMMdd")),
-                               m_to->date().toString(QStringLiteral("yyyyMMdd"))));
+                               m_to->date().toString(QStringLiteral("yyyyMMdd"))),
+                      m_searchBasis);
+    m_hasResults = true;
+    showStale();
     // The grid reads the job's tally, kept until the next search starts.
     m_grid->setTally(&result.tally);
     if (result.end == SearchEnd::cancelled)
@@ -267,18 +291,23 @@ void RangeSearchPage::showSpan(int row) {
     }
     try {
         m_why->setHtml(spanExplanationHtml(m_model->spans()[static_cast<std::size_t>(row)],
-                                           &m_searched, ChartOptions{m_swap, m_female}));
+                                           &m_searched, ChartOptions{m_swap, m_female},
+                                           m_model->basis()));
     } catch (const std::exception& e) {
         Q_EMIT message(QString::fromUtf8(e.what()));
     }
 }
 
 void RangeSearchPage::selectBlock(qint64 start) {
-    // The first span of the block, or the one the block starts in.
+    // The first span of the block, or the one the block starts in; the grid's
+    // blocks are on the clock of the spans' basis.
     const auto& spans = m_model->spans();
-    const auto it = std::lower_bound(spans.begin(), spans.end(), start,
-                                     [](const Span& s, qint64 t) { return s.end <= t; });
-    if (it == spans.end() || it->start >= start + 2 * 3600) {
+    const TimeBasis* basis = m_model->basis();
+    const auto onClock = [basis](CivilSeconds t) { return basis ? clockSecondOf(t, *basis) : t; };
+    const auto it =
+        std::lower_bound(spans.begin(), spans.end(), start,
+                         [&onClock](const Span& s, qint64 t) { return onClock(s.end) <= t; });
+    if (it == spans.end() || onClock(it->start) >= start + 2 * 3600) {
         m_status->setText(it == spans.end() && m_model->total() > kMaxShownSpans
                               ? tr("这个时辰的时段不在表中列出的前 %1 个之内").arg(kMaxShownSpans)
                               : tr("这个时辰没有符合条件的时段"));
@@ -287,6 +316,19 @@ void RangeSearchPage::selectBlock(qint64 start) {
     const int row = static_cast<int>(it - spans.begin());
     m_view->setCurrentIndex(m_model->index(row, 0));
     m_view->scrollTo(m_model->index(row, 0));
+}
+
+void RangeSearchPage::setTimeBasis(const TimeBasis& basis) {
+    m_basis = basis;
+    showStale();
+}
+
+bool RangeSearchPage::resultsStale() const {
+    return m_hasResults && !sameReading(m_searchBasis ? *m_searchBasis : TimeBasis{}, m_basis);
+}
+
+void RangeSearchPage::showStale() {
+    m_staleNote->setVisible(resultsStale());
 }
 
 void RangeSearchPage::retranslate() {
@@ -308,6 +350,7 @@ void RangeSearchPage::retranslate() {
         tr("在这段时间里找八字符合全部条件的时段，精确到秒；条件在“推算”页的条件页中设置"));
     m_cancel->setText(tr("取消"));
     m_editConditions->setText(tr("修改条件…"));
+    m_staleNote->setText(tr("结果已过时：时间设置已改动，请重新搜索"));
     m_view->setAccessibleName(tr("符合条件的时段"));
     m_why->setAccessibleName(tr("为何符合"));
     m_model->retranslate();

@@ -47,8 +47,14 @@ void prepareResultGrid(ResultView* grid) {
 }
 
 void finishResultGrid(ResultView* grid) {
-    for (int c = 0; c < grid->model()->columnCount(); ++c)
-        grid->setColumnWidth(c, kResultColumnWidth);
+    // The three columns of the form's grid keep its width; the time basis's
+    // columns are as wide as their texts.
+    for (int c = 0; c < grid->model()->columnCount(); ++c) {
+        if (c < 3)
+            grid->setColumnWidth(c, kResultColumnWidth);
+        else
+            grid->resizeColumnToContents(c);
+    }
 }
 
 } // namespace bazi::ui

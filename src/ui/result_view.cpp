@@ -193,12 +193,13 @@ void ResultView::inspectCurrent() {
 void ResultView::inspectRow(int row) {
     if (!m_model)
         return;
-    const std::optional<CivilDateTime> moment = m_model->momentOfRow(row);
-    if (!moment)
+    const std::optional<Instant> instant = m_model->instantOfRow(row);
+    if (!instant)
         return;
     ChartSheet sheet;
     try {
-        sheet = chartSheetOf(*moment, m_model->chartOptions());
+        sheet = chartSheetOf(*instant, m_model->timeBasis(), m_model->chartOptions(),
+                             m_model->rowsAreMoments());
     } catch (const std::exception& e) {
         Q_EMIT failed(QString::fromUtf8(e.what()));
         return;

@@ -1,6 +1,7 @@
 #include "ui/span_explain.h"
 
 #include "chart/library_facts.h"
+#include "search/span_walker.h"
 #include "texts/span_texts.h"
 #include "ui/form_texts.h"
 #include "ui/span_result_model.h"
@@ -50,9 +51,10 @@ QStringList conditionLines(const FormState& form) {
     return lines;
 }
 
-QString spanExplanationHtml(const Span& span, const Conditions* conditions, ChartOptions options) {
+QString spanExplanationHtml(const Span& span, const Conditions* conditions, ChartOptions options,
+                            const TimeBasis* basis) {
     QString html = QStringLiteral("<p><b>%1 – %2</b>　%3 / %4</p>")
-                       .arg(spanTimeText(span.start), spanTimeText(span.end),
+                       .arg(spanTimeText(span.start, basis), spanTimeText(span.end, basis),
                             cutReasonLabel(span.startCut), cutReasonLabel(span.endCut));
     if (conditions && !conditions->rows.empty()) {
         const ChartFacts facts = chartFactsOf(span.pillars, libraryFacts());
@@ -80,7 +82,8 @@ QString spanExplanationHtml(const Span& span, const Conditions* conditions, Char
         }
         html += QStringLiteral("</table>");
     }
-    return html + chartSheetHtml(chartSheetOf(span.startTime(), options));
+    return html + chartSheetHtml(chartSheetOf(instantOfCivil(span.start),
+                                              basis ? *basis : TimeBasis{}, options, false));
 }
 
 } // namespace bazi::ui

@@ -26,36 +26,42 @@ SpanJob::~SpanJob() {
     }
 }
 
-void SpanJob::start(Work work, CivilSeconds from, CivilSeconds to, HourWindows windows) {
+void SpanJob::start(Work work, CivilSeconds from, CivilSeconds to, HourWindows windows,
+                    ClockOf clockOf) {
+    if (!clockOf)
+        clockOf = [](CivilSeconds t) { return t; };
     m_control = std::make_unique<SearchControl>();
     m_result = std::make_shared<SpanJobResult>();
-    m_result->tally = CalendarTally(from, to, windows);
+    m_result->tally = CalendarTally(clockOf(from), clockOf(to), windows);
     m_from = from;
     m_to = to;
     SearchControl* control = m_control.get();
     std::shared_ptr<SpanJobResult> result = m_result;
     const CivilSeconds begin = from;
-    m_thread = QThread::create([work = std::move(work), control, result, begin] {
-        const SpanVisitor keep = [control, result, begin](const Span& span) {
+    m_thread = QThread::create(
+        [work = std::move(work), clockOf = std::move(clockOf), control, result, begin] {
+            const SpanVisitor keep = [control, result, begin, &clockOf](const Span& span) {
+                if (control->cancel)
+                    return false;
+                if (result->total < kMaxShownSpans)
+                    result->spans.push_back(span);
+                ++result->total;
+                // On a clock put back, a span across the change may end before it
+                // starts on the clock: the tally then leaves it out.
+                result->tally.addMatch(clockOf(span.start), clockOf(span.end));
+                // A walk that reports no progress of its own still moves the bar.
+                if (control->secondsDone < span.end - begin)
+                    control->secondsDone = span.end - begin;
+                return true;
+            };
+            try {
+                result->end = work(keep, *control);
+            } catch (const std::exception& e) {
+                result->error = QString::fromUtf8(e.what());
+            }
             if (control->cancel)
-                return false;
-            if (result->total < kMaxShownSpans)
-                result->spans.push_back(span);
-            ++result->total;
-            result->tally.addMatch(span.start, span.end);
-            // A walk that reports no progress of its own still moves the bar.
-            if (control->secondsDone < span.end - begin)
-                control->secondsDone = span.end - begin;
-            return true;
-        };
-        try {
-            result->end = work(keep, *control);
-        } catch (const std::exception& e) {
-            result->error = QString::fromUtf8(e.what());
-        }
-        if (control->cancel)
-            result->end = SearchEnd::cancelled;
-    });
+                result->end = SearchEnd::cancelled;
+        });
     connect(m_thread, &QThread::finished, this, &SpanJob::onThreadFinished);
     m_thread->start();
     m_timer->start();

@@ -1,10 +1,12 @@
 #include "ui/span_result_model.h"
 
 #include "calendar/lunar_calendar.h"
+#include "search/span_walker.h"
 #include "texts/span_formats.h"
 #include "texts/span_texts.h"
 #include "ui/form_texts.h"
 #include "ui/terms.h"
+#include "ui/time_settings.h"
 
 #include <algorithm>
 
@@ -21,7 +23,9 @@ QString cutReasonLabel(CutReason reason) {
     return {};
 }
 
-QString spanTimeText(CivilSeconds t) {
+QString spanTimeText(CivilSeconds t, const TimeBasis* basis) {
+    if (basis)
+        return clockTimeText(clockFromInstant(instantOfCivil(t), *basis));
     const CivilDateTime m = civilDateTimeOf(t);
     return QStringLiteral("%1-%2-%3 %4:%5:%6")
         .arg(m.date.year, 4, 10, QLatin1Char('0'))
@@ -32,8 +36,8 @@ QString spanTimeText(CivilSeconds t) {
         .arg(m.second, 2, 10, QLatin1Char('0'));
 }
 
-QString spanLunarCellText(const Span& span) {
-    const CivilDate start = span.startTime().date;
+QString spanLunarCellText(const Span& span, const TimeBasis* basis) {
+    const CivilDate start = spanEndsOf(span, basis).start.date;
     QString text = calendarText(spanLunarText(start));
     if (isReckonedLunarDate(start))
         text += SpanResultModel::tr(" 推算");
@@ -43,13 +47,15 @@ QString spanLunarCellText(const Span& span) {
 SpanResultModel::SpanResultModel(QObject* parent) : ResultTableModel(parent) {}
 
 void SpanResultModel::setSpans(std::vector<Span> spans, std::int64_t total, ChartOptions options,
-                               const QString& title, const QString& baseName) {
+                               const QString& title, const QString& baseName,
+                               std::shared_ptr<const TimeBasis> basis) {
     beginResetModel();
     m_spans = std::move(spans);
     m_total = total;
     m_options = options;
     m_title = title;
     m_baseName = baseName;
+    m_basis = std::move(basis);
     endResetModel();
 }
 
@@ -71,9 +77,9 @@ int SpanResultModel::rowAt(CivilSeconds t) const {
 }
 
 void SpanResultModel::retranslate() {
-    Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount_ - 1);
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
     if (rowCount() > 0)
-        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount_ - 1));
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
 int SpanResultModel::rowCount(const QModelIndex& parent) const {
@@ -81,7 +87,9 @@ int SpanResultModel::rowCount(const QModelIndex& parent) const {
 }
 
 int SpanResultModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : columnCount_;
+    if (parent.isValid())
+        return 0;
+    return m_basis ? readingColumn + 1 : cutColumn + 1;
 }
 
 QVariant SpanResultModel::data(const QModelIndex& index, int role) const {
@@ -90,16 +98,19 @@ QVariant SpanResultModel::data(const QModelIndex& index, int role) const {
     const Span& span = m_spans[static_cast<std::size_t>(index.row())];
     if (role == Qt::DisplayRole) {
         switch (index.column()) {
-        case startColumn: return spanTimeText(span.start);
-        case endColumn: return spanTimeText(span.end);
+        case startColumn: return spanTimeText(span.start, m_basis.get());
+        case endColumn: return spanTimeText(span.end, m_basis.get());
         case chartColumn:
             return toQString(pillarText(span.pillars.year) + ' ' + pillarText(span.pillars.month) +
                              ' ' + pillarText(span.pillars.day) + ' ' +
                              pillarText(span.pillars.hour));
-        case lunarColumn: return spanLunarCellText(span);
+        case lunarColumn: return spanLunarCellText(span, m_basis.get());
         case cutColumn:
             return cutReasonLabel(span.startCut) + QStringLiteral(" / ") +
                    cutReasonLabel(span.endCut);
+        case readingColumn:
+            return m_basis ? readingText(chartAt(instantOfCivil(span.start), *m_basis), *m_basis)
+                           : QVariant();
         default: return {};
         }
     }
@@ -117,27 +128,33 @@ QVariant SpanResultModel::headerData(int section, Qt::Orientation orientation, i
     case chartColumn: return tr("八字");
     case lunarColumn: return tr("农历");
     case cutColumn: return tr("起因/止因");
+    case readingColumn: return m_basis ? tr("日柱、时柱按") : QVariant();
     default: return {};
     }
 }
 
-std::optional<CivilDateTime> SpanResultModel::momentOfRow(int row) const {
+std::optional<Instant> SpanResultModel::instantOfRow(int row) const {
     if (row < 0 || row >= rowCount())
         return std::nullopt;
-    return m_spans[static_cast<std::size_t>(row)].startTime();
+    return instantOfCivil(m_spans[static_cast<std::size_t>(row)].start);
+}
+
+const TimeBasis& SpanResultModel::timeBasis() const {
+    static const TimeBasis calendarBasis;
+    return m_basis ? *m_basis : calendarBasis;
 }
 
 std::string SpanResultModel::csvText() const {
-    std::string text = spanCsvHeader();
+    std::string text = spanCsvHeader(m_basis.get());
     for (const Span& span : m_spans)
-        text += spanCsvLine(span);
+        text += spanCsvLine(span, m_basis.get());
     return text;
 }
 
 std::string SpanResultModel::jsonText() const {
     std::string text;
     for (const Span& span : m_spans)
-        text += spanJsonLine(span);
+        text += spanJsonLine(span, m_basis.get());
     return text;
 }
 

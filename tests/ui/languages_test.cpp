@@ -7,15 +7,19 @@
 #include "ui/main_window.h"
 #include "ui/page_control.h"
 #include "ui/result_view.h"
+#include "ui/time_settings_dialog.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSet>
 #include <QTableView>
 #include <QStandardPaths>
@@ -88,14 +92,46 @@ QString keyOf(const QWidget* w) {
            QString::number(index);
 }
 
+using TextMap = std::map<QString, QString>;
+
+void putText(TextMap& texts, const QString& key, const QString& text) {
+    if (!text.isEmpty())
+        texts[key] = text;
+}
+
+// Every text of the widgets of one window (not its pop-ups and dialogs), keyed
+// by where it stands.
+void widgetTexts(QWidget* root, TextMap& texts) {
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        if (w->window() != root)
+            continue; // pop-ups and dialogs
+        const QString key = keyOf(w);
+        if (auto* label = qobject_cast<QLabel*>(w))
+            putText(texts, key, label->text());
+        else if (auto* button = qobject_cast<QAbstractButton*>(w))
+            putText(texts, key, button->text());
+        else if (auto* box = qobject_cast<QGroupBox*>(w))
+            putText(texts, key, box->title());
+        else if (auto* combo = qobject_cast<QComboBox*>(w))
+            for (int i = 0; i < combo->count(); ++i)
+                putText(texts, key + QStringLiteral(" item %1").arg(i), combo->itemText(i));
+        else if (auto* date = qobject_cast<CnCalendar*>(w))
+            putText(texts, key, date->text());
+        else if (auto* list = qobject_cast<QListWidget*>(w))
+            for (int i = 0; i < list->count(); ++i)
+                putText(texts, key + QStringLiteral(" item %1").arg(i), list->item(i)->text());
+        else if (auto* edit = qobject_cast<QLineEdit*>(w))
+            putText(texts, key + QStringLiteral(" placeholder"), edit->placeholderText());
+        if (!w->toolTip().isEmpty())
+            putText(texts, key + QStringLiteral(" tooltip"), w->toolTip());
+    }
+}
+
 // Every text a user sees on the main pages (the form, 时间范围, 八字反查),
 // keyed by where it stands. The result cells are data; the headers are not.
-std::map<QString, QString> visibleTexts(MainWindow& window) {
-    std::map<QString, QString> texts;
-    auto put = [&texts](const QString& key, const QString& text) {
-        if (!text.isEmpty())
-            texts[key] = text;
-    };
+TextMap visibleTexts(MainWindow& window) {
+    TextMap texts;
+    auto put = [&texts](const QString& key, const QString& text) { putText(texts, key, text); };
     put(QStringLiteral("window"), window.windowTitle());
     const QList<QAction*> menus = window.menuBar()->actions();
     for (int m = 0; m < menus.size(); ++m) {
@@ -107,24 +143,7 @@ std::map<QString, QString> visibleTexts(MainWindow& window) {
     }
     MainForm* form = window.form();
     // Every page: the form, 时间范围 and 八字反查.
-    for (QWidget* w : window.findChildren<QWidget*>()) {
-        if (w->window() != &window)
-            continue; // pop-ups and dialogs
-        const QString key = keyOf(w);
-        if (auto* label = qobject_cast<QLabel*>(w))
-            put(key, label->text());
-        else if (auto* button = qobject_cast<QAbstractButton*>(w))
-            put(key, button->text());
-        else if (auto* box = qobject_cast<QGroupBox*>(w))
-            put(key, box->title());
-        else if (auto* combo = qobject_cast<QComboBox*>(w))
-            for (int i = 0; i < combo->count(); ++i)
-                put(key + QStringLiteral(" item %1").arg(i), combo->itemText(i));
-        else if (auto* date = qobject_cast<CnCalendar*>(w))
-            put(key, date->text());
-        if (!w->toolTip().isEmpty())
-            put(key + QStringLiteral(" tooltip"), w->toolTip());
-    }
+    widgetTexts(&window, texts);
     for (int i = 0; i < window.pages()->count(); ++i) {
         put(QStringLiteral("mode %1").arg(i), window.pages()->tabText(i));
         put(QStringLiteral("mode tooltip %1").arg(i), window.pages()->tabToolTip(i));
@@ -139,6 +158,42 @@ std::map<QString, QString> visibleTexts(MainWindow& window) {
                 results->headerData(c, Qt::Horizontal).toString());
     }
     return texts;
+}
+
+// The texts of a dialog: its title and every widget's.
+TextMap dialogTexts(QDialog& dialog) {
+    TextMap texts;
+    putText(texts, QStringLiteral("title"), dialog.windowTitle());
+    widgetTexts(&dialog, texts);
+    return texts;
+}
+
+// What the language check finds wrong between the source texts and those shown
+// in `language`: texts lost, unchanged, or English without a gloss.
+QStringList languageProblems(const TextMap& source, const TextMap& shown, Language language,
+                             QWidget* root) {
+    QStringList problems;
+    for (const auto& [key, text] : source) {
+        const auto it = shown.find(key);
+        if (it == shown.end()) {
+            problems << QStringLiteral("lost ") + key;
+            continue;
+        }
+        const QString& now = it->second;
+        // A caption as narrow as its term keeps the term in every language;
+        // its tooltip, translated, explains it.
+        const QWidget* w = root->findChild<QWidget*>(key);
+        const bool explained = w && hasLatinLetter(w->toolTip());
+        // Every text with words changes, except where both scripts write it
+        // alike (a stem, 八字, 天干); in English every one does.
+        const bool sameInBothScripts = language == Language::traditionalChinese;
+        if (hasHan(text) && !isData(text) && now == text && !sameInBothScripts && !explained)
+            problems << QStringLiteral("unchanged ") + key + QStringLiteral(": ") + text;
+        if (language == Language::english && hasHan(now) && !hasLatinLetter(now) && !isData(now) &&
+            !explained)
+            problems << QStringLiteral("without gloss ") + key + QStringLiteral(": ") + now;
+    }
+    return problems;
 }
 
 } // namespace
@@ -171,7 +226,7 @@ private Q_SLOTS:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.form()->dateBox()->setDate(QDate(2016, 3, 16));
-        const std::map<QString, QString> source = visibleTexts(window);
+        const TextMap source = visibleTexts(window);
         QVERIFY(source.size() > 700);
         saveScreenshot(&window, QStringLiteral("window-zh_CN"));
 
@@ -186,34 +241,14 @@ private Q_SLOTS:
             QCOMPARE(switcher.current(), language);
             QVERIFY(item->isChecked());
 
-            const std::map<QString, QString> shown = visibleTexts(window);
+            const TextMap shown = visibleTexts(window);
             QVERIFY2(
                 m_recorder.misses.isEmpty(),
                 qPrintable(code + QStringLiteral(": untranslated ") +
                            QStringList(m_recorder.misses.values()).join(QStringLiteral("; "))));
-            QStringList unchanged, unglossed;
-            for (const auto& [key, text] : source) {
-                const auto it = shown.find(key);
-                QVERIFY2(it != shown.end(), qPrintable(code + QStringLiteral(": lost ") + key));
-                const QString& now = it->second;
-                // A caption as narrow as its term keeps the term in every
-                // language; its tooltip, translated, explains it.
-                const QWidget* w = window.findChild<QWidget*>(key);
-                const bool explained = w && hasLatinLetter(w->toolTip());
-                // Every text with words changes, except where both scripts write
-                // it alike (a stem, 八字, 天干); in English every one does.
-                const bool sameInBothScripts = language == Language::traditionalChinese;
-                if (hasHan(text) && !isData(text) && now == text && !sameInBothScripts &&
-                    !explained)
-                    unchanged << key + QStringLiteral(": ") + text;
-                if (language == Language::english && hasHan(now) && !hasLatinLetter(now) &&
-                    !isData(now) && !explained)
-                    unglossed << key + QStringLiteral(": ") + now;
-            }
-            QVERIFY2(unchanged.isEmpty(), qPrintable(code + QStringLiteral(": unchanged ") +
-                                                     unchanged.join(QStringLiteral("; "))));
-            QVERIFY2(unglossed.isEmpty(), qPrintable(code + QStringLiteral(": without gloss ") +
-                                                     unglossed.join(QStringLiteral("; "))));
+            const QStringList problems = languageProblems(source, shown, language, &window);
+            QVERIFY2(problems.isEmpty(),
+                     qPrintable(code + QStringLiteral(": ") + problems.join(QStringLiteral("; "))));
             saveScreenshot(&window, QStringLiteral("window-") + code);
         }
         // In Traditional Chinese the simplified-only characters are gone.
@@ -227,6 +262,56 @@ private Q_SLOTS:
         window.findChild<QAction*>(QStringLiteral("语言_zh_CN"))->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
         QVERIFY(visibleTexts(window) == source);
+    }
+
+    // "时间设置" open over the window, a place chosen and a field refused: every
+    // text of the dialog follows the language too.
+    void theTimeSettingsDialogFollowsTheLanguage() {
+        LanguageSwitcher switcher;
+        QVERIFY(switcher.install(Language::simplifiedChinese));
+        MainWindow window(&switcher);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.openTimeSettings();
+        TimeSettingsDialog* dialog = window.timeSettingsDialog();
+        QVERIFY(dialog);
+        auto* search = dialog->findChild<QLineEdit*>(QStringLiteral("编辑框_查找地点"));
+        search->setText(QStringLiteral("成都"));
+        dialog->searchPlaces();
+        dialog->choosePlace(0);
+        dialog->findChild<QRadioButton*>(QStringLiteral("单选框_真太阳时"))->setChecked(true);
+        dialog->findChild<QLineEdit*>(QStringLiteral("编辑框_经度"))
+            ->setText(QStringLiteral("200"));
+        dialog->accept(); // refused: the longitude's problem is shown
+        QVERIFY(dialog->isVisible());
+        const TextMap source = dialogTexts(*dialog);
+        QVERIFY(source.size() > 30);
+        QVERIFY(source.count(QStringLiteral("标签_经度问题")));
+
+        for (const Language language : {Language::traditionalChinese, Language::english}) {
+            const QString code = languageCode(language);
+            m_recorder.misses.clear();
+            window.findChild<QAction*>(QStringLiteral("语言_") + code)->trigger();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+            const TextMap shown = dialogTexts(*dialog);
+            QVERIFY2(
+                m_recorder.misses.isEmpty(),
+                qPrintable(code + QStringLiteral(": untranslated ") +
+                           QStringList(m_recorder.misses.values()).join(QStringLiteral("; "))));
+            const QStringList problems = languageProblems(source, shown, language, dialog);
+            QVERIFY2(problems.isEmpty(),
+                     qPrintable(code + QStringLiteral(": ") + problems.join(QStringLiteral("; "))));
+            saveScreenshot(dialog, QStringLiteral("time-settings-") + code);
+        }
+        window.findChild<QAction*>(QStringLiteral("语言_zh_CN"))->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        const TextMap back = dialogTexts(*dialog);
+        for (const auto& [key, text] : source)
+            QVERIFY2(back.count(key) && back.at(key) == text,
+                     qPrintable(key + QStringLiteral(": ") + text + QStringLiteral(" / ") +
+                                (back.count(key) ? back.at(key) : QStringLiteral("(lost)"))));
+        QCOMPARE(back.size(), source.size());
+        dialog->reject();
     }
 
     void qtsOwnButtonsFollowTheLanguage() {

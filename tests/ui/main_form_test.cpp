@@ -557,10 +557,10 @@ private Q_SLOTS:
     void progressTextShowsWhileTheQueryRuns() {
         QString statusDuringRun;
         int gridRowsDuringRun = -1;
-        m_form->setQueryRunner([&](const FormState& form) {
+        m_form->setQueryRunner([&](const FormState& form, const WindowChartSource& charts) {
             statusDuringRun = find<QLabel>("标签18")->text();
             gridRowsDuringRun = find<ResultView>("高级表格_结果")->model()->rowCount();
-            return runQuery(form);
+            return runQuery(form, charts);
         });
         clickQueryButton();
         QCOMPARE(statusDuringRun, QStringLiteral("前三天查询中。。。"));
@@ -569,7 +569,7 @@ private Q_SLOTS:
     }
 
     void missingLibraryEndsTheProgram() {
-        m_form->setQueryRunner([](const FormState&) -> QueryResult {
+        m_form->setQueryRunner([](const FormState&, const WindowChartSource&) -> QueryResult {
             throw chartlib::MissingFunctionError("libpelta.so", "取干支五行");
         });
         QSignalSpy fatal(m_form, &MainForm::fatalError);

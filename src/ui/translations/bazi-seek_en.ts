@@ -176,10 +176,6 @@
         <translation>Only the month pillars that can stand in the chosen year (五虎遁: the year stem fixes the month stem)</translation>
     </message>
     <message>
-        <source>只列出能在所选日柱之下的时柱（五鼠遁：日干定时干）</source>
-        <translation>Only the hour pillars that can stand on the chosen day (五鼠遁: the day stem fixes the hour stem)</translation>
-    </message>
-    <message>
         <source>查找</source>
         <translation>Look up</translation>
     </message>
@@ -198,6 +194,22 @@
     <message>
         <source>有这个八字的时段</source>
         <translation>Spans with this chart</translation>
+    </message>
+    <message>
+        <source>所选日期在这个时区的钟表上落在日历范围之外</source>
+        <translation>On the clock of this zone the dates chosen fall outside the calendar</translation>
+    </message>
+    <message>
+        <source>时间基准：%1</source>
+        <translation>Time basis: %1</translation>
+    </message>
+    <message>
+        <source>只列出能在所选日柱之下的时柱（五鼠遁：日干定时干）；晚子时算当日时，另有次日的子时柱（23 时至 24 时）</source>
+        <translation>Only the hour pillars that can stand on the chosen day (五鼠遁: the day stem fixes the hour stem); with the late 子 hour counted to the same day, also the next day&apos;s 子 hour pillar (23:00 to 24:00)</translation>
+    </message>
+    <message>
+        <source>结果已过时：时间设置已改动，请重新查找</source>
+        <translation>Results out of date: the time settings changed; look up again</translation>
     </message>
 </context>
 <context>
@@ -261,6 +273,38 @@
     <message>
         <source>（推算）</source>
         <translation> (reckoned)</translation>
+    </message>
+    <message>
+        <source>%1分%2秒</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1前</source>
+        <translation>%1 before</translation>
+    </message>
+    <message>
+        <source>%1后</source>
+        <translation>%1 after</translation>
+    </message>
+    <message>
+        <source>%1 %2，%3；另一侧八字 %4</source>
+        <translation>%1 %2, %3; chart on the other side %4</translation>
+    </message>
+    <message>
+        <source>时间基准</source>
+        <translation>Time basis</translation>
+    </message>
+    <message>
+        <source>日柱、时柱按</source>
+        <translation>Day and hour pillars by</translation>
+    </message>
+    <message>
+        <source>临界</source>
+        <translation>临界 Near a cut</translation>
+    </message>
+    <message>
+        <source>前后 %1 分钟内不换柱</source>
+        <translation>No pillar changes within %1 minutes</translation>
     </message>
 </context>
 <context>
@@ -677,8 +721,16 @@ It changes the ten-gods only, in both ten-god groups.</translation>
         <translation>This description</translation>
     </message>
     <message>
-        <source>&lt;h4&gt;用途&lt;/h4&gt;&lt;p&gt;按八字条件找时间：设好日期和条件后按“推算”，软件查看该日及前两天共 36 个时辰（每两小时一个，自 22 时往前），列出八字符合全部条件的时辰。可用于择时，也可用于推寻不确定的出生时间。&lt;/p&gt;&lt;h4&gt;条件怎样读&lt;/h4&gt;&lt;p&gt;每一行：&lt;b&gt;条件&lt;/b&gt;选要找的五行、干支、十神或神煞（“-”不用该行）；&lt;b&gt;位置&lt;/b&gt;要求它出现在哪里；&lt;b&gt;数量&lt;/b&gt;要求它的个数。数量为“0”表示&lt;b&gt;一个也没有&lt;/b&gt;——只选了“金”而数量仍为“0”，找的是没有金的八字；要找有金的，请选“非0”。所有条件同时成立（并且）。&lt;/p&gt;&lt;h4&gt;结果怎样读&lt;/h4&gt;&lt;p&gt;“查询结果”页每行一个时辰，新的在前：公历时间、农历时间、八字（年柱 月柱 日柱 时柱）。年柱在立春交节的一刻更换，月柱在每个“节”交节的一刻更换，日柱在 23 时更换。时间为东八区的钟表时间。双击一行可看该时刻的完整八字：十神、藏干、五行、神煞和节气。条件或日期改动后，结果会标为“结果已过时”，请重新推算。&lt;/p&gt;&lt;h4&gt;文件&lt;/h4&gt;&lt;p&gt;“文件”菜单可把条件保存为 JSON 文件，命令行 &lt;tt&gt;bazi-seek query&lt;/tt&gt; 读同样的文件；结果可导出为 CSV 或 JSON，也可打印或存为 PDF。&lt;/p&gt;&lt;h4&gt;键盘&lt;/h4&gt;</source>
-        <translation>&lt;h4&gt;What it does&lt;/h4&gt;&lt;p&gt;It searches time by the four-pillar chart (八字): set a date and the conditions, then press &quot;Run&quot; (推算). It looks at the 36 two-hour moments (时辰) of that day and the two days before it (every two hours, from 22:00 back) and lists those whose chart meets every condition. Use it to choose a time (择时) or to recover an unknown birth time.&lt;/p&gt;&lt;h4&gt;Reading the conditions&lt;/h4&gt;&lt;p&gt;Each row: the &lt;b&gt;value&lt;/b&gt; is the element, stem, branch, ten-god (十神) or spirit star (神煞) sought (&quot;-&quot; leaves the row unused); the &lt;b&gt;position&lt;/b&gt; says where it must stand; the &lt;b&gt;count&lt;/b&gt; how many there must be. A count of &quot;0&quot; means &lt;b&gt;none at all&lt;/b&gt;: choosing 金 (Metal) with the count left at &quot;0&quot; searches for charts without metal; for charts with metal choose &quot;not 0&quot;. All conditions must hold together (AND).&lt;/p&gt;&lt;h4&gt;Reading the results&lt;/h4&gt;&lt;p&gt;The page &quot;Results&quot; lists one moment per row, newest first: Gregorian time, lunar time, chart (year, month, day and hour pillar). The year pillar changes at the moment of 立春, the month pillar at the moment of each 节 solar term, the day pillar at 23:00. Times are clock times of UTC+8. Double-click a row for the whole chart of that moment: ten-gods, hidden stems, elements, spirit stars and solar terms. When the conditions or the date change, the results are marked &quot;Results out of date&quot;: run the query again.&lt;/p&gt;&lt;h4&gt;Files&lt;/h4&gt;&lt;p&gt;The File menu saves the conditions as a JSON file, the same file that the command &lt;tt&gt;bazi-seek query&lt;/tt&gt; reads; results can be exported as CSV or JSON, printed or saved as PDF.&lt;/p&gt;&lt;h4&gt;Keyboard&lt;/h4&gt;</translation>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>时间设置：时区、出生地、真太阳时、晚子时</source>
+        <translation>Time settings: zone, birth place, true solar time, late 子 hour</translation>
+    </message>
+    <message>
+        <source>&lt;h4&gt;用途&lt;/h4&gt;&lt;p&gt;按八字条件找时间：设好日期和条件后按“推算”，软件查看该日及前两天共 36 个时辰（每两小时一个，自 22 时往前），列出八字符合全部条件的时辰。可用于择时，也可用于推寻不确定的出生时间。&lt;/p&gt;&lt;h4&gt;条件怎样读&lt;/h4&gt;&lt;p&gt;每一行：&lt;b&gt;条件&lt;/b&gt;选要找的五行、干支、十神或神煞（“-”不用该行）；&lt;b&gt;位置&lt;/b&gt;要求它出现在哪里；&lt;b&gt;数量&lt;/b&gt;要求它的个数。数量为“0”表示&lt;b&gt;一个也没有&lt;/b&gt;——只选了“金”而数量仍为“0”，找的是没有金的八字；要找有金的，请选“非0”。所有条件同时成立（并且）。&lt;/p&gt;&lt;h4&gt;结果怎样读&lt;/h4&gt;&lt;p&gt;“查询结果”页每行一个时辰，新的在前：公历时间、农历时间、八字（年柱 月柱 日柱 时柱）。年柱在立春交节的一刻更换，月柱在每个“节”交节的一刻更换，日柱在 23 时更换。时间为“时间设置”所选时区的钟表时间（默认东八区），状态栏写明所用的时间基准。双击一行可看该时刻的完整八字：十神、藏干、五行、神煞和节气。条件、日期或时间设置改动后，结果会标为“结果已过时”，请重新推算。&lt;/p&gt;&lt;h4&gt;文件&lt;/h4&gt;&lt;p&gt;“文件”菜单可把条件保存为 JSON 文件，命令行 &lt;tt&gt;bazi-seek query&lt;/tt&gt; 读同样的文件；结果可导出为 CSV 或 JSON，也可打印或存为 PDF。&lt;/p&gt;&lt;h4&gt;键盘&lt;/h4&gt;</source>
+        <translation>&lt;h4&gt;What it does&lt;/h4&gt;&lt;p&gt;It searches time by the four-pillar chart (八字): set a date and the conditions, then press &quot;Run&quot; (推算). It looks at the 36 two-hour moments (时辰) of that day and the two days before it (every two hours, from 22:00 back) and lists those whose chart meets every condition. Use it to choose a time (择时) or to recover an unknown birth time.&lt;/p&gt;&lt;h4&gt;Reading the conditions&lt;/h4&gt;&lt;p&gt;Each row: the &lt;b&gt;value&lt;/b&gt; is the element, stem, branch, ten-god (十神) or spirit star (神煞) sought (&quot;-&quot; leaves the row unused); the &lt;b&gt;position&lt;/b&gt; says where it must stand; the &lt;b&gt;count&lt;/b&gt; how many there must be. A count of &quot;0&quot; means &lt;b&gt;none at all&lt;/b&gt;: choosing 金 (Metal) with the count left at &quot;0&quot; searches for charts without metal; for charts with metal choose &quot;not 0&quot;. All conditions must hold together (AND).&lt;/p&gt;&lt;h4&gt;Reading the results&lt;/h4&gt;&lt;p&gt;The page &quot;Results&quot; lists one moment per row, newest first: Gregorian time, lunar time, chart (year, month, day and hour pillar). The year pillar changes at the moment of 立春, the month pillar at the moment of each 节 solar term, the day pillar at 23:00. Times are clock times of the zone chosen in &quot;Time settings&quot; (UTC+8 unless another is chosen); the status line states the time basis in use. Double-click a row for the whole chart of that moment: ten-gods, hidden stems, elements, spirit stars and solar terms. When the conditions, the date or the time settings change, the results are marked &quot;Results out of date&quot;: run the query again.&lt;/p&gt;&lt;h4&gt;Files&lt;/h4&gt;&lt;p&gt;The File menu saves the conditions as a JSON file, the same file that the command &lt;tt&gt;bazi-seek query&lt;/tt&gt; reads; results can be exported as CSV or JSON, printed or saved as PDF.&lt;/p&gt;&lt;h4&gt;Keyboard&lt;/h4&gt;</translation>
     </message>
 </context>
 <context>
@@ -965,6 +1017,14 @@ It changes the ten-gods only, in both ten-god groups.</translation>
         <source>重做：%1</source>
         <translation>Redo: %1</translation>
     </message>
+    <message>
+        <source>结果已过时：时间设置已改动，请按“推算”重新查询</source>
+        <translation>Results out of date: the time settings changed; press &quot;Run&quot; again</translation>
+    </message>
+    <message>
+        <source>%1 的钟表时间 %2 落在日历范围（1800 至 2200 年）之外，无法查询；请换一个日期</source>
+        <translation>The clock time %2 of %1 falls outside the calendar (1800 to 2200) and cannot be queried; choose another date</translation>
+    </message>
 </context>
 <context>
     <name>bazi::ui::MainWindow</name>
@@ -1049,14 +1109,6 @@ It changes the ten-gods only, in both ten-god groups.</translation>
         <translation>&amp;About bazi-seek</translation>
     </message>
     <message>
-        <source>时间：东八区钟表时间（UTC+8），23 时换日</source>
-        <translation>Time: clock time UTC+8, day changes at 23:00</translation>
-    </message>
-    <message>
-        <source>所有时刻都按东八区的钟表时间读：不计夏令时，不按真太阳时，日柱在 23 时更换。</source>
-        <translation>Every moment is read as clock time of UTC+8: no summer time, no true solar time; the day pillar changes at 23:00.</translation>
-    </message>
-    <message>
         <source>未命名</source>
         <translation>Untitled</translation>
     </message>
@@ -1136,6 +1188,26 @@ It changes the ten-gods only, in both ten-god groups.</translation>
         <source>由四柱找出有这个八字的所有时段</source>
         <translation>From four pillars, every span of time with that chart</translation>
     </message>
+    <message>
+        <source>时间设置(&amp;T)…</source>
+        <translation>&amp;Time settings…</translation>
+    </message>
+    <message>
+        <source>时区、出生地、真太阳时、晚子时：所有结果按此读</source>
+        <translation>Zone, birth place, true solar time, late 子 hour: every result is read on them</translation>
+    </message>
+    <message>
+        <source>上次的时间设置无法使用（%1），现按日历的默认时间基准</source>
+        <translation>The last time settings cannot be used (%1); the calendar&apos;s own time basis is used</translation>
+    </message>
+    <message>
+        <source>时间基准：%1</source>
+        <translation>Time basis: %1</translation>
+    </message>
+    <message>
+        <source>所有结果都按这个时间基准读；在“查询 → 时间设置…”（Ctrl+T）中更改</source>
+        <translation>Every result is read on this time basis; change it in Query → Time settings… (Ctrl+T)</translation>
+    </message>
 </context>
 <context>
     <name>bazi::ui::MonthCalendar</name>
@@ -1209,6 +1281,18 @@ It changes the ten-gods only, in both ten-god groups.</translation>
     <message>
         <source> 推算</source>
         <translation> (reckoned)</translation>
+    </message>
+    <message>
+        <source>UTC 偏移</source>
+        <translation>UTC offset</translation>
+    </message>
+    <message>
+        <source>日柱、时柱按</source>
+        <translation>Day and hour pillars by</translation>
+    </message>
+    <message>
+        <source>时间基准：%1</source>
+        <translation>Time basis: %1</translation>
     </message>
 </context>
 <context>
@@ -1312,6 +1396,18 @@ It changes the ten-gods only, in both ten-god groups.</translation>
     <message>
         <source>为何符合</source>
         <translation>Why it matched</translation>
+    </message>
+    <message>
+        <source>所选日期在这个时区的钟表上落在日历范围之外</source>
+        <translation>On the clock of this zone the dates chosen fall outside the calendar</translation>
+    </message>
+    <message>
+        <source>时间基准：%1</source>
+        <translation>Time basis: %1</translation>
+    </message>
+    <message>
+        <source>结果已过时：时间设置已改动，请重新搜索</source>
+        <translation>Results out of date: the time settings changed; search again</translation>
     </message>
 </context>
 <context>
@@ -1461,6 +1557,10 @@ It changes the ten-gods only, in both ten-god groups.</translation>
     <message>
         <source>起因/止因</source>
         <translation>Starts / ends by</translation>
+    </message>
+    <message>
+        <source>日柱、时柱按</source>
+        <translation>Day and hour pillars by</translation>
     </message>
 </context>
 <context>
@@ -1889,6 +1989,228 @@ It changes the ten-gods only, in both ten-god groups.</translation>
         <source>龙马鸡猪腊闰惊蛰满种处谷</source>
         <extracomment>The characters of the calendar&apos;s texts, one for one in the language&apos;s script (English keeps them as they are).</extracomment>
         <translation>龙马鸡猪腊闰惊蛰满种处谷</translation>
+    </message>
+</context>
+<context>
+    <name>bazi::ui::TimeSettings</name>
+    <message>
+        <source>西经 %1°</source>
+        <translation>%1° W</translation>
+    </message>
+    <message>
+        <source>东经 %1°</source>
+        <translation>%1° E</translation>
+    </message>
+    <message>
+        <source>UTC+8（固定，无夏令时）</source>
+        <translation>UTC+8 (fixed, no summer time)</translation>
+    </message>
+    <message>
+        <source>钟表时</source>
+        <translation>clock time</translation>
+    </message>
+    <message>
+        <source>标准时（夏令时不计）</source>
+        <translation>standard time (summer time taken off)</translation>
+    </message>
+    <message>
+        <source>%1，%2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>平太阳时（%1）</source>
+        <translation>mean solar time (%1)</translation>
+    </message>
+    <message>
+        <source>真太阳时（%1）</source>
+        <translation>true solar time (%1)</translation>
+    </message>
+    <message>
+        <source>晚子时算次日</source>
+        <translation>late 子 hour counts to the next day</translation>
+    </message>
+    <message>
+        <source>晚子时算当日</source>
+        <translation>late 子 hour counts to the same day</translation>
+    </message>
+    <message>
+        <source>时区 %1；日柱、时柱按%2；%3</source>
+        <translation>Zone %1; day and hour pillars by %2; %3</translation>
+    </message>
+    <message>
+        <source>“%1”不是时区数据库中的时区：请从列表中选，例如 Asia/Shanghai、America/New_York</source>
+        <translation>&quot;%1&quot; is not a zone of the tz database: choose one from the list, such as Asia/Shanghai or America/New_York</translation>
+    </message>
+    <message>
+        <source>时区“%1”2037 年以后的规则无法读取：请选相邻的时区</source>
+        <translation>The rule of zone &quot;%1&quot; after 2037 cannot be read: choose a neighbouring zone</translation>
+    </message>
+    <message>
+        <source>经度须是 -180 到 180 之间的度数，东经为正、西经为负，例如 104.07 或 -74.01</source>
+        <translation>The longitude must be degrees from -180 to 180, east positive and west negative, such as 104.07 or -74.01</translation>
+    </message>
+    <message>
+        <source>平太阳时、真太阳时要知道出生地：请查找地点或填写经度</source>
+        <translation>Mean and true solar time need the birth place: look up a place or type its longitude</translation>
+    </message>
+    <message>
+        <source>平太阳时 %1</source>
+        <translation>mean solar time %1</translation>
+    </message>
+    <message>
+        <source>真太阳时 %1</source>
+        <translation>true solar time %1</translation>
+    </message>
+    <message>
+        <source>标准时 %1</source>
+        <translation>standard time %1</translation>
+    </message>
+</context>
+<context>
+    <name>bazi::ui::TimeSettingsDialog</name>
+    <message>
+        <source>时间基准：%1</source>
+        <translation>Time basis: %1</translation>
+    </message>
+    <message>
+        <source>时间基准：（请先改正上面标红的设置）</source>
+        <translation>Time basis: (first correct the settings marked in red above)</translation>
+    </message>
+    <message>
+        <source>出生地：%1</source>
+        <translation>Birth place: %1</translation>
+    </message>
+    <message>
+        <source>出生地：按所填经度</source>
+        <translation>Birth place: by the longitude typed</translation>
+    </message>
+    <message>
+        <source>出生地：未选（只有平太阳时、真太阳时需要）</source>
+        <translation>Birth place: none (only mean and true solar time need it)</translation>
+    </message>
+    <message>
+        <source>地名库无法使用：%1</source>
+        <translation>The gazetteer cannot be used: %1</translation>
+    </message>
+    <message>
+        <source>没有找到“%1”：试试中文或英文地名，例如 成都、New York</source>
+        <translation>Nothing found for &quot;%1&quot;: try a Chinese or English name, such as 成都 or New York</translation>
+    </message>
+    <message>
+        <source>西经 %1°</source>
+        <translation>%1° W</translation>
+    </message>
+    <message>
+        <source>东经 %1°</source>
+        <translation>%1° E</translation>
+    </message>
+    <message>
+        <source>%1  %2  时区 %3</source>
+        <translation>%1  %2  zone %3</translation>
+    </message>
+    <message>
+        <source>时间设置</source>
+        <translation>Time settings</translation>
+    </message>
+    <message>
+        <source>钟表时区</source>
+        <translation>Clock zone</translation>
+    </message>
+    <message>
+        <source>东八区固定时间 UTC+8（日历默认，无夏令时）(&amp;U)</source>
+        <translation>Fixed &amp;UTC+8 (the calendar&apos;s own, no summer time)</translation>
+    </message>
+    <message>
+        <source>时区(&amp;Z)：</source>
+        <translation>&amp;Zone:</translation>
+    </message>
+    <message>
+        <source>时区数据库中的名称，如 Asia/Shanghai（含 1986–1991 年夏令时）、America/New_York；输入名称的任一部分即可查找</source>
+        <translation>A name of the tz database, such as Asia/Shanghai (with its summer time of 1986–1991) or America/New_York; type any part of the name to find it</translation>
+    </message>
+    <message>
+        <source>出生地</source>
+        <translation>Birth place</translation>
+    </message>
+    <message>
+        <source>查找地点(&amp;P)：</source>
+        <translation>Find a &amp;place:</translation>
+    </message>
+    <message>
+        <source>中文或英文地名，如 成都、乌鲁木齐、London</source>
+        <translation>A Chinese or English name, such as 成都, 乌鲁木齐 or London</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Look up</translation>
+    </message>
+    <message>
+        <source>单击或按 Enter 选用地点：填入它的经度和钟表时区（中国大陆各地都用北京时间 Asia/Shanghai）</source>
+        <translation>Click or press Enter to take a place: its longitude and clock zone are filled in (all of mainland China keeps Beijing time, Asia/Shanghai)</translation>
+    </message>
+    <message>
+        <source>经度(&amp;L)：</source>
+        <translation>&amp;Longitude:</translation>
+    </message>
+    <message>
+        <source>度，东经为正、西经为负，如 104.07</source>
+        <translation>degrees, east positive and west negative, such as 104.07</translation>
+    </message>
+    <message>
+        <source>日柱、时柱按</source>
+        <translation>Day and hour pillars by</translation>
+    </message>
+    <message>
+        <source>钟表时间(&amp;C)</source>
+        <translation>&amp;Clock time</translation>
+    </message>
+    <message>
+        <source>按所选时区的标准时：夏令时的一小时不计</source>
+        <translation>Standard time of the chosen zone: the summer-time hour is taken off</translation>
+    </message>
+    <message>
+        <source>平太阳时(&amp;M)</source>
+        <translation>&amp;Mean solar time</translation>
+    </message>
+    <message>
+        <source>出生地的地方平时：UTC 加经度每度 4 分钟</source>
+        <translation>Local mean time of the birth place: UTC plus 4 minutes a degree of longitude</translation>
+    </message>
+    <message>
+        <source>真太阳时(&amp;T)</source>
+        <translation>&amp;True solar time (真太阳时)</translation>
+    </message>
+    <message>
+        <source>平太阳时加均时差：日晷上的时间</source>
+        <translation>Mean solar time plus the equation of time: the time a sundial shows</translation>
+    </message>
+    <message>
+        <source>晚子时（23:00–24:00）</source>
+        <translation>Late 子 hour (23:00–24:00)</translation>
+    </message>
+    <message>
+        <source>晚子时算次日：23 时换日(&amp;N)</source>
+        <translation>Counts to the &amp;next day: the day changes at 23:00</translation>
+    </message>
+    <message>
+        <source>晚子时算当日：0 时换日(&amp;S)</source>
+        <translation>Counts to the &amp;same day: the day changes at 00:00</translation>
+    </message>
+    <message>
+        <source>23 时至 24 时仍用当天的日柱，时柱取次日的子时柱</source>
+        <translation>From 23:00 to 24:00 the day pillar stays the day&apos;s, the hour pillar is the next day&apos;s 子 hour pillar</translation>
+    </message>
+    <message>
+        <source>夏令时结束、钟表拨回时重复出现的钟点，按第一次（夏令时）读。</source>
+        <translation>A clock time shown twice when summer time ended and clocks were put back is read at its first showing (summer time).</translation>
+    </message>
+    <message>
+        <source>恢复默认(&amp;R)</source>
+        <translation>&amp;Restore defaults</translation>
+    </message>
+    <message>
+        <source>回到日历的默认：东八区固定时间，按钟表时间，晚子时算次日</source>
+        <translation>Back to the calendar&apos;s own: fixed UTC+8, clock time, late 子 hour counted to the next day</translation>
     </message>
 </context>
 </TS>

@@ -176,10 +176,6 @@
         <translation>只列出能在所選年柱之下的月柱（五虎遁：年干定月干）</translation>
     </message>
     <message>
-        <source>只列出能在所选日柱之下的时柱（五鼠遁：日干定时干）</source>
-        <translation>只列出能在所選日柱之下的時柱（五鼠遁：日干定時干）</translation>
-    </message>
-    <message>
         <source>查找</source>
         <translation>查詢</translation>
     </message>
@@ -198,6 +194,22 @@
     <message>
         <source>有这个八字的时段</source>
         <translation>有這個八字的時段</translation>
+    </message>
+    <message>
+        <source>所选日期在这个时区的钟表上落在日历范围之外</source>
+        <translation>所選日期在這個時區的鐘錶上落在日曆範圍之外</translation>
+    </message>
+    <message>
+        <source>时间基准：%1</source>
+        <translation>時間基準：%1</translation>
+    </message>
+    <message>
+        <source>只列出能在所选日柱之下的时柱（五鼠遁：日干定时干）；晚子时算当日时，另有次日的子时柱（23 时至 24 时）</source>
+        <translation>只列出能在所選日柱之下的時柱（五鼠遁：日干定時干）；晚子時算當日時，另有次日的子時柱（23 時至 24 時）</translation>
+    </message>
+    <message>
+        <source>结果已过时：时间设置已改动，请重新查找</source>
+        <translation>結果已過時：時間設定已改動，請重新查詢</translation>
     </message>
 </context>
 <context>
@@ -261,6 +273,38 @@
     <message>
         <source>（推算）</source>
         <translation>（推算）</translation>
+    </message>
+    <message>
+        <source>%1分%2秒</source>
+        <translation>%1分%2秒</translation>
+    </message>
+    <message>
+        <source>%1前</source>
+        <translation>%1前</translation>
+    </message>
+    <message>
+        <source>%1后</source>
+        <translation>%1後</translation>
+    </message>
+    <message>
+        <source>%1 %2，%3；另一侧八字 %4</source>
+        <translation>%1 %2，%3；另一側八字 %4</translation>
+    </message>
+    <message>
+        <source>时间基准</source>
+        <translation>時間基準</translation>
+    </message>
+    <message>
+        <source>日柱、时柱按</source>
+        <translation>日柱、時柱按</translation>
+    </message>
+    <message>
+        <source>临界</source>
+        <translation>臨界</translation>
+    </message>
+    <message>
+        <source>前后 %1 分钟内不换柱</source>
+        <translation>前後 %1 分鐘內不換柱</translation>
     </message>
 </context>
 <context>
@@ -677,8 +721,16 @@
         <translation>本說明</translation>
     </message>
     <message>
-        <source>&lt;h4&gt;用途&lt;/h4&gt;&lt;p&gt;按八字条件找时间：设好日期和条件后按“推算”，软件查看该日及前两天共 36 个时辰（每两小时一个，自 22 时往前），列出八字符合全部条件的时辰。可用于择时，也可用于推寻不确定的出生时间。&lt;/p&gt;&lt;h4&gt;条件怎样读&lt;/h4&gt;&lt;p&gt;每一行：&lt;b&gt;条件&lt;/b&gt;选要找的五行、干支、十神或神煞（“-”不用该行）；&lt;b&gt;位置&lt;/b&gt;要求它出现在哪里；&lt;b&gt;数量&lt;/b&gt;要求它的个数。数量为“0”表示&lt;b&gt;一个也没有&lt;/b&gt;——只选了“金”而数量仍为“0”，找的是没有金的八字；要找有金的，请选“非0”。所有条件同时成立（并且）。&lt;/p&gt;&lt;h4&gt;结果怎样读&lt;/h4&gt;&lt;p&gt;“查询结果”页每行一个时辰，新的在前：公历时间、农历时间、八字（年柱 月柱 日柱 时柱）。年柱在立春交节的一刻更换，月柱在每个“节”交节的一刻更换，日柱在 23 时更换。时间为东八区的钟表时间。双击一行可看该时刻的完整八字：十神、藏干、五行、神煞和节气。条件或日期改动后，结果会标为“结果已过时”，请重新推算。&lt;/p&gt;&lt;h4&gt;文件&lt;/h4&gt;&lt;p&gt;“文件”菜单可把条件保存为 JSON 文件，命令行 &lt;tt&gt;bazi-seek query&lt;/tt&gt; 读同样的文件；结果可导出为 CSV 或 JSON，也可打印或存为 PDF。&lt;/p&gt;&lt;h4&gt;键盘&lt;/h4&gt;</source>
-        <translation>&lt;h4&gt;用途&lt;/h4&gt;&lt;p&gt;按八字條件找時間：設好日期和條件後按“推算”，軟體檢視該日及前兩天共 36 個時辰（每兩小時一個，自 22 時往前），列出八字符合全部條件的時辰。可用於擇時，也可用於推尋不確定的出生時間。&lt;/p&gt;&lt;h4&gt;條件怎樣讀&lt;/h4&gt;&lt;p&gt;每一行：&lt;b&gt;條件&lt;/b&gt;選要找的五行、干支、十神或神煞（“-”不用該行）；&lt;b&gt;位置&lt;/b&gt;要求它出現在哪裡；&lt;b&gt;數量&lt;/b&gt;要求它的個數。數量為“0”表示&lt;b&gt;一個也沒有&lt;/b&gt;——只選了“金”而數量仍為“0”，找的是沒有金的八字；要找有金的，請選“非0”。所有條件同時成立（並且）。&lt;/p&gt;&lt;h4&gt;結果怎樣讀&lt;/h4&gt;&lt;p&gt;“查詢結果”頁每行一個時辰，新的在前：公曆時間、農曆時間、八字（年柱 月柱 日柱 時柱）。年柱在立春交節的一刻更換，月柱在每個“節”交節的一刻更換，日柱在 23 時更換。時間為東八區的鐘表時間。雙擊一行可看該時刻的完整八字：十神、藏干、五行、神煞和節氣。條件或日期改動後，結果會標為“結果已過時”，請重新推算。&lt;/p&gt;&lt;h4&gt;檔案&lt;/h4&gt;&lt;p&gt;“檔案”選單可把條件儲存為 JSON 檔案，命令列 &lt;tt&gt;bazi-seek query&lt;/tt&gt; 讀同樣的檔案；結果可匯出為 CSV 或 JSON，也可列印或存為 PDF。&lt;/p&gt;&lt;h4&gt;鍵盤&lt;/h4&gt;</translation>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>时间设置：时区、出生地、真太阳时、晚子时</source>
+        <translation>時間設定：時區、出生地、真太陽時、晚子時</translation>
+    </message>
+    <message>
+        <source>&lt;h4&gt;用途&lt;/h4&gt;&lt;p&gt;按八字条件找时间：设好日期和条件后按“推算”，软件查看该日及前两天共 36 个时辰（每两小时一个，自 22 时往前），列出八字符合全部条件的时辰。可用于择时，也可用于推寻不确定的出生时间。&lt;/p&gt;&lt;h4&gt;条件怎样读&lt;/h4&gt;&lt;p&gt;每一行：&lt;b&gt;条件&lt;/b&gt;选要找的五行、干支、十神或神煞（“-”不用该行）；&lt;b&gt;位置&lt;/b&gt;要求它出现在哪里；&lt;b&gt;数量&lt;/b&gt;要求它的个数。数量为“0”表示&lt;b&gt;一个也没有&lt;/b&gt;——只选了“金”而数量仍为“0”，找的是没有金的八字；要找有金的，请选“非0”。所有条件同时成立（并且）。&lt;/p&gt;&lt;h4&gt;结果怎样读&lt;/h4&gt;&lt;p&gt;“查询结果”页每行一个时辰，新的在前：公历时间、农历时间、八字（年柱 月柱 日柱 时柱）。年柱在立春交节的一刻更换，月柱在每个“节”交节的一刻更换，日柱在 23 时更换。时间为“时间设置”所选时区的钟表时间（默认东八区），状态栏写明所用的时间基准。双击一行可看该时刻的完整八字：十神、藏干、五行、神煞和节气。条件、日期或时间设置改动后，结果会标为“结果已过时”，请重新推算。&lt;/p&gt;&lt;h4&gt;文件&lt;/h4&gt;&lt;p&gt;“文件”菜单可把条件保存为 JSON 文件，命令行 &lt;tt&gt;bazi-seek query&lt;/tt&gt; 读同样的文件；结果可导出为 CSV 或 JSON，也可打印或存为 PDF。&lt;/p&gt;&lt;h4&gt;键盘&lt;/h4&gt;</source>
+        <translation>&lt;h4&gt;用途&lt;/h4&gt;&lt;p&gt;按八字條件找時間：設好日期和條件後按“推算”，軟體檢視該日及前兩天共 36 個時辰（每兩小時一個，自 22 時往前），列出八字符合全部條件的時辰。可用於擇時，也可用於推尋不確定的出生時間。&lt;/p&gt;&lt;h4&gt;條件怎樣讀&lt;/h4&gt;&lt;p&gt;每一行：&lt;b&gt;條件&lt;/b&gt;選要找的五行、干支、十神或神煞（“-”不用該行）；&lt;b&gt;位置&lt;/b&gt;要求它出現在哪裡；&lt;b&gt;數量&lt;/b&gt;要求它的個數。數量為“0”表示&lt;b&gt;一個也沒有&lt;/b&gt;——只選了“金”而數量仍為“0”，找的是沒有金的八字；要找有金的，請選“非0”。所有條件同時成立（並且）。&lt;/p&gt;&lt;h4&gt;結果怎樣讀&lt;/h4&gt;&lt;p&gt;“查詢結果”頁每行一個時辰，新的在前：公曆時間、農曆時間、八字（年柱 月柱 日柱 時柱）。年柱在立春交節的一刻更換，月柱在每個“節”交節的一刻更換，日柱在 23 時更換。時間為“時間設定”所選時區的鐘錶時間（預設東八區），狀態列寫明所用的時間基準。雙擊一行可看該時刻的完整八字：十神、藏干、五行、神煞和節氣。條件、日期或時間設定改動後，結果會標為“結果已過時”，請重新推算。&lt;/p&gt;&lt;h4&gt;檔案&lt;/h4&gt;&lt;p&gt;“檔案”選單可把條件儲存為 JSON 檔案，命令列 &lt;tt&gt;bazi-seek query&lt;/tt&gt; 讀同樣的檔案；結果可匯出為 CSV 或 JSON，也可列印或存為 PDF。&lt;/p&gt;&lt;h4&gt;鍵盤&lt;/h4&gt;</translation>
     </message>
 </context>
 <context>
@@ -965,6 +1017,14 @@
         <source>重做：%1</source>
         <translation>重做：%1</translation>
     </message>
+    <message>
+        <source>结果已过时：时间设置已改动，请按“推算”重新查询</source>
+        <translation>結果已過時：時間設定已改動，請按“推算”重新查詢</translation>
+    </message>
+    <message>
+        <source>%1 的钟表时间 %2 落在日历范围（1800 至 2200 年）之外，无法查询；请换一个日期</source>
+        <translation>%1 的鐘錶時間 %2 落在日曆範圍（1800 至 2200 年）之外，無法查詢；請換一個日期</translation>
+    </message>
 </context>
 <context>
     <name>bazi::ui::MainWindow</name>
@@ -1049,14 +1109,6 @@
         <translation>關於 bazi-seek(&amp;A)</translation>
     </message>
     <message>
-        <source>时间：东八区钟表时间（UTC+8），23 时换日</source>
-        <translation>時間：東八區鐘錶時間（UTC+8），23 時換日</translation>
-    </message>
-    <message>
-        <source>所有时刻都按东八区的钟表时间读：不计夏令时，不按真太阳时，日柱在 23 时更换。</source>
-        <translation>所有時刻都按東八區的鐘表時間讀：不計夏令時，不按真太陽時，日柱在 23 時更換。</translation>
-    </message>
-    <message>
         <source>未命名</source>
         <translation>未命名</translation>
     </message>
@@ -1136,6 +1188,26 @@
         <source>由四柱找出有这个八字的所有时段</source>
         <translation>由四柱找出有這個八字的所有時段</translation>
     </message>
+    <message>
+        <source>时间设置(&amp;T)…</source>
+        <translation>時間設定(&amp;T)…</translation>
+    </message>
+    <message>
+        <source>时区、出生地、真太阳时、晚子时：所有结果按此读</source>
+        <translation>時區、出生地、真太陽時、晚子時：所有結果按此讀</translation>
+    </message>
+    <message>
+        <source>上次的时间设置无法使用（%1），现按日历的默认时间基准</source>
+        <translation>上次的時間設定無法使用（%1），現按日曆的預設時間基準</translation>
+    </message>
+    <message>
+        <source>时间基准：%1</source>
+        <translation>時間基準：%1</translation>
+    </message>
+    <message>
+        <source>所有结果都按这个时间基准读；在“查询 → 时间设置…”（Ctrl+T）中更改</source>
+        <translation>所有結果都按這個時間基準讀；在“查詢 → 時間設定…”（Ctrl+T）中更改</translation>
+    </message>
 </context>
 <context>
     <name>bazi::ui::MonthCalendar</name>
@@ -1209,6 +1281,18 @@
     <message>
         <source> 推算</source>
         <translation> 推算</translation>
+    </message>
+    <message>
+        <source>UTC 偏移</source>
+        <translation>UTC 偏移</translation>
+    </message>
+    <message>
+        <source>日柱、时柱按</source>
+        <translation>日柱、時柱按</translation>
+    </message>
+    <message>
+        <source>时间基准：%1</source>
+        <translation>時間基準：%1</translation>
     </message>
 </context>
 <context>
@@ -1312,6 +1396,18 @@
     <message>
         <source>为何符合</source>
         <translation>為何符合</translation>
+    </message>
+    <message>
+        <source>所选日期在这个时区的钟表上落在日历范围之外</source>
+        <translation>所選日期在這個時區的鐘錶上落在日曆範圍之外</translation>
+    </message>
+    <message>
+        <source>时间基准：%1</source>
+        <translation>時間基準：%1</translation>
+    </message>
+    <message>
+        <source>结果已过时：时间设置已改动，请重新搜索</source>
+        <translation>結果已過時：時間設定已改動，請重新搜尋</translation>
     </message>
 </context>
 <context>
@@ -1461,6 +1557,10 @@
     <message>
         <source>起因/止因</source>
         <translation>起因/止因</translation>
+    </message>
+    <message>
+        <source>日柱、时柱按</source>
+        <translation>日柱、時柱按</translation>
     </message>
 </context>
 <context>
@@ -1889,6 +1989,228 @@
         <source>龙马鸡猪腊闰惊蛰满种处谷</source>
         <extracomment>The characters of the calendar&apos;s texts, one for one in the language&apos;s script (English keeps them as they are).</extracomment>
         <translation>龍馬雞豬臘閏驚蟄滿種處穀</translation>
+    </message>
+</context>
+<context>
+    <name>bazi::ui::TimeSettings</name>
+    <message>
+        <source>西经 %1°</source>
+        <translation>西經 %1°</translation>
+    </message>
+    <message>
+        <source>东经 %1°</source>
+        <translation>東經 %1°</translation>
+    </message>
+    <message>
+        <source>UTC+8（固定，无夏令时）</source>
+        <translation>UTC+8（固定，無夏令時）</translation>
+    </message>
+    <message>
+        <source>钟表时</source>
+        <translation>鐘錶時</translation>
+    </message>
+    <message>
+        <source>标准时（夏令时不计）</source>
+        <translation>標準時（夏令時不計）</translation>
+    </message>
+    <message>
+        <source>%1，%2</source>
+        <translation>%1，%2</translation>
+    </message>
+    <message>
+        <source>平太阳时（%1）</source>
+        <translation>平太陽時（%1）</translation>
+    </message>
+    <message>
+        <source>真太阳时（%1）</source>
+        <translation>真太陽時（%1）</translation>
+    </message>
+    <message>
+        <source>晚子时算次日</source>
+        <translation>晚子時算次日</translation>
+    </message>
+    <message>
+        <source>晚子时算当日</source>
+        <translation>晚子時算當日</translation>
+    </message>
+    <message>
+        <source>时区 %1；日柱、时柱按%2；%3</source>
+        <translation>時區 %1；日柱、時柱按%2；%3</translation>
+    </message>
+    <message>
+        <source>“%1”不是时区数据库中的时区：请从列表中选，例如 Asia/Shanghai、America/New_York</source>
+        <translation>“%1”不是時區資料庫中的時區：請從列表中選，例如 Asia/Shanghai、America/New_York</translation>
+    </message>
+    <message>
+        <source>时区“%1”2037 年以后的规则无法读取：请选相邻的时区</source>
+        <translation>時區“%1”2037 年以後的規則無法讀取：請選相鄰的時區</translation>
+    </message>
+    <message>
+        <source>经度须是 -180 到 180 之间的度数，东经为正、西经为负，例如 104.07 或 -74.01</source>
+        <translation>經度須是 -180 到 180 之間的度數，東經為正、西經為負，例如 104.07 或 -74.01</translation>
+    </message>
+    <message>
+        <source>平太阳时、真太阳时要知道出生地：请查找地点或填写经度</source>
+        <translation>平太陽時、真太陽時要知道出生地：請查詢地點或填寫經度</translation>
+    </message>
+    <message>
+        <source>平太阳时 %1</source>
+        <translation>平太陽時 %1</translation>
+    </message>
+    <message>
+        <source>真太阳时 %1</source>
+        <translation>真太陽時 %1</translation>
+    </message>
+    <message>
+        <source>标准时 %1</source>
+        <translation>標準時 %1</translation>
+    </message>
+</context>
+<context>
+    <name>bazi::ui::TimeSettingsDialog</name>
+    <message>
+        <source>时间基准：%1</source>
+        <translation>時間基準：%1</translation>
+    </message>
+    <message>
+        <source>时间基准：（请先改正上面标红的设置）</source>
+        <translation>時間基準：（請先改正上面標紅的設定）</translation>
+    </message>
+    <message>
+        <source>出生地：%1</source>
+        <translation>出生地：%1</translation>
+    </message>
+    <message>
+        <source>出生地：按所填经度</source>
+        <translation>出生地：按所填經度</translation>
+    </message>
+    <message>
+        <source>出生地：未选（只有平太阳时、真太阳时需要）</source>
+        <translation>出生地：未選（只有平太陽時、真太陽時需要）</translation>
+    </message>
+    <message>
+        <source>地名库无法使用：%1</source>
+        <translation>地名庫無法使用：%1</translation>
+    </message>
+    <message>
+        <source>没有找到“%1”：试试中文或英文地名，例如 成都、New York</source>
+        <translation>沒有找到“%1”：試試中文或英文地名，例如 成都、New York</translation>
+    </message>
+    <message>
+        <source>西经 %1°</source>
+        <translation>西經 %1°</translation>
+    </message>
+    <message>
+        <source>东经 %1°</source>
+        <translation>東經 %1°</translation>
+    </message>
+    <message>
+        <source>%1  %2  时区 %3</source>
+        <translation>%1  %2  時區 %3</translation>
+    </message>
+    <message>
+        <source>时间设置</source>
+        <translation>時間設定</translation>
+    </message>
+    <message>
+        <source>钟表时区</source>
+        <translation>鐘錶時區</translation>
+    </message>
+    <message>
+        <source>东八区固定时间 UTC+8（日历默认，无夏令时）(&amp;U)</source>
+        <translation>東八區固定時間 UTC+8（日曆預設，無夏令時）(&amp;U)</translation>
+    </message>
+    <message>
+        <source>时区(&amp;Z)：</source>
+        <translation>時區(&amp;Z)：</translation>
+    </message>
+    <message>
+        <source>时区数据库中的名称，如 Asia/Shanghai（含 1986–1991 年夏令时）、America/New_York；输入名称的任一部分即可查找</source>
+        <translation>時區資料庫中的名稱，如 Asia/Shanghai（含 1986–1991 年夏令時）、America/New_York；輸入名稱的任一部分即可查詢</translation>
+    </message>
+    <message>
+        <source>出生地</source>
+        <translation>出生地</translation>
+    </message>
+    <message>
+        <source>查找地点(&amp;P)：</source>
+        <translation>查詢地點(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>中文或英文地名，如 成都、乌鲁木齐、London</source>
+        <translation>中文或英文地名，如 成都、烏魯木齊、London</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>查詢</translation>
+    </message>
+    <message>
+        <source>单击或按 Enter 选用地点：填入它的经度和钟表时区（中国大陆各地都用北京时间 Asia/Shanghai）</source>
+        <translation>單擊或按 Enter 選用地點：填入它的經度和鐘錶時區（中國大陸各地都用北京時間 Asia/Shanghai）</translation>
+    </message>
+    <message>
+        <source>经度(&amp;L)：</source>
+        <translation>經度(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>度，东经为正、西经为负，如 104.07</source>
+        <translation>度，東經為正、西經為負，如 104.07</translation>
+    </message>
+    <message>
+        <source>日柱、时柱按</source>
+        <translation>日柱、時柱按</translation>
+    </message>
+    <message>
+        <source>钟表时间(&amp;C)</source>
+        <translation>鐘錶時間(&amp;C)</translation>
+    </message>
+    <message>
+        <source>按所选时区的标准时：夏令时的一小时不计</source>
+        <translation>按所選時區的標準時：夏令時的一小時不計</translation>
+    </message>
+    <message>
+        <source>平太阳时(&amp;M)</source>
+        <translation>平太陽時(&amp;M)</translation>
+    </message>
+    <message>
+        <source>出生地的地方平时：UTC 加经度每度 4 分钟</source>
+        <translation>出生地的地方平時：UTC 加經度每度 4 分鐘</translation>
+    </message>
+    <message>
+        <source>真太阳时(&amp;T)</source>
+        <translation>真太陽時(&amp;T)</translation>
+    </message>
+    <message>
+        <source>平太阳时加均时差：日晷上的时间</source>
+        <translation>平太陽時加均時差：日晷上的時間</translation>
+    </message>
+    <message>
+        <source>晚子时（23:00–24:00）</source>
+        <translation>晚子時（23:00–24:00）</translation>
+    </message>
+    <message>
+        <source>晚子时算次日：23 时换日(&amp;N)</source>
+        <translation>晚子時算次日：23 時換日(&amp;N)</translation>
+    </message>
+    <message>
+        <source>晚子时算当日：0 时换日(&amp;S)</source>
+        <translation>晚子時算當日：0 時換日(&amp;S)</translation>
+    </message>
+    <message>
+        <source>23 时至 24 时仍用当天的日柱，时柱取次日的子时柱</source>
+        <translation>23 時至 24 時仍用當天的日柱，時柱取次日的子時柱</translation>
+    </message>
+    <message>
+        <source>夏令时结束、钟表拨回时重复出现的钟点，按第一次（夏令时）读。</source>
+        <translation>夏令時結束、鐘錶撥回時重複出現的鐘點，按第一次（夏令時）讀。</translation>
+    </message>
+    <message>
+        <source>恢复默认(&amp;R)</source>
+        <translation>恢復預設(&amp;R)</translation>
+    </message>
+    <message>
+        <source>回到日历的默认：东八区固定时间，按钟表时间，晚子时算次日</source>
+        <translation>回到日曆的預設：東八區固定時間，按鐘錶時間，晚子時算次日</translation>
     </message>
 </context>
 </TS>

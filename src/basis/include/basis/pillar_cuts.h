@@ -46,6 +46,10 @@ struct NearCut {
     BasisChart otherSide;      // the chart at cut − 1 s when before, else at the cut
 };
 
+/// How far from a single moment its boundary warning looks by default, in
+/// minutes (`bazi-seek chart --near`, the window's chart of a moment).
+inline constexpr int kDefaultNearMinutes = 10;
+
 /// Every cut (节, day, hour) whose instant lies within `windowSeconds` of `t`
 /// (t − window ≤ cut ≤ t + window), oldest first; a 节 on the same second as a
 /// day or hour cut is listed once, as the 节. A cut whose other side lies

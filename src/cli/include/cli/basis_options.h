@@ -9,8 +9,6 @@
 #include "basis/pillar_cuts.h"
 #include "basis/time_basis.h"
 
-#include <nlohmann/json.hpp>
-
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,8 +33,6 @@ struct BasisOptions {
 
 /// Declares the options on a subcommand, in one group "Time basis".
 void addBasisOptions(CLI::App& command, BasisOptions& options);
-
-inline constexpr int kDefaultNearMinutes = 10;
 
 /// The basis the options describe, and whether any was given.
 struct ChosenBasis {
@@ -86,10 +82,5 @@ void appendBasisJson(std::string& out, const BasisChart& chart, const TimeBasis&
 /// 丙申 辛卯 戊戌 壬子".
 [[nodiscard]] std::vector<std::string> nearCutLines(const std::vector<NearCut>& cuts,
                                                     const TimeBasis& basis);
-/// The same as JSON, the value of the key "near": [{"cut": "子时换日", "at":
-/// "2016-03-16T23:00:00", "utcOffset": "+08:00", "side": "after", "seconds": 300,
-/// "pillars": [...]}], oldest cut first; [] when none is near.
-[[nodiscard]] nlohmann::ordered_json nearJson(const std::vector<NearCut>& cuts,
-                                              const TimeBasis& basis);
 
 } // namespace bazi::cli

@@ -79,6 +79,8 @@ public:
 
     /// Appends one line and its line feed.
     void line(std::string_view text);
+    /// Appends text that holds whole lines, each already ending with its line feed.
+    void lines(std::string_view text);
     /// Writes what has been collected; throws std::runtime_error when stdout fails.
     /// Call it once at the end of a listing.
     void flush();

@@ -1,12 +1,16 @@
 #pragma once
-// The texts of a time basis: the line that states it, UTC offsets, and the
-// reasons of the cuts near a moment.
+// The texts of a time basis: the line that states it, UTC offsets, the
+// reasons of the cuts near a moment and how those cuts are written in JSON and
+// CSV.
 
 #include "basis/pillar_cuts.h"
 #include "basis/time_basis.h"
 
+#include <nlohmann/json.hpp>
+
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace bazi {
 
@@ -28,5 +32,16 @@ namespace bazi {
     }
     return {};
 }
+
+/// The cuts near a moment as JSON, the value of the key "near": [{"cut":
+/// "子时换日", "at": "2016-03-16T23:00:00", "utcOffset": "+08:00", "side":
+/// "after", "seconds": 300, "pillars": [...]}], oldest cut first, the times on
+/// the basis's clock; [] when none is near.
+[[nodiscard]] nlohmann::ordered_json nearCutsJson(const std::vector<NearCut>& cuts,
+                                                  const TimeBasis& basis);
+
+/// The same as one CSV field's text: "子时换日 2016-03-16T23:00:00+08:00"
+/// entries separated by "; "; empty when none is near.
+[[nodiscard]] std::string nearCutsCsvText(const std::vector<NearCut>& cuts, const TimeBasis& basis);
 
 } // namespace bazi

@@ -13,8 +13,15 @@
 // Both end with a line feed. A lunar date that is the astronomical reckoning
 // (before the printed almanacs) is marked: "reckoned": true in JSON, " 推算"
 // after the lunar text in CSV.
+//
+// Under a time basis (the query's window read on it, query/basis_window.h)
+// each row adds what `bazi-seek query` adds with a basis option: JSON keys
+// "utcOffset", "solarTime" (with solar time on) and "near" (the cuts within
+// the warning's reach); CSV columns of the same names.
 
+#include "basis/pillar_cuts.h"
 #include "calendar/gregorian.h"
+#include "query/basis_window.h"
 #include "query/query_driver.h"
 
 #include <string>
@@ -33,7 +40,14 @@ namespace bazi {
 /// comma, a quote or a line break.
 [[nodiscard]] std::string csvField(std::string_view text);
 
-[[nodiscard]] std::string queryResultJson(const QueryResult& result);
-[[nodiscard]] std::string queryResultCsv(const QueryResult& result);
+/// The result in the formats above; `window` not null adds its basis's keys
+/// and columns for every row (each row's moment must be one of its charts),
+/// with the cuts within `nearMinutes` minutes.
+[[nodiscard]] std::string queryResultJson(const QueryResult& result,
+                                          const BasisWindow* window = nullptr,
+                                          int nearMinutes = kDefaultNearMinutes);
+[[nodiscard]] std::string queryResultCsv(const QueryResult& result,
+                                         const BasisWindow* window = nullptr,
+                                         int nearMinutes = kDefaultNearMinutes);
 
 } // namespace bazi

@@ -6,12 +6,19 @@
 // "查找" lists every span of the whole calendar, or of a chosen range, with
 // that chart in the span table of the range search; a chart that does not
 // occur there is said so, with its nearest occurrences outside.
+//
+// The lookup runs on the window's time basis. Under the "same-day" late 子
+// rule the hour box also offers the following day's 子 hour pillar, which the
+// hour from 23:00 to 24:00 takes there. Spans found on another basis than the
+// one now chosen are marked "结果已过时".
 
+#include "basis/time_basis.h"
 #include "search/chart_lookup.h"
 
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -48,6 +55,11 @@ public:
     void choosePillar(int pillar, int cycleIndex);
     /// What "查找" does.
     void startLookup();
+    /// The basis the next lookup runs on (the hour box follows its late 子
+    /// rule); spans shown that were found on another are marked stale.
+    void setTimeBasis(const TimeBasis& basis);
+    /// Are spans shown that were found on another basis than the one chosen.
+    [[nodiscard]] bool resultsStale() const;
 
 Q_SIGNALS:
     void message(const QString& text);
@@ -63,6 +75,7 @@ private:
     void fillBox(int pillar, const std::array<bool, 61>& allowed);
     void onFinished();
     void showSpan(int row);
+    void showStale();
 
     std::array<QComboBox*, 4> m_boxes{};
     std::array<QLabel*, 4> m_labels{};
@@ -72,12 +85,17 @@ private:
     QLabel* m_toLabel;
     CnCalendar* m_to;
     QLabel* m_status;
+    QLabel* m_staleNote;
     SpanResultModel* m_model;
     ResultView* m_view;
     QTextBrowser* m_chart;
     SpanJob* m_job;
     ChartPattern m_searched;
     SearchRange m_range;
+    TimeBasis m_basis; // the basis chosen in the window
+    // The basis of the spans shown (or being found); null for the calendar's own.
+    std::shared_ptr<const TimeBasis> m_searchBasis;
+    bool m_hasResults = false;
     bool m_filling = false;
 };
 

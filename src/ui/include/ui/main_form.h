@@ -9,14 +9,20 @@
 //
 // Every change the user makes is recorded on an undo stack as the form state
 // before and after it; a form state can be loaded whole (a file opened). While
-// the conditions or the date differ from those of the results shown, the
-// results are marked "结果已过时"; while a row names a value but asks for a
-// count of "0", a hint says what that means.
+// the conditions, the date or the time basis differ from those of the results
+// shown, the results are marked "结果已过时"; while a row names a value but
+// asks for a count of "0", a hint says what that means.
+//
+// The query runs on the window's time basis: its 36 moments are clock times of
+// the basis's zone (one the clock skipped is left out, one it showed twice is
+// read at its earlier showing).
 //
 // Keyboard: Enter (or F5) runs the query from anywhere in the form;
 // Ctrl+Tab / Ctrl+PgDn and Ctrl+Shift+Tab / Ctrl+PgUp switch pages.
 
+#include "basis/time_basis.h"
 #include "form/form_state.h"
+#include "query/basis_window.h"
 #include "query/query_driver.h"
 
 #include <QPointer>
@@ -45,8 +51,9 @@ class ResultView;
 class MainForm : public QWidget {
     Q_OBJECT
 public:
-    /// The query the form runs; runQuery unless a test puts another in.
-    using QueryRunner = std::function<QueryResult(const FormState&)>;
+    /// The query the form runs, with the charts of the window's moments on the
+    /// time basis; runQuery unless a test puts another in.
+    using QueryRunner = std::function<QueryResult(const FormState&, const WindowChartSource&)>;
 
     /// Index of the page "查询结果".
     static constexpr int kResultPage = 4;
@@ -64,6 +71,10 @@ public:
     void loadFormState(const FormState& form);
 
     void setQueryRunner(QueryRunner runner);
+
+    /// The basis the next query runs on; results found on another are stale.
+    void setTimeBasis(const TimeBasis& basis);
+    [[nodiscard]] const TimeBasis& timeBasis() const { return m_basis; }
 
     CnCalendar* dateBox() const { return m_date; }
     PageControl* pageControl() const { return m_pages; }
@@ -174,6 +185,8 @@ private:
 
     FormState m_committed;              // the controls' state as last recorded
     std::optional<FormState> m_lastRun; // the state the shown results were found for
+    TimeBasis m_basis;                  // the basis the next query runs on
+    TimeBasis m_lastRunBasis;           // the basis the shown results were found on
     Status m_statusKind = Status::none;
     bool m_applying = false;
 };

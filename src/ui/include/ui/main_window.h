@@ -2,8 +2,9 @@
 // MainWindow, the application around the form: its menus (文件, 编辑, 查询,
 // 语言, 帮助), saved searches (open, save, recent files, the file given on the
 // command line), the question before losing unsaved changes, the language,
-// and what is kept between runs (window geometry, last folder, recent files,
-// language) in QSettings.
+// the time basis ("时间设置", stated in the status line at all times), and
+// what is kept between runs (window geometry, last folder, recent files,
+// language, time settings) in QSettings.
 //
 // Three pages, one beside the other: "推算" (the form and its three-day
 // query), "时间范围" (the range search over the form's conditions) and
@@ -12,6 +13,7 @@
 
 #include "form/form_state.h"
 #include "ui/language.h"
+#include "ui/time_settings.h"
 
 #include <QMainWindow>
 #include <QMessageBox>
@@ -29,6 +31,7 @@ class ChartLookupPage;
 class MainForm;
 class RangeSearchPage;
 class ResultView;
+class TimeSettingsDialog;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -64,6 +67,18 @@ public:
     void openRecent(const QString& path);
     void clearRecentFiles();
     void setLanguage(Language language);
+    /// Opens "时间设置" (window-modal); OK takes its choice.
+    void openTimeSettings();
+    /// Takes a time setting: remembers it, runs every page on its basis and
+    /// states it in the status line. False (and nothing changes) when it gives
+    /// no basis.
+    bool setTimeSettings(const TimeSettings& settings);
+    [[nodiscard]] const TimeSettings& timeSettings() const { return m_timeSettings; }
+    [[nodiscard]] const TimeBasis& timeBasis() const { return m_timeBasis; }
+    /// The dialog "时间设置" while it is open, or null.
+    [[nodiscard]] TimeSettingsDialog* timeSettingsDialog() const;
+    /// The status line's statement of the basis.
+    [[nodiscard]] QLabel* basisLabel() const { return m_basis; }
 
     /// The message box on screen (a failed open or save), or null.
     [[nodiscard]] QMessageBox* messageBox() const { return m_messageBox.data(); }
@@ -73,6 +88,7 @@ public:
     QMenu* recentMenu() const { return m_recentMenu; }
     QAction* openAction() const { return m_openAction; }
     QAction* saveAction() const { return m_saveAction; }
+    QAction* timeSettingsAction() const { return m_timeSettingsAction; }
     QAction* languageAction(Language language) const;
 
 protected:
@@ -92,6 +108,7 @@ private:
     void restoreSettings();
     void saveSettings() const;
     void showAbout();
+    void showBasis();
 
     LanguageSwitcher* m_switcher;
     QTabWidget* m_pages;
@@ -102,6 +119,9 @@ private:
     FormState m_saved; // what the file (or the new form) holds
     QPointer<QMessageBox> m_messageBox;
     QLabel* m_basis = nullptr;
+    TimeSettings m_timeSettings;
+    TimeBasis m_timeBasis;
+    QPointer<TimeSettingsDialog> m_timeDialog;
 
     QMenu* m_fileMenu = nullptr;
     QMenu* m_recentMenu = nullptr;
@@ -120,6 +140,7 @@ private:
     QAction* m_quitAction = nullptr;
     QAction* m_copyAction = nullptr;
     QAction* m_inspectAction = nullptr;
+    QAction* m_timeSettingsAction = nullptr;
     QAction* m_clearRecentAction = nullptr;
     QAction* m_descriptionAction = nullptr;
     QAction* m_aboutAction = nullptr;

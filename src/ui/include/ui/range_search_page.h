@@ -6,7 +6,12 @@
 // fill a table (at most 10,000 rows; the total is said), the selected span's
 // reasons and chart are shown beside it, and a calendar grid of the range
 // shows how much of each two-hour block matches.
+//
+// The search runs on the window's time basis: the dates, the 时辰 boxes, the
+// table and the grid are days and hours of its clock. Spans found on another
+// basis than the one now chosen are marked "结果已过时".
 
+#include "basis/time_basis.h"
 #include "conditions/conditions.h"
 #include "form/form_state.h"
 #include "search/hour_windows.h"
@@ -16,6 +21,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QCheckBox;
@@ -56,6 +62,11 @@ public:
     void cancelSearch();
     /// Shows the conditions searched (after a change of the form).
     void refreshConditions();
+    /// The basis the next search runs on; spans shown that were found on
+    /// another are marked stale.
+    void setTimeBasis(const TimeBasis& basis);
+    /// Are spans shown that were found on another basis than the one chosen.
+    [[nodiscard]] bool resultsStale() const;
 
 Q_SIGNALS:
     /// "修改条件" was clicked: the form's pages should be shown.
@@ -74,6 +85,7 @@ private:
     void showSpan(int row);
     void selectBlock(qint64 start);
     void setRunning(bool running);
+    void showStale();
 
     std::function<FormState()> m_formState;
     CnCalendar* m_from;
@@ -89,13 +101,18 @@ private:
     QLabel* m_conditions;
     QPushButton* m_editConditions;
     QLabel* m_status;
+    QLabel* m_staleNote;
     SpanResultModel* m_model;
     ResultView* m_view;
     CalendarGrid* m_grid;
     QTextBrowser* m_why;
     SpanJob* m_job;
 
-    // What the spans shown were found with, for their explanation.
+    TimeBasis m_basis; // the basis chosen in the window
+    // What the spans shown (or being found) were found with, for their
+    // explanation; the basis is null for the calendar's own.
+    std::shared_ptr<const TimeBasis> m_searchBasis;
+    bool m_hasResults = false;
     Conditions m_searched;
     bool m_female = false;
     bool m_swap = false;

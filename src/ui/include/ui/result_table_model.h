@@ -1,10 +1,11 @@
 #pragma once
 // What every result table of the window offers beyond its rows and columns:
-// the moment a row stands for (whose chart "查看八字" opens), how its charts
-// are read, the whole result in the command line's file formats, and a title
-// for printing. A ResultView works on any of them.
+// the instant a row stands for (whose chart "查看八字" opens), the time basis
+// and boxes its charts are read with, the whole result in the command line's
+// file formats, and a title for printing. A ResultView works on any of them.
 
-#include "calendar/gregorian.h"
+#include "basis/instant.h"
+#include "basis/time_basis.h"
 #include "ui/chart_sheet.h"
 
 #include <QAbstractTableModel>
@@ -19,8 +20,13 @@ class ResultTableModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    /// The moment of a row (a match, a span's start); nullopt for a row without one.
-    [[nodiscard]] virtual std::optional<CivilDateTime> momentOfRow(int row) const = 0;
+    /// The instant of a row (a match, a span's start); nullopt for a row without one.
+    [[nodiscard]] virtual std::optional<Instant> instantOfRow(int row) const = 0;
+    /// Does each row stand for one moment (the query's) rather than a span:
+    /// its chart then warns of the cuts near it.
+    [[nodiscard]] virtual bool rowsAreMoments() const = 0;
+    /// The time basis the result was found on.
+    [[nodiscard]] virtual const TimeBasis& timeBasis() const = 0;
     /// The boxes the result was found with, for reading its charts.
     [[nodiscard]] virtual ChartOptions chartOptions() const = 0;
     /// The whole result in the command line's formats, each ending with a line feed.

@@ -19,9 +19,10 @@ namespace bazi::ui {
 [[nodiscard]] QStringList conditionLines(const FormState& form);
 
 /// The explanation of `span` under `conditions` as HTML; with no condition
-/// (a reverse lookup), the span and its chart alone. Throws
-/// chartlib::MissingFunctionError when the chart library cannot be used.
+/// (a reverse lookup), the span and its chart alone, read on `basis` (null for
+/// the calendar's own). Throws chartlib::MissingFunctionError when the chart
+/// library cannot be used.
 [[nodiscard]] QString spanExplanationHtml(const Span& span, const Conditions* conditions,
-                                          ChartOptions options);
+                                          ChartOptions options, const TimeBasis* basis = nullptr);
 
 } // namespace bazi::ui

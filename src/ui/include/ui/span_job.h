@@ -2,7 +2,8 @@
 // A walk over chart spans (a range search, a reverse lookup) on a thread of
 // its own, so that the window never waits for it: it can be followed (the
 // share of the range done) and cancelled. It keeps the first kMaxShownSpans
-// spans found, counts them all and tallies every one into a CalendarTally.
+// spans found, counts them all and tallies every one into a CalendarTally,
+// whose days and 时辰 are those of the clock the search was read on.
 
 #include "search/span_search.h"
 #include "ui/calendar_tally.h"
@@ -32,14 +33,18 @@ class SpanJob : public QObject {
 public:
     /// The walk: calls the visitor for each span found, follows the control.
     using Work = std::function<SearchEnd(const SpanVisitor&, SearchControl&)>;
+    /// A second of the calendar's clock as the same instant's second of the
+    /// clock the tally is kept on; none for the calendar's clock itself.
+    using ClockOf = std::function<CivilSeconds(CivilSeconds)>;
 
     explicit SpanJob(QObject* parent = nullptr);
     /// A job still running is cancelled and waited for.
     ~SpanJob() override;
 
-    /// Starts `work` over [from, to) with the allowed hours (for the tally).
-    /// Precondition: no job is running.
-    void start(Work work, CivilSeconds from, CivilSeconds to, HourWindows windows);
+    /// Starts `work` over [from, to) with the allowed hours (for the tally,
+    /// kept on the clock `clockOf` gives). Precondition: no job is running.
+    void start(Work work, CivilSeconds from, CivilSeconds to, HourWindows windows,
+               ClockOf clockOf = {});
     void cancel();
     [[nodiscard]] bool isRunning() const;
     /// Per mille of the range walked.
