@@ -265,16 +265,4 @@ void OutputBuffer::flush() {
         throw std::runtime_error("cannot write to standard output");
 }
 
-std::string csvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    return out + "\"";
-}
-
 } // namespace bazi::cli

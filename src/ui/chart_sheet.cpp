@@ -35,16 +35,6 @@ struct SheetLayout {
     std::vector<std::pair<QString, std::array<QStringList, 4>>> rows;
 };
 
-QString isoText(CivilDateTime m) {
-    return QStringLiteral("%1-%2-%3 %4:%5:%6")
-        .arg(m.date.year, 4, 10, QLatin1Char('0'))
-        .arg(m.date.month, 2, 10, QLatin1Char('0'))
-        .arg(m.date.day, 2, 10, QLatin1Char('0'))
-        .arg(m.hour, 2, 10, QLatin1Char('0'))
-        .arg(m.minute, 2, 10, QLatin1Char('0'))
-        .arg(m.second, 2, 10, QLatin1Char('0'));
-}
-
 // A character and its element: "丙 火"; empty where there is none.
 QString characterWithElement(std::string_view character, Element element) {
     if (character.empty())
@@ -70,7 +60,7 @@ QString reckonedMark() {
 // A time of the sheet: the clock time, with its UTC offset when the basis is
 // not the calendar's own.
 QString timeText(const ClockTime& clock, const TimeBasis& basis) {
-    return basis.isDefault() ? isoText(clock.time) : clockTimeText(clock);
+    return basis.isDefault() ? civilTimeText(clock.time) : clockTimeText(clock);
 }
 
 QString termFact(const std::optional<TermRef>& term, const ClockTime& moment,
@@ -107,7 +97,7 @@ SheetLayout layoutOf(const ChartSheet& s) {
     const QString hourName = f.branches[3].ok()
                                  ? toQString(branchText(f.branches[3])) + ChartSheetTexts::tr("时")
                                  : QString();
-    l.title = ChartSheetTexts::tr("%1 的八字").arg(isoText(s.moment));
+    l.title = ChartSheetTexts::tr("%1 的八字").arg(civilTimeText(s.moment));
     l.facts.emplace_back(ChartSheetTexts::tr("公历"), timeText(s.chart.clock, s.basis) +
                                                           QStringLiteral("（") + hourName +
                                                           QStringLiteral("）"));

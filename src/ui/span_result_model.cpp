@@ -26,14 +26,7 @@ QString cutReasonLabel(CutReason reason) {
 QString spanTimeText(CivilSeconds t, const TimeBasis* basis) {
     if (basis)
         return clockTimeText(clockFromInstant(instantOfCivil(t), *basis));
-    const CivilDateTime m = civilDateTimeOf(t);
-    return QStringLiteral("%1-%2-%3 %4:%5:%6")
-        .arg(m.date.year, 4, 10, QLatin1Char('0'))
-        .arg(m.date.month, 2, 10, QLatin1Char('0'))
-        .arg(m.date.day, 2, 10, QLatin1Char('0'))
-        .arg(m.hour, 2, 10, QLatin1Char('0'))
-        .arg(m.minute, 2, 10, QLatin1Char('0'))
-        .arg(m.second, 2, 10, QLatin1Char('0'));
+    return civilTimeText(civilDateTimeOf(t));
 }
 
 QString spanLunarCellText(const Span& span, const TimeBasis* basis) {

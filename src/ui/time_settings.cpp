@@ -35,16 +35,6 @@ QString solarTimeWord(SolarTime s) {
     return {};
 }
 
-QString isoText(CivilDateTime m) {
-    return QStringLiteral("%1-%2-%3 %4:%5:%6")
-        .arg(m.date.year, 4, 10, QLatin1Char('0'))
-        .arg(m.date.month, 2, 10, QLatin1Char('0'))
-        .arg(m.date.day, 2, 10, QLatin1Char('0'))
-        .arg(m.hour, 2, 10, QLatin1Char('0'))
-        .arg(m.minute, 2, 10, QLatin1Char('0'))
-        .arg(m.second, 2, 10, QLatin1Char('0'));
-}
-
 // "东经 104.07°", "西经 74.01°": describeBasis's way.
 QString longitudeText(double degrees) {
     const QString value = QString::number(std::abs(degrees), 'f', 2);
@@ -157,18 +147,29 @@ QString settingsProblemText(SettingsProblem problem, const TimeSettings& setting
 
 QString readingText(const BasisChart& chart, const TimeBasis& basis) {
     switch (basis.solarTime) {
-    case SolarTime::mean: return TimeSettingsTexts::tr("平太阳时 %1").arg(isoText(chart.reading));
+    case SolarTime::mean:
+        return TimeSettingsTexts::tr("平太阳时 %1").arg(civilTimeText(chart.reading));
     case SolarTime::apparent:
-        return TimeSettingsTexts::tr("真太阳时 %1").arg(isoText(chart.reading));
+        return TimeSettingsTexts::tr("真太阳时 %1").arg(civilTimeText(chart.reading));
     case SolarTime::off: break;
     }
     if (chart.reading == chart.clock.time)
         return {};
-    return TimeSettingsTexts::tr("标准时 %1").arg(isoText(chart.reading));
+    return TimeSettingsTexts::tr("标准时 %1").arg(civilTimeText(chart.reading));
+}
+
+QString civilTimeText(CivilDateTime m) {
+    return QStringLiteral("%1-%2-%3 %4:%5:%6")
+        .arg(m.date.year, 4, 10, QLatin1Char('0'))
+        .arg(m.date.month, 2, 10, QLatin1Char('0'))
+        .arg(m.date.day, 2, 10, QLatin1Char('0'))
+        .arg(m.hour, 2, 10, QLatin1Char('0'))
+        .arg(m.minute, 2, 10, QLatin1Char('0'))
+        .arg(m.second, 2, 10, QLatin1Char('0'));
 }
 
 QString clockTimeText(const ClockTime& clock) {
-    return isoText(clock.time) + QLatin1Char(' ') + toQString(utcOffsetText(clock.utcOffset));
+    return civilTimeText(clock.time) + QLatin1Char(' ') + toQString(utcOffsetText(clock.utcOffset));
 }
 
 CivilSeconds dayStartOnClock(CivilDate date, const TimeBasis* basis) {

@@ -63,9 +63,6 @@ void appendJsonString(std::string& out, std::string_view text);
 /// `"key": ` appended to `out`, preceded by ", " unless `out` ends with "{".
 void appendJsonKey(std::string& out, std::string_view key);
 
-/// A CSV field, quoted when it holds a comma, a quote or a line break.
-[[nodiscard]] std::string csvField(std::string_view text);
-
 /// Collects output and writes it to stdout in large blocks: a long listing is
 /// neither flushed line by line nor held in memory whole.
 class OutputBuffer {

@@ -69,6 +69,9 @@ void saveTimeSettings(QSettings& store, const TimeSettings& settings);
 /// 11:00:00"; empty when they follow the clock.
 [[nodiscard]] QString readingText(const BasisChart& chart, const TimeBasis& basis);
 
+/// A time to the second: "2016-03-16 22:00:00".
+[[nodiscard]] QString civilTimeText(CivilDateTime time);
+
 /// A clock time with its UTC offset: "1988-04-17 03:00:00 +09:00".
 [[nodiscard]] QString clockTimeText(const ClockTime& clock);
 
