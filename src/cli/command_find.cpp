@@ -11,6 +11,8 @@
 #include "cli/time_range.h"
 #include "form/text_input.h"
 #include "search/chart_lookup.h"
+#include "search/span_walker.h"
+#include "texts/basis_texts.h"
 
 #include <CLI/CLI.hpp>
 
@@ -41,22 +43,32 @@ SearchRange rangeOf(const FindOptions& options, const TimeBasis* basis) {
     return range;
 }
 
-std::string spanText(const Span& span) {
-    return dateTimeText(span.startTime()) + " .. " + dateTimeText(span.endTime());
+// A second of the search's timeline as the user reads it: on the calendar's
+// clock, or with a basis on its clock with the UTC offset.
+std::string momentText(CivilSeconds t, const TimeBasis* basis) {
+    if (!basis)
+        return dateTimeText(civilDateTimeOf(t));
+    const ClockTime clock = clockFromInstant(instantOfCivil(t), *basis);
+    return dateTimeText(clock.time) + ' ' + utcOffsetText(clock.utcOffset);
+}
+
+std::string spanText(const Span& span, const TimeBasis* basis) {
+    return momentText(span.start, basis) + " .. " + momentText(span.end, basis);
 }
 
 // On standard error: nothing in the range, and the nearest occurrences outside it.
 void sayNothingFound(const ChartPattern& chart, const SearchRange& range) {
     SearchRange whole = wholeCalendar();
     whole.basis = range.basis;
+    const TimeBasis* basis = range.basis;
     std::cerr << "bazi-seek: " << chartText(chart) << " does not occur";
     if (range.from == whole.from && range.to == whole.to) {
-        std::cerr << " anywhere in the calendar (" << dateTimeText(kCalendarFirstMoment) << " to "
-                  << dateTimeText(kCalendarLastMoment) << ")\n";
+        std::cerr << " anywhere in the calendar (" << momentText(whole.from, basis) << " to "
+                  << momentText(whole.to - 1, basis) << ")\n";
         return;
     }
-    std::cerr << " from " << dateTimeText(civilDateTimeOf(range.from)) << " to "
-              << dateTimeText(civilDateTimeOf(range.to - 1));
+    std::cerr << " from " << momentText(range.from, basis) << " to "
+              << momentText(range.to - 1, basis);
     const NearestOccurrences nearest = nearestOutside(chart, range, whole);
     if (!nearest.before && !nearest.after) {
         std::cerr << ", nor anywhere else in the calendar\n";
@@ -64,11 +76,11 @@ void sayNothingFound(const ChartPattern& chart, const SearchRange& range) {
     }
     std::cerr << "; nearest";
     if (nearest.before)
-        std::cerr << " before: " << spanText(*nearest.before);
+        std::cerr << " before: " << spanText(*nearest.before, basis);
     if (nearest.before && nearest.after)
         std::cerr << ";";
     if (nearest.after)
-        std::cerr << " after: " << spanText(*nearest.after);
+        std::cerr << " after: " << spanText(*nearest.after, basis);
     std::cerr << "\n";
 }
 

@@ -56,6 +56,21 @@ TEST(CliFind, NothingInTheRangeSaysSoWithTheNearestOccurrences) {
                      "23:00:00; after: 2016-03-16 21:00:00 .. 2016-03-16 23:00:00\n");
 }
 
+TEST(CliFind, TheNearestOccurrencesAreOnTheChosenClock) {
+    // New York reads the chart on Eastern Standard Time: the 亥 hour, 21:00-23:00
+    // EST, shows as 22:00-24:00 on the summer clock of March 2016, but as
+    // 21:00-23:00 in March 1956, before that year's summer time began.
+    const CliResult r =
+        runBaziSeek("find \"丙申 辛卯 丁酉 辛亥\" --from 2000-01-01 --to 2010-12-31 "
+                    "--tz America/New_York");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.err,
+              "bazi-seek: 丙申 辛卯 丁酉 辛亥 does not occur from 2000-01-01 00:00:00 -05:00 "
+              "to 2010-12-31 23:59:59 -05:00; nearest before: 1956-03-31 21:00:00 -05:00 "
+              ".. 1956-03-31 23:00:00 -05:00; after: 2016-03-16 22:00:00 -04:00 .. "
+              "2016-03-17 00:00:00 -04:00\n");
+}
+
 TEST(CliFind, RefusedChartsNameTheRule) {
     const struct {
         const char* chart;
