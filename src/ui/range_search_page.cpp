@@ -38,6 +38,12 @@ QString isoDay(QDate date) {
     return date.toString(QStringLiteral("yyyy-MM-dd"));
 }
 
+// The form as the range search reads it: everything but the reference date.
+FormState withoutDate(FormState form) {
+    form.date = CivilDate{};
+    return form;
+}
+
 } // namespace
 
 RangeSearchPage::RangeSearchPage(std::function<FormState()> formState, QWidget* parent)
@@ -173,6 +179,7 @@ void RangeSearchPage::refreshConditions() {
     const QStringList lines = conditionLines(m_formState());
     m_conditions->setText(lines.isEmpty() ? tr("条件：尚未设置（在“推算”页的条件页中设置）")
                                           : tr("条件：%1").arg(lines.join(QStringLiteral("；"))));
+    showStale();
 }
 
 void RangeSearchPage::startSearch() {
@@ -218,6 +225,7 @@ void RangeSearchPage::startSearch() {
 
     m_searchBasis = basis;
     m_searched = conditions;
+    m_searchedForm = withoutDate(form);
     m_swap = form.isChecked(kSwapCheckBox);
     m_female = form.isChecked(kFemaleCheckBox);
     m_model->clear();
@@ -324,7 +332,8 @@ void RangeSearchPage::setTimeBasis(const TimeBasis& basis) {
 }
 
 bool RangeSearchPage::resultsStale() const {
-    return m_hasResults && !sameReading(m_searchBasis ? *m_searchBasis : TimeBasis{}, m_basis);
+    return m_hasResults && (!sameReading(m_searchBasis ? *m_searchBasis : TimeBasis{}, m_basis) ||
+                            withoutDate(m_formState()) != m_searchedForm);
 }
 
 void RangeSearchPage::showStale() {
@@ -350,7 +359,7 @@ void RangeSearchPage::retranslate() {
         tr("在这段时间里找八字符合全部条件的时段，精确到秒；条件在“推算”页的条件页中设置"));
     m_cancel->setText(tr("取消"));
     m_editConditions->setText(tr("修改条件…"));
-    m_staleNote->setText(tr("结果已过时：时间设置已改动，请重新搜索"));
+    m_staleNote->setText(tr("结果已过时：条件或时间设置已改动，请重新搜索"));
     m_view->setAccessibleName(tr("符合条件的时段"));
     m_why->setAccessibleName(tr("为何符合"));
     m_model->retranslate();

@@ -592,7 +592,20 @@ private Q_SLOTS:
         QVERIFY(window.setTimeSettings(TimeSettings{}));
         QVERIFY(page->resultsStale());
         QVERIFY(!stale->isHidden());
-        QCOMPARE(stale->text(), QStringLiteral("结果已过时：时间设置已改动，请重新搜索"));
+        QCOMPARE(stale->text(), QStringLiteral("结果已过时：条件或时间设置已改动，请重新搜索"));
+        // So do other conditions, back on the basis searched; another reference
+        // date alone does not (the range search does not read it).
+        QVERIFY(window.setTimeSettings(shanghai()));
+        QVERIFY(stale->isHidden());
+        FormState otherDate = state;
+        otherDate.date = CivilDate{2016, 3, 16};
+        window.form()->loadFormState(otherDate);
+        QVERIFY(stale->isHidden());
+        FormState otherRow = otherDate;
+        setRow(otherRow, GroupId::branch, "寅", "时支", "非0");
+        window.form()->loadFormState(otherRow);
+        QVERIFY(page->resultsStale());
+        QVERIFY(!stale->isHidden());
         window.form()->loadFormState(window.form()->captureFormState());
     }
 

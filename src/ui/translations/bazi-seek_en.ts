@@ -1406,8 +1406,8 @@ It changes the ten-gods only, in both ten-god groups.</translation>
         <translation>Time basis: %1</translation>
     </message>
     <message>
-        <source>结果已过时：时间设置已改动，请重新搜索</source>
-        <translation>Results out of date: the time settings changed; search again</translation>
+        <source>结果已过时：条件或时间设置已改动，请重新搜索</source>
+        <translation>Results out of date: the conditions or the time settings changed; search again</translation>
     </message>
 </context>
 <context>

@@ -1406,8 +1406,8 @@
         <translation>時間基準：%1</translation>
     </message>
     <message>
-        <source>结果已过时：时间设置已改动，请重新搜索</source>
-        <translation>結果已過時：時間設定已改動，請重新搜尋</translation>
+        <source>结果已过时：条件或时间设置已改动，请重新搜索</source>
+        <translation>結果已過時：條件或時間設定已改動，請重新搜尋</translation>
     </message>
 </context>
 <context>

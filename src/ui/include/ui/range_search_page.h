@@ -9,7 +9,7 @@
 //
 // The search runs on the window's time basis: the dates, the 时辰 boxes, the
 // table and the grid are days and hours of its clock. Spans found on another
-// basis than the one now chosen are marked "结果已过时".
+// basis, or with other conditions, than those now chosen are marked "结果已过时".
 
 #include "basis/time_basis.h"
 #include "conditions/conditions.h"
@@ -60,12 +60,14 @@ public:
     /// What "搜索" and "取消" do.
     void startSearch();
     void cancelSearch();
-    /// Shows the conditions searched (after a change of the form).
+    /// Shows the conditions searched (after a change of the form), and marks the
+    /// spans shown stale when they were found with others.
     void refreshConditions();
     /// The basis the next search runs on; spans shown that were found on
     /// another are marked stale.
     void setTimeBasis(const TimeBasis& basis);
-    /// Are spans shown that were found on another basis than the one chosen.
+    /// Are spans shown that were found on another basis, or with other
+    /// conditions (the form but its date), than those now chosen.
     [[nodiscard]] bool resultsStale() const;
 
 Q_SIGNALS:
@@ -114,6 +116,7 @@ private:
     std::shared_ptr<const TimeBasis> m_searchBasis;
     bool m_hasResults = false;
     Conditions m_searched;
+    FormState m_searchedForm; // its date set aside: the range search does not read it
     bool m_female = false;
     bool m_swap = false;
 };
