@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include "ui/elided_label.h"
+
 #include "ui/app_settings.h"
 #include "ui/chart_lookup_page.h"
 #include "ui/cn_calendar.h"
@@ -12,6 +14,8 @@
 #include "ui/result_view.h"
 #include "ui/time_settings_dialog.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -19,6 +23,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -28,6 +33,11 @@
 #include <QTabWidget>
 
 namespace bazi::ui {
+
+namespace {
+// Space between a status message and the basis after it, size grip included.
+constexpr int kMessageMargin = 40;
+} // namespace
 
 MainWindow::MainWindow(LanguageSwitcher* switcher, QWidget* parent)
     : QMainWindow(parent), m_switcher(switcher), m_pages(new QTabWidget(this)),
@@ -42,12 +52,24 @@ MainWindow::MainWindow(LanguageSwitcher* switcher, QWidget* parent)
     m_pages->addTab(m_rangePage, QString());
     m_pages->addTab(m_lookupPage, QString());
     setCentralWidget(m_pages);
-    m_basis = new QLabel(this);
+    m_basis = new ElidedLabel(this);
     m_basis->setObjectName(QStringLiteral("标签_时间基准"));
-    // A long basis line is cut rather than widening the window; the tooltip
-    // holds it whole.
-    m_basis->setMinimumWidth(1);
+    // A long basis line is cut with "…" rather than widening the window; the
+    // tooltip holds it whole.
     statusBar()->addPermanentWidget(m_basis);
+    // A message (a date refused, a file saved) is read first: while one shows,
+    // the basis keeps what room the message leaves.
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {
+        const int left = statusBar()->width() -
+                         statusBar()->fontMetrics().horizontalAdvance(message) - kMessageMargin;
+        m_basis->setMaximumWidth(message.isEmpty()
+                                     ? QWIDGETSIZE_MAX
+                                     : std::max(left, m_basis->minimumSizeHint().width()));
+        // At once, not at the next turn of the event loop: the message is
+        // drawn up to where the basis stands.
+        if (QLayout* layout = statusBar()->layout())
+            layout->activate();
+    });
     buildMenus();
     m_saved = m_form->captureFormState();
 
@@ -441,7 +463,8 @@ TimeSettingsDialog* MainWindow::timeSettingsDialog() const {
 
 void MainWindow::showBasis() {
     m_basis->setText(tr("时间基准：%1").arg(basisLineText(m_timeBasis)));
-    m_basis->setToolTip(tr("所有结果都按这个时间基准读；在“查询 → 时间设置…”（Ctrl+T）中更改"));
+    m_basis->setToolTip(m_basis->text() + QLatin1Char('\n') +
+                        tr("所有结果都按这个时间基准读；在“查询 → 时间设置…”（Ctrl+T）中更改"));
     // Another basis than the calendar's stands out, so that no result is read
     // as if on the calendar's clock.
     QFont font = m_basis->font();

@@ -17,7 +17,9 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QMessageBox>
+#include <QStatusBar>
 #include <QTest>
 
 using namespace bazi::ui;
@@ -75,12 +77,20 @@ private Q_SLOTS:
         type(QStringLiteral("2016316"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(form->dateBox()->isEntryMarked());
+        // The message is whole at the smallest size: the basis beside it gives
+        // way, cut with "…", and is whole again once the message is gone.
+        const QString message = window.statusBar()->currentMessage();
+        QVERIFY(!message.isEmpty());
+        QVERIFY(window.basisLabel()->x() >=
+                window.statusBar()->fontMetrics().horizontalAdvance(message));
         save(&window, QStringLiteral("window-date-refused"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         form->dateBox()->setFocus();
         type(QStringLiteral("2016-2-8农历"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // takes the date, runs
         QCOMPARE(form->dateBox()->date(), QDate(2016, 3, 16));
+        QVERIFY(window.statusBar()->currentMessage().isEmpty());
+        QCOMPARE(window.basisLabel()->maximumWidth(), QWIDGETSIZE_MAX);
         QVERIFY(form->messageBox()); // no condition yet
         QTest::keyClick(form->messageBox(), Qt::Key_Return);
         QTRY_VERIFY(!form->messageBox());
