@@ -19,12 +19,13 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace bazi::cli {
 namespace {
 
 struct FindOptions {
-    std::string chart;    // PILLARS
+    std::vector<std::string> chart; // PILLARS: one argument, or the four pillars as four
     std::string batch;    // --batch FILE|-
     std::string from, to; // --from, --to; the whole calendar when not given
     bool json = false, csv = false;
@@ -54,6 +55,14 @@ std::string momentText(CivilSeconds t, const TimeBasis* basis) {
 
 std::string spanText(const Span& span, const TimeBasis* basis) {
     return momentText(span.start, basis) + " .. " + momentText(span.end, basis);
+}
+
+// The pillars may come as one argument or, unquoted, as several: one chart text either way.
+std::string joinedWords(const std::vector<std::string>& words) {
+    std::string text;
+    for (const std::string& word : words)
+        text += (text.empty() ? "" : " ") + word;
+    return text;
 }
 
 // On standard error: nothing in the range, and the nearest occurrences outside it.
@@ -87,7 +96,7 @@ void sayNothingFound(const ChartPattern& chart, const SearchRange& range) {
 void runOne(const FindOptions& options) {
     const ChosenBasis chosen = chosenSpanBasis(options.basis);
     const TimeBasis* basis = chosen.given ? &chosen.basis : nullptr;
-    const ChartPattern chart = parseChart(options.chart, chosen.basis.lateZi == LateZi::sameDay);
+    const ChartPattern chart = parseChart(joinedWords(options.chart), chosen.basis.lateZi == LateZi::sameDay);
     const SearchRange range = rangeOf(options, basis);
     OutputBuffer out;
     const SpanFormat format =
@@ -166,8 +175,8 @@ void registerFindCommand(CLI::App& app) {
         "find", "The reverse lookup (八字反查): every span of time whose chart is the one given");
     auto* chart = command->add_option(
         "PILLARS", options->chart,
-        "Four pillars, year to hour: \"丙申 辛卯 丁酉 辛亥\" or \"丙申辛卯丁酉辛亥\"; * for one "
-        "not known (\"丙申 辛卯 丁酉 *\")");
+        "Four pillars, year to hour: \"丙申 辛卯 丁酉 辛亥\" (quoted or not) or "
+        "\"丙申辛卯丁酉辛亥\"; * for one not known (\"丙申 辛卯 丁酉 *\")");
     auto* batch = command->add_option("--batch", options->batch,
                                       "Look up every chart of a file (\"-\": standard input), one "
                                       "per line; JSON Lines with the key \"chart\"");
@@ -199,6 +208,7 @@ its number and the rest go on; the exit status is then 2.
 
 Examples:
   bazi-seek find "丙申 辛卯 丁酉 辛亥"
+  bazi-seek find 丙申 辛卯 丁酉 辛亥
   bazi-seek find "丙申辛卯丁酉*" --json
   bazi-seek find "* * 丁酉 辛亥" --from 2000-01-01 --to 2030-12-31
   printf '丙申 辛卯 丁酉 辛亥\n癸卯 己未 甲戌 *\n' | bazi-seek find --batch -)");

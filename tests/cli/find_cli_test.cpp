@@ -35,6 +35,12 @@ TEST(CliFind, OneChartOverTheWholeCalendar) {
         json.out,
         R"({"start": "2016-03-16T21:00:00", "end": "2016-03-16T23:00:00", "pillars": ["丙申", "辛卯", "丁酉", "辛亥"], "lunar": {"year": 2016, "month": 2, "day": 8, "leap": false}, "startCut": "时辰交接", "endCut": "子时换日"})"
         "\n");
+    // Unquoted, the shell hands over four words: still the one chart.
+    EXPECT_EQ(runBaziSeek("find 丙申 辛卯 丁酉 辛亥 --json --from 2016-01-01 --to 2016-12-31").out,
+              json.out);
+    const CliResult five = runBaziSeek("find 丙申 辛卯 丁酉 辛亥 辛亥");
+    EXPECT_EQ(five.exitCode, 2);
+    EXPECT_NE(five.err.find("is not four pillars"), std::string::npos);
 }
 
 TEST(CliFind, AnUnknownHourGivesTheTwelveHoursOfTheDay) {
