@@ -26,8 +26,8 @@ namespace {
 
 struct FindOptions {
     std::vector<std::string> chart; // PILLARS: one argument, or the four pillars as four
-    std::string batch;    // --batch FILE|-
-    std::string from, to; // --from, --to; the whole calendar when not given
+    std::string batch;              // --batch FILE|-
+    std::string from, to;           // --from, --to; the whole calendar when not given
     bool json = false, csv = false;
     BasisOptions basis; // --tz, --longitude / --place, --solar-time, --late-zi
 };
@@ -96,7 +96,8 @@ void sayNothingFound(const ChartPattern& chart, const SearchRange& range) {
 void runOne(const FindOptions& options) {
     const ChosenBasis chosen = chosenSpanBasis(options.basis);
     const TimeBasis* basis = chosen.given ? &chosen.basis : nullptr;
-    const ChartPattern chart = parseChart(joinedWords(options.chart), chosen.basis.lateZi == LateZi::sameDay);
+    const ChartPattern chart =
+        parseChart(joinedWords(options.chart), chosen.basis.lateZi == LateZi::sameDay);
     const SearchRange range = rangeOf(options, basis);
     OutputBuffer out;
     const SpanFormat format =

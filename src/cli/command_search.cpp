@@ -76,8 +76,8 @@ void runSearch(const SearchOptions& options) {
                  std::to_string(found));
     out.flush();
     if (more)
-        std::cerr << "bazi-seek: stopped after " << found << " spans (--limit " << limit
-                  << "); the range holds more\n";
+        std::cerr << "bazi-seek: stopped after " << found << (found == 1 ? " span" : " spans")
+                  << " (--limit " << limit << "); the range holds more\n";
     else if (found == 0)
         std::cerr << "bazi-seek: no span in the range meets the conditions\n";
 }

@@ -52,7 +52,7 @@ TEST(CliSearch, ExplainAndLimit) {
         std::string::npos)
         << r.out;
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1);
-    EXPECT_EQ(r.err, "bazi-seek: stopped after 1 spans (--limit 1); the range holds more\n");
+    EXPECT_EQ(r.err, "bazi-seek: stopped after 1 span (--limit 1); the range holds more\n");
 }
 
 TEST(CliSearch, RefusedArguments) {
