@@ -51,7 +51,8 @@ bool stdoutWritten() {
 } // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app{"bazi-seek: search two-hour moments by their four-pillar (八字) chart"};
+    CLI::App app{"bazi-seek: search time by its four-pillar (八字) chart, exact to the second of "
+                 "the solar terms"};
     app.require_subcommand(1);
     app.footer("Run \"bazi-seek COMMAND --help\" for the options and examples of a command.");
     registerCommands(app);
