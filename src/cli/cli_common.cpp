@@ -171,6 +171,16 @@ std::string dateTimeText(CivilDateTime moment) {
     return text;
 }
 
+std::string joinedArguments(const std::vector<std::string>& words) {
+    std::string text;
+    for (const std::string& word : words) {
+        if (!text.empty())
+            text += ' ';
+        text += word;
+    }
+    return text;
+}
+
 std::string_view reckonedMark(CivilDate date) {
     return reckonedMarkText(date);
 }

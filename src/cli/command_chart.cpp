@@ -30,10 +30,11 @@ constexpr CivilDateTime kLastMoment = kCalendarLastMoment;
 constexpr int kMaxStepHours = 1000000; // more than the whole range
 
 struct ChartOptions {
-    std::string from;              // MOMENT
-    std::optional<std::string> to; // --to MOMENT, for a series
-    std::string stepHours = "2";   // --step-hours, decimal digits
-    bool json = false;             // --json
+    std::vector<std::string> fromWords; // MOMENT: quoted, or its date and time as two words
+    std::string from;                   // MOMENT as one text
+    std::optional<std::string> to;      // --to MOMENT, for a series
+    std::string stepHours = "2";        // --step-hours, decimal digits
+    bool json = false;                  // --json
     // What else each moment shows; options of further chart views add a flag here
     // and a few lines to writeJsonLine and writeTextLine.
     bool tables = false; // the chart tables of the moment
@@ -255,7 +256,7 @@ void registerChartCommand(CLI::App& app) {
         "chart", "The four pillars (八字), lunar date and solar term in force of a moment, "
                  "or of every moment from MOMENT to --to in steps of --step-hours");
     command
-        ->add_option("MOMENT", options->from,
+        ->add_option("MOMENT", options->fromWords,
                      "Local civil time (UTC+8) \"YYYY-MM-DD HH:MM[:SS]\", " +
                          dateTimeText(kFirstMoment) + " to " + dateTimeText(kLastMoment))
         ->required();
@@ -303,7 +304,11 @@ Examples:
   bazi-seek chart "1988-07-15 12:00" --tz Asia/Shanghai
   bazi-seek chart "2000-03-20 12:00" --place 乌鲁木齐 --solar-time true
   bazi-seek chart "2016-03-16 23:30" --late-zi same-day)");
-    command->callback([options] { runChart(*options); });
+    command->callback([options] {
+        // Unquoted, the shell hands the date and the time over as two words.
+        options->from = joinedArguments(options->fromWords);
+        runChart(*options);
+    });
 }
 
 } // namespace bazi::cli

@@ -57,14 +57,6 @@ std::string spanText(const Span& span, const TimeBasis* basis) {
     return momentText(span.start, basis) + " .. " + momentText(span.end, basis);
 }
 
-// The pillars may come as one argument or, unquoted, as several: one chart text either way.
-std::string joinedWords(const std::vector<std::string>& words) {
-    std::string text;
-    for (const std::string& word : words)
-        text += (text.empty() ? "" : " ") + word;
-    return text;
-}
-
 // On standard error: nothing in the range, and the nearest occurrences outside it.
 void sayNothingFound(const ChartPattern& chart, const SearchRange& range) {
     SearchRange whole = wholeCalendar();
@@ -97,7 +89,7 @@ void runOne(const FindOptions& options) {
     const ChosenBasis chosen = chosenSpanBasis(options.basis);
     const TimeBasis* basis = chosen.given ? &chosen.basis : nullptr;
     const ChartPattern chart =
-        parseChart(joinedWords(options.chart), chosen.basis.lateZi == LateZi::sameDay);
+        parseChart(joinedArguments(options.chart), chosen.basis.lateZi == LateZi::sameDay);
     const SearchRange range = rangeOf(options, basis);
     OutputBuffer out;
     const SpanFormat format =

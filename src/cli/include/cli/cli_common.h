@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace bazi::cli {
 
@@ -38,6 +39,10 @@ public:
 /// when the text is empty ("missing"), not decimal digits, or out of range.
 [[nodiscard]] int parseWholeNumber(std::string_view text, std::string_view what, int min, int max);
 
+/// Positional words joined with single spaces: a moment or a chart typed
+/// unquoted reaches us as several arguments ("2016-03-16" "22:00").
+[[nodiscard]] std::string joinedArguments(const std::vector<std::string>& words);
+
 /// "2016-03-16"
 [[nodiscard]] std::string isoDate(CivilDate date);
 /// "2016-03-16T22:00:00"
@@ -47,7 +52,7 @@ public:
 
 /// What follows a lunar date written as text: " 推算" when the date's lunar date
 /// is the astronomical reckoning rather than the almanac of its time
-/// (isReckonedLunarDate: before 1901-02-19), else nothing. JSON says the same
+/// (isReckonedLunarDate: before 1912), else nothing. JSON says the same
 /// with the key "reckoned": true, present only for such dates.
 [[nodiscard]] std::string_view reckonedMark(CivilDate date);
 
