@@ -14,29 +14,12 @@ namespace {
 constexpr std::int64_t kFarFuture = 1'000'000'000'000'000;
 constexpr std::int64_t kHour = 3600;
 
-constexpr std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
-    return (a >= 0 ? a : a - (b - 1)) / b;
-}
 constexpr std::int64_t ceilDiv(std::int64_t a, std::int64_t b) {
     return -floorDiv(-a, b);
 }
 
-// The day and hour pillars of a reading second (local seconds since 1970).
-struct DayHour {
-    int day = 0, hour = 0;
-    friend bool operator==(const DayHour&, const DayHour&) = default;
-};
-
-DayHour dayHourOf(std::int64_t readingSecond, LateZi lateZi) {
-    const CivilDateTime r = localFromInstant(Instant{readingSecond}, 0);
-    const int day = dayPillarOfDate(r.date);
-    const int hourDay = r.hour >= 23 ? cycleAdd(day, 1) : day;
-    return DayHour{lateZi == LateZi::nextDay ? hourDay : day,
-                   hourPillarOf(hourDay, hourBranchOfHour(r.hour))};
-}
-
-DayHour dayHourAt(Instant t, const TimeBasis& basis) {
-    return dayHourOf(floorDiv(readingMsAt(t, basis), 1000), basis.lateZi);
+DayHourPillars dayHourAt(Instant t, const TimeBasis& basis) {
+    return dayHourPillarsOf(readingAt(t, basis), basis.lateZi == LateZi::nextDay);
 }
 
 // The first reading second after `second` at which the pillars may change:
@@ -45,7 +28,7 @@ std::int64_t nextBoundary(std::int64_t second, LateZi lateZi) {
     const std::int64_t hours = floorDiv(second, kHour); // whole hours since 1970 local
     std::int64_t next = hours + 1;                      // the next whole hour
     const auto isBoundary = [&](std::int64_t h) {
-        const std::int64_t ofDay = h - floorDiv(h, 24) * 24; // [0, 23]
+        const std::int64_t ofDay = floorMod(h, std::int64_t{24});
         return ofDay % 2 == 1 || (lateZi == LateZi::sameDay && ofDay == 0);
     };
     while (!isBoundary(next))
@@ -95,8 +78,7 @@ Instant firstReachingWithin(const Segment& seg, Instant from, std::int64_t targe
 
 // The kind of a cut at a reading boundary (a whole local second on the hour).
 CutKind kindOfBoundary(std::int64_t boundarySecond, LateZi lateZi) {
-    const std::int64_t ofDay =
-        boundarySecond - floorDiv(boundarySecond, kSecondsPerDay) * kSecondsPerDay;
+    const std::int64_t ofDay = floorMod(boundarySecond, kSecondsPerDay);
     const std::int64_t dayChangeAt = lateZi == LateZi::nextDay ? 23 * kHour : 0;
     return ofDay == dayChangeAt ? CutKind::dayChange : CutKind::hourChange;
 }

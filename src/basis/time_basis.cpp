@@ -7,17 +7,8 @@
 #include "calendar/sexagenary.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace bazi {
-
-namespace {
-
-constexpr std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
-    return (a >= 0 ? a : a - (b - 1)) / b;
-}
-
-} // namespace
 
 std::int64_t longitudeOffsetMs(double degrees) {
     return std::llround(degrees * 240'000.0);
@@ -78,13 +69,8 @@ BasisChart chartAt(Instant t, const TimeBasis& basis) {
     const PillarIndices calendar = pillarIndices(calendarTimeFromInstant(t));
     if (calendar.year == 0)
         return chart; // outside the calendar's range
-    const CivilDateTime& r = chart.reading;
-    const int day = dayPillarOfDate(r.date);
-    // From 23:00 the hour is the following day's 子 under either rule.
-    const int hourDay = r.hour >= 23 ? cycleAdd(day, 1) : day;
-    chart.pillars = PillarIndices{calendar.year, calendar.month,
-                                  basis.lateZi == LateZi::nextDay ? hourDay : day,
-                                  hourPillarOf(hourDay, hourBranchOfHour(r.hour))};
+    const DayHourPillars dayHour = dayHourPillarsOf(chart.reading, basis.lateZi == LateZi::nextDay);
+    chart.pillars = PillarIndices{calendar.year, calendar.month, dayHour.day, dayHour.hour};
     return chart;
 }
 

@@ -3,10 +3,7 @@
 namespace bazi {
 
 CivilDateTime civilDateTimeOf(CivilSeconds seconds) {
-    const CivilSeconds days = seconds >= 0 ? seconds / kSecondsPerDay
-                                           : -((-seconds + kSecondsPerDay - 1) / kSecondsPerDay);
-    const auto ofDay = static_cast<int>(seconds - days * kSecondsPerDay); // [0, 86399]
-    return CivilDateTime{dateFromDayNumber(days + 1), ofDay / 3600, ofDay / 60 % 60, ofDay % 60};
+    return dateTimeOfDaySeconds(1, seconds); // second 0 is 0001-01-01 00:00:00, day number 1
 }
 
 } // namespace bazi

@@ -16,4 +16,11 @@ int dayPillarOfDate(CivilDate date) {
     return cycleAdd(kDay19010101Index, elapsed); // [1, 60]
 }
 
+DayHourPillars dayHourPillarsOf(const CivilDateTime& reading, bool dayChangesAt23) {
+    const int day = dayPillarOfDate(reading.date);
+    const int hourDay = reading.hour >= 23 ? cycleAdd(day, 1) : day;
+    return DayHourPillars{dayChangesAt23 ? hourDay : day,
+                          hourPillarOf(hourDay, hourBranchOfHour(reading.hour))};
+}
+
 } // namespace bazi

@@ -1,5 +1,6 @@
 #include "calendar/four_pillars.h"
 
+#include "calendar/day_hour_pillars.h"
 #include "calendar/sexagenary.h"
 #include "calendar/solar_terms.h"
 
@@ -9,7 +10,7 @@ namespace bazi {
 
 namespace {
 
-// Stem numbers by (stem of the year or day) x (branch of the month or hour).
+// Stem numbers by (stem of the year) x (branch of the month).
 // Rows: 甲/己, 乙/庚, 丙/辛, 丁/壬, 戊/癸 (stem number mod 5). Columns: 子 .. 亥.
 using StemByBranch = std::array<std::array<int, 12>, 5>;
 
@@ -22,14 +23,6 @@ constexpr StemByBranch kMonthStem = {{
     {9, 10, 9, 10, 1, 2, 3, 4, 5, 6, 7, 8}, // 丁 壬: 壬子 癸丑 壬寅 .. 辛亥
     {1, 2, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10},  // 戊 癸: 甲子 乙丑 甲寅 .. 癸亥
 }};
-// Five rats (五鼠遁): the hour stems of a day, 子 first.
-constexpr StemByBranch kHourStem = {{
-    {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 1, 2},  // 甲 己: 甲子 .. 乙亥
-    {3, 4, 5, 6, 7, 8, 9, 10, 1, 2, 3, 4},  // 乙 庚: 丙子 .. 丁亥
-    {5, 6, 7, 8, 9, 10, 1, 2, 3, 4, 5, 6},  // 丙 辛: 戊子 .. 己亥
-    {7, 8, 9, 10, 1, 2, 3, 4, 5, 6, 7, 8},  // 丁 壬: 庚子 .. 辛亥
-    {9, 10, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, // 戊 癸: 壬子 .. 癸亥
-}};
 // clang-format on
 
 // Every entry pairs a stem with a branch of the same parity, so it is a pillar.
@@ -40,7 +33,7 @@ constexpr bool allPillars(const StemByBranch& table) {
                 return false;
     return true;
 }
-static_assert(allPillars(kMonthStem) && allPillars(kHourStem));
+static_assert(allPillars(kMonthStem));
 
 constexpr int stemFor(const StemByBranch& table, int cycleIndex, int branch) {
     const auto row = static_cast<std::size_t>((stemNumber(cycleIndex) - 1) % 5); // [0, 4]
@@ -49,8 +42,7 @@ constexpr int stemFor(const StemByBranch& table, int cycleIndex, int branch) {
 
 constexpr CivilDate kFirstDate{1800, 1, 1};
 constexpr int kLastYear = 2200;
-constexpr int kYear1901Index = 38;    // 辛丑
-constexpr int kDay19010101Index = 16; // 己卯
+constexpr int kYear1901Index = 38; // 辛丑
 
 // The number of the term in force on the moment's date, looked up as the table is
 // read by date: a term on the same day counts from its second on; on a day
@@ -97,16 +89,9 @@ PillarIndices pillarIndices(CivilDateTime moment) {
         monthBranch -= 12; // [1, 12]
     const int month = cycleIndexOf(stemFor(kMonthStem, year, monthBranch), monthBranch);
 
-    const auto e =
-        static_cast<int>(floorMod(dayNumber(date) - dayNumber(1901, 1, 1), std::int64_t{60}));
-    int day = cycleAdd(kDay19010101Index, e);
-    if (moment.hour >= 23)
-        day = cycleAdd(day, 1); // the day pillar changes at 23:00
-
-    const int hourBranch = (moment.hour == 0 || moment.hour >= 23) ? 1 : (moment.hour - 1) / 2 + 2;
-    const int hour = cycleIndexOf(stemFor(kHourStem, day, hourBranch), hourBranch);
-
-    return PillarIndices{year, month, day, hour};
+    // The calendar's own rule: the day pillar changes at 23:00.
+    const DayHourPillars dayHour = dayHourPillarsOf(moment, true);
+    return PillarIndices{year, month, dayHour.day, dayHour.hour};
 }
 
 int monthPillarOf(int yearPillar, int monthBranch) {

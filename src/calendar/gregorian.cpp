@@ -29,12 +29,14 @@ CivilDateTime addHours(CivilDateTime t, int hours) {
 }
 
 CivilDateTime addSeconds(CivilDateTime t, std::int64_t delta) {
-    const std::int64_t seconds =
-        dayNumber(t.date) * kSecondsPerDay + t.hour * 3600 + t.minute * 60 + t.second + delta;
-    const std::int64_t days =
-        (seconds >= 0 ? seconds : seconds - (kSecondsPerDay - 1)) / kSecondsPerDay;
+    return dateTimeOfDaySeconds(dayNumber(t.date),
+                                t.hour * 3600 + t.minute * 60 + t.second + delta);
+}
+
+CivilDateTime dateTimeOfDaySeconds(std::int64_t day, std::int64_t seconds) {
+    const std::int64_t days = floorDiv(seconds, kSecondsPerDay);
     const int ofDay = static_cast<int>(seconds - days * kSecondsPerDay); // [0, 86399]
-    return CivilDateTime{dateFromDayNumber(days), ofDay / 3600, ofDay / 60 % 60, ofDay % 60};
+    return CivilDateTime{dateFromDayNumber(day + days), ofDay / 3600, ofDay / 60 % 60, ofDay % 60};
 }
 
 } // namespace bazi

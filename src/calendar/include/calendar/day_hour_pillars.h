@@ -30,4 +30,14 @@ namespace bazi {
     return ((dayPillar - 1) % 5) * 12 + hourBranch; // [1, 60]
 }
 
+/// The day and hour pillars (cycle indices 1..60) a clock reading shows.
+struct DayHourPillars {
+    int day = 0, hour = 0;
+    friend bool operator==(const DayHourPillars&, const DayHourPillars&) = default;
+};
+
+/// From 23:00 the hour is the following day's 子 under either rule; the day
+/// pillar changes then too when `dayChangesAt23`, else at midnight (晚子时算当天).
+[[nodiscard]] DayHourPillars dayHourPillarsOf(const CivilDateTime& reading, bool dayChangesAt23);
+
 } // namespace bazi

@@ -41,6 +41,10 @@ inline constexpr std::int64_t kSecondsPerDay = 86'400;
 [[nodiscard]] constexpr std::int64_t floorMod(std::int64_t a, std::int64_t m) {
     return ((a % m) + m) % m;
 }
+/// Floored division (b > 0): rounds toward minus infinity, so floorDiv(-1, 60) == -1.
+[[nodiscard]] constexpr std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
+    return (a >= 0 ? a : a - (b - 1)) / b;
+}
 
 [[nodiscard]] constexpr bool isGregorianLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
@@ -118,5 +122,9 @@ enum class StepDirection { forward, backward };
 [[nodiscard]] CivilDateTime addHours(CivilDateTime t, int hours);
 /// The date-time moved by a whole number of seconds (negative moves back).
 [[nodiscard]] CivilDateTime addSeconds(CivilDateTime t, std::int64_t seconds);
+/// The date-time `seconds` after 00:00:00 of the day numbered `day` (dayNumber);
+/// the seconds may be negative or run past the day. Every second count that
+/// names a date-time goes through here.
+[[nodiscard]] CivilDateTime dateTimeOfDaySeconds(std::int64_t day, std::int64_t seconds);
 
 } // namespace bazi
