@@ -1,6 +1,7 @@
 #include "chart/spirit_stars.h"
 
 #include "chart/spirit_star_tables.h"
+#include "hidden_stem_text.h"
 #include "calendar/sexagenary.h"
 
 #include <cstddef>
@@ -54,11 +55,6 @@ Chart chartOf(const ChartIndices& indices) {
     return c;
 }
 
-// The branches a table row names, as a 12-bit set.
-constexpr std::uint32_t branchesOf(CharSet row) {
-    return row.branches;
-}
-
 // Pillars p (bit p) whose branch is in `branches`, among the pillars in `targets`.
 std::uint8_t branchHits(const Chart& c, std::uint32_t branches, std::uint8_t targets) {
     unsigned hits = 0;
@@ -84,10 +80,18 @@ constexpr std::uint8_t kAllPillars = 0xF;
 // the day branch, each on its own, over the four branches; a reference branch
 // is never its own hit.
 std::uint8_t frameStar(const Chart& c, const std::array<CharSet, 12>& table) {
-    const std::uint32_t fromYear = branchesOf(stars::rowOf(table, c.branch(kYear)));
-    const std::uint32_t fromDay = branchesOf(stars::rowOf(table, c.branch(kDay)));
+    const std::uint32_t fromYear = stars::rowOf(table, c.branch(kYear)).branches;
+    const std::uint32_t fromDay = stars::rowOf(table, c.branch(kDay)).branches;
     return static_cast<std::uint8_t>(branchHits(c, fromYear, kAllPillars & ~bit(kYear)) |
                                      branchHits(c, fromDay, kAllPillars & ~bit(kDay)));
+}
+
+// 元辰, the one star that reads the person's sex: on the month, day and hour
+// branches, counted from the year branch one way for a man, the other for a woman.
+std::uint8_t yuanChenBits(const Chart& c, bool female) {
+    const auto& table = female ? stars::kYuanChenFemale : stars::kYuanChenMale;
+    return branchHits(c, stars::rowOf(table, c.branch(kYear)).branches,
+                      bit(kMonth) | bit(kDay) | bit(kHour));
 }
 
 // Where every star stands, as pillar bits (bit 0 year .. bit 3 hour), entry i
@@ -104,7 +108,6 @@ std::array<std::uint8_t, kSpiritStarCount> starBits(const Chart& c, bool female)
     const CharSet tongZi =
         stars::rowOf(stars::kTongZiBySeason, monthBranch) |
         stars::rowOf(stars::kTongZiByNaYin, stars::naYinElementOf(c.cycle[kYear]));
-    const auto& yuanChen = female ? stars::kYuanChenFemale : stars::kYuanChenMale;
 
     std::array<std::uint8_t, kSpiritStarCount> bits{};
     const auto set = [&bits](SpiritStar star, int value) {
@@ -112,26 +115,25 @@ std::array<std::uint8_t, kSpiritStarCount> starBits(const Chart& c, bool female)
             static_cast<std::uint8_t>(value);
     };
     set(SpiritStar::tianYi,
-        branchHits(c, branchesOf(stars::rowOf(stars::kTianYi, c.stem(kDay))), kAllPillars));
+        branchHits(c, stars::rowOf(stars::kTianYi, c.stem(kDay)).branches, kAllPillars));
     // 天德: a stem of the row on any stem, a branch of it on the year, day and hour branches.
     set(SpiritStar::tianDe,
         stemHits(c, tianDe.stems) | branchHits(c, tianDe.branches, yearDayHour));
     set(SpiritStar::yueDe, stemHits(c, stars::rowOf(stars::kYueDe, monthBranch).stems));
     set(SpiritStar::tianYiHealer,
-        branchHits(c, branchesOf(stars::rowOf(stars::kTianYiHealer, monthBranch)), yearDayHour));
+        branchHits(c, stars::rowOf(stars::kTianYiHealer, monthBranch).branches, yearDayHour));
     set(SpiritStar::xianChi, frameStar(c, stars::kXianChi));
     set(SpiritStar::yiMa, frameStar(c, stars::kYiMa));
     set(SpiritStar::jiangXing, frameStar(c, stars::kJiangXing));
     set(SpiritStar::huaGai, frameStar(c, stars::kHuaGai));
     // 童子: either clause is enough, the season of the month or the year's 纳音.
-    set(SpiritStar::tongZi, branchHits(c, branchesOf(tongZi), dayHour));
-    set(SpiritStar::yuanChen,
-        branchHits(c, branchesOf(stars::rowOf(yuanChen, yearBranch)), monthDayHour));
+    set(SpiritStar::tongZi, branchHits(c, tongZi.branches, dayHour));
+    set(SpiritStar::yuanChen, yuanChenBits(c, female));
     set(SpiritStar::zhiBei, frameStar(c, stars::kZhiBei));
     set(SpiritStar::juanShe,
-        branchHits(c, branchesOf(stars::rowOf(stars::kJuanShe, yearBranch)), monthDayHour));
+        branchHits(c, stars::rowOf(stars::kJuanShe, yearBranch).branches, monthDayHour));
     set(SpiritStar::kongWang,
-        branchHits(c, branchesOf(stars::kongWangOf(c.cycle[kDay])), yearMonthHour));
+        branchHits(c, stars::kongWangOf(c.cycle[kDay]).branches, yearMonthHour));
     return bits;
 }
 
@@ -158,18 +160,11 @@ std::optional<SpiritStar> spiritStarOfItem(int valueIndex) {
 }
 
 ChartIndices chartIndicesOfText(std::string_view chartText) {
-    std::vector<std::string_view> chars;
-    std::size_t i = 0;
-    while (i < chartText.size()) {
-        const std::size_t n = stars::utf8Length(chartText[i]);
-        const std::string_view ch = chartText.substr(i, n);
-        i += n;
-        if (ch == " " || ch == "\u3000")
-            continue;
-        chars.push_back(ch);
-    }
+    // Eight characters, spaces aside; a ninth, and it is not a chart. Reading
+    // stops there, whatever the length of the text.
+    const std::array<std::string_view, 9> chars = detail::charactersOf<9>(chartText);
     ChartIndices result{};
-    if (chars.size() != 8)
+    if (chars[7].empty() || !chars[8].empty())
         return result;
     for (std::size_t p = 0; p < 4; ++p) {
         const int s = stars::stemIndexOf(chars[2 * p]);
@@ -195,10 +190,6 @@ std::array<StarPillars, kSpiritStarCount> allStars(const ChartIndices& chart, bo
     return result;
 }
 
-std::array<std::uint8_t, kSpiritStarCount> starPillarBits(const ChartIndices& chart, bool female) {
-    return starBits(chartOf(chart), female);
-}
-
 std::array<std::array<std::uint8_t, kSpiritStarCount>, 2>
 starPillarBitsOfBothSexes(const ChartIndices& chart) {
     const Chart c = chartOf(chart);
@@ -207,9 +198,7 @@ starPillarBitsOfBothSexes(const ChartIndices& chart) {
     // Only 元辰 reads the person's sex.
     bits[1] = bits[0];
     const auto yuanChen = static_cast<std::size_t>(static_cast<int>(SpiritStar::yuanChen) - 1);
-    const std::uint8_t monthDayHour = bit(kMonth) | bit(kDay) | bit(kHour);
-    bits[1][yuanChen] = branchHits(
-        c, branchesOf(stars::rowOf(stars::kYuanChenFemale, c.branch(kYear))), monthDayHour);
+    bits[1][yuanChen] = yuanChenBits(c, true);
     return bits;
 }
 

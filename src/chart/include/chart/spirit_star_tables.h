@@ -7,7 +7,7 @@
 // Stem indexes are 甲0 .. 癸9, branch indexes 子0 .. 亥11 (the calendar's lists), cycle
 // indexes 1..60 with 1 = 甲子. A lookup given an index outside its range answers the empty set.
 //
-// Header only: the condition evaluators include it without linking libpelta.
+// Header only: data and compile-time lookups, read by the spirit stars of a chart.
 //
 // When updating a table:
 //  1. Change the row text only; keep one row per stem or branch, in index order.

@@ -76,10 +76,8 @@ struct StarPillars {
                                                                  bool female);
 
 /// Every star of the chart as pillar bits (bit 0 the year pillar .. bit 3 the
-/// hour pillar); entry i is the star of item i + 1. The same facts as allStars.
-[[nodiscard]] std::array<std::uint8_t, kSpiritStarCount> starPillarBits(const ChartIndices& chart,
-                                                                        bool female);
-/// starPillarBits for a man (entry 0) and for a woman (entry 1).
+/// hour pillar), for a man (entry 0) and for a woman (entry 1); entry [k][i] is
+/// the star of item i + 1. The same facts as allStars.
 [[nodiscard]] std::array<std::array<std::uint8_t, kSpiritStarCount>, 2>
 starPillarBitsOfBothSexes(const ChartIndices& chart);
 /// For each pillar, year first, the names of the stars standing there in

@@ -14,7 +14,9 @@
 //    surrogate) reads as "", the library's answer for "no such fact";
 //  - a count is checked against what it can be: 0..N for N names (0 when the
 //    sought name is empty), 0..len(joined)/len(sought) for 取干支数量.
-//    Any other count throws LibraryAnswerError.
+//    Any other count throws LibraryAnswerError;
+//  - an ordinal (取干支序数) is passed on as the number it is: it is only ever
+//    shown, never used to index or count.
 
 #include <array>
 #include <cstddef>
