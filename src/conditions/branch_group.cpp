@@ -24,9 +24,8 @@ std::optional<Branch> BranchGroup::countTest(const ConditionRow& row, const Char
         candidates.addAll(allItems<Branch>());
     else if (row.seeksAny() && row.position.kind == Kind::place)
         candidates.add(facts.branchAt(row.position.place));
-    return firstCandidateMeeting(candidates, row.countRule, [&](Branch b) {
-        return countIn(facts.placesOf(b), kFourBranches);
-    });
+    return firstCandidateMeeting(candidates, row.countRule,
+                                 [&](Branch b) { return countOf(row, b, facts); });
 }
 
 int BranchGroup::countOf(const ConditionRow&, Branch found, const ChartFacts& facts) {

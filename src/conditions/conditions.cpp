@@ -9,7 +9,9 @@
 #include "conditions/ten_god_chart_group.h"
 #include "conditions/ten_god_hidden_group.h"
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 namespace bazi {
 namespace {
@@ -50,7 +52,9 @@ static_assert(groupTableInGroupOrder(), "kGroupTable is indexed by GroupId");
 } // namespace
 
 Conditions captureConditions(const FormState& form) {
-    return Conditions{countSetRows(form), captureSetRows(form)};
+    std::vector<ConditionRow> rows = captureSetRows(form);
+    const auto count = static_cast<int>(rows.size()); // the rows a value is chosen in
+    return Conditions{count, std::move(rows)};
 }
 
 bool rowSatisfied(const ConditionRow& row, const ChartFacts& facts) {
@@ -65,15 +69,10 @@ RowEvaluation evaluateRow(const ConditionRow& row, const ChartFacts& facts) {
 }
 
 bool satisfiesAll(const Conditions& conditions, const ChartFacts& facts) {
-    if (conditions.conditionCount == 0)
-        return false;
-    int satisfied = 0;
-    for (const ConditionRow& row : conditions.rows) {
-        if (!rowSatisfied(row, facts))
-            return false;
-        ++satisfied;
-    }
-    return satisfied == conditions.conditionCount;
+    // No set row is no query: nothing matches it.
+    return !conditions.rows.empty() &&
+           std::all_of(conditions.rows.begin(), conditions.rows.end(),
+                       [&](const ConditionRow& row) { return rowSatisfied(row, facts); });
 }
 
 } // namespace bazi

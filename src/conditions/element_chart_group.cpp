@@ -29,9 +29,8 @@ std::optional<Element> ElementChartGroup::countTest(const ConditionRow& row,
         candidates.addAll(allItems<Element>());
     else if (row.seeksAny() && row.position.kind == Kind::place)
         candidates.add(facts.elementAt(row.position.place));
-    return firstCandidateMeeting(candidates, row.countRule, [&](Element e) {
-        return countIn(facts.placesOf(e), kAllCharacters);
-    });
+    return firstCandidateMeeting(candidates, row.countRule,
+                                 [&](Element e) { return countOf(row, e, facts); });
 }
 
 bool ElementChartGroup::revealTest(const ConditionRow& row, Element found,

@@ -20,7 +20,7 @@ std::optional<Element> ElementHiddenGroup::countTest(const ConditionRow& row,
             candidates.add(facts.elementAt(slotBit(3 * row.position.pillar + j)));
     }
     return firstCandidateMeeting(candidates, row.countRule,
-                                 [&](Element e) { return countIn(facts.placesOf(e), kAllSlots); });
+                                 [&](Element e) { return countOf(row, e, facts); });
 }
 
 bool ElementHiddenGroup::revealTest(const ConditionRow& row, Element found,

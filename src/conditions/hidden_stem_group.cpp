@@ -20,7 +20,7 @@ std::optional<Stem> HiddenStemGroup::countTest(const ConditionRow& row, const Ch
                 facts.hiddenStems[static_cast<std::size_t>(3 * row.position.pillar + j)]);
     }
     return firstCandidateMeeting(candidates, row.countRule,
-                                 [&](Stem s) { return countIn(facts.placesOf(s), kAllSlots); });
+                                 [&](Stem s) { return countOf(row, s, facts); });
 }
 
 bool HiddenStemGroup::revealTest(const ConditionRow& row, Stem found, const ChartFacts& facts) {

@@ -25,7 +25,7 @@ std::optional<Stem> StemGroup::countTest(const ConditionRow& row, const ChartFac
     else if (row.seeksAny() && row.position.kind == Kind::place)
         candidates.add(facts.stemAt(row.position.place));
     return firstCandidateMeeting(candidates, row.countRule,
-                                 [&](Stem s) { return countIn(facts.placesOf(s), kFourStems); });
+                                 [&](Stem s) { return countOf(row, s, facts); });
 }
 
 bool StemGroup::revealTest(const ConditionRow& row, Stem found, const ChartFacts& facts) {

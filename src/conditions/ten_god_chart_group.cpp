@@ -41,9 +41,8 @@ std::optional<TenGod> TenGodChartGroup::countTest(const ConditionRow& row,
         default: break;
         }
     }
-    return firstCandidateMeeting(candidates, row.countRule, [&](TenGod t) {
-        return countIn(facts.placesOf(t, row.swapTicked), kOuterStems | kFourBranches);
-    });
+    return firstCandidateMeeting(candidates, row.countRule,
+                                 [&](TenGod t) { return countOf(row, t, facts); });
 }
 
 bool TenGodChartGroup::revealTest(const ConditionRow& row, TenGod found, const ChartFacts& facts) {

@@ -17,9 +17,8 @@ std::optional<TenGod> TenGodHiddenGroup::countTest(const ConditionRow& row,
         candidates.addAll(allItems<TenGod>());
     else if (row.seeksAny() && row.position.kind == Kind::pillar)
         candidates.add(facts.tenGodAt(stemPlace(row.position.pillar), row.swapTicked));
-    return firstCandidateMeeting(candidates, row.countRule, [&](TenGod t) {
-        return countIn(facts.placesOf(t, row.swapTicked), kAllSlots);
-    });
+    return firstCandidateMeeting(candidates, row.countRule,
+                                 [&](TenGod t) { return countOf(row, t, facts); });
 }
 
 bool TenGodHiddenGroup::revealTest(const ConditionRow& row, TenGod found, const ChartFacts& facts) {

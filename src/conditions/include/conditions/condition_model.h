@@ -21,7 +21,6 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string_view>
 #include <variant>
 #include <vector>
@@ -217,10 +216,6 @@ firstCandidateMeeting(const Candidates<Item>& candidates, const CountRule& rule,
     return row.position.kind == RowPosition::Kind::pillar &&
            (places & slotsOfPillar(row.position.pillar)) != 0;
 }
-
-} // namespace bazi
-
-namespace bazi {
 
 /// A row's checks in order: PositionTest, CountTest, then RevealTest where the
 /// group has one. `Group` supplies static positionTest, countTest (the found
