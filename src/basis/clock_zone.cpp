@@ -12,7 +12,6 @@ template <class Duration> using hh_mm_ss = date::hh_mm_ss<Duration>;
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <stdexcept>
 
@@ -36,10 +35,19 @@ std::int64_t secondsOf(date::sys_seconds t) {
 }
 
 // The closing POSIX TZ rule of a version 2+ zone file: the text between its
-// last two line feeds; empty when there is none.
+// last two line feeds; empty when there is none. Only the file's tail is read:
+// a rule is a few dozen bytes, and anything longer is not one.
 std::string closingRule(const std::string& zoneName) {
-    std::ifstream in(kZoneInfoDir + zoneName, std::ios::binary);
-    const std::string data{std::istreambuf_iterator<char>(in), {}};
+    constexpr std::streamoff kTailBytes = 256;
+    std::ifstream in(kZoneInfoDir + zoneName, std::ios::binary | std::ios::ate);
+    const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : 0;
+    if (size <= 0)
+        return {};
+    const std::streamoff tail = std::min(size, kTailBytes);
+    in.seekg(size - tail);
+    std::string data(static_cast<std::size_t>(tail), '\0');
+    if (!in.read(data.data(), tail))
+        return {};
     if (data.size() < 2 || data.back() != '\n')
         return {};
     const std::size_t start = data.rfind('\n', data.size() - 2);
@@ -164,11 +172,16 @@ LocalLookup ClockZone::lookupLocal(CivilDateTime local) const {
 }
 
 std::vector<std::string> clockZoneNames() {
-    std::vector<std::string> names;
-    for (const date::time_zone& zone : date::get_tzdb().zones)
-        if (ClockZone::fromName(zone.name()).status == ZoneLookupStatus::ok)
-            names.push_back(zone.name());
-    std::sort(names.begin(), names.end());
+    // Every zone is opened and its closing rule read: once per process, as the
+    // tz database itself is loaded once.
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> ok;
+        for (const date::time_zone& zone : date::get_tzdb().zones)
+            if (ClockZone::fromName(zone.name()).status == ZoneLookupStatus::ok)
+                ok.push_back(zone.name());
+        std::sort(ok.begin(), ok.end());
+        return ok;
+    }();
     return names;
 }
 

@@ -4,6 +4,7 @@
 #include <libintl.h>
 
 #include <clocale>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
@@ -14,6 +15,8 @@ namespace bazi {
 namespace {
 
 constexpr std::size_t kMaxQueryBytes = 200;
+// The gazetteer's own error texts are quoted in ours, cut to this length.
+constexpr std::size_t kMaxErrorBytes = 200;
 
 // libgeonames translates its city names with gettext (domain "geonames", one
 // catalogue per language under /usr/share/locale). Its Chinese names are found
@@ -49,7 +52,11 @@ std::string clockZoneOfPlace(std::string_view countryCode, std::string_view zone
 }
 
 std::vector<Place> findPlaces(std::string_view query, std::size_t limit) {
-    if (query.size() > kMaxQueryBytes || isBlank(query) || limit == 0)
+    // The C interface would read a query with a zero byte as cut there, and GLib
+    // expects UTF-8: such a query names no place.
+    if (query.size() > kMaxQueryBytes || isBlank(query) || limit == 0 ||
+        query.find('\0') != std::string_view::npos ||
+        !g_utf8_validate(query.data(), static_cast<gssize>(query.size()), nullptr))
         return {};
     useChineseNames();
     const std::string q(query);
@@ -58,8 +65,11 @@ std::vector<Place> findPlaces(std::string_view query, std::size_t limit) {
     gint* indices =
         geonames_query_cities_sync(q.c_str(), GEONAMES_QUERY_DEFAULT, &count, nullptr, &error);
     if (error != nullptr) {
-        const std::string message = error->message ? error->message : "unknown error";
+        std::string message = error->message ? error->message : "unknown error";
         g_error_free(error);
+        if (message.size() > kMaxErrorBytes)
+            message.resize(kMaxErrorBytes); // front ends escape what they show of it
+
         throw std::runtime_error("the gazetteer (libgeonames) failed: " + message);
     }
     std::vector<Place> places;
@@ -78,6 +88,9 @@ std::vector<Place> findPlaces(std::string_view query, std::size_t limit) {
         p.longitude = geonames_city_get_longitude(city);
         p.population = geonames_city_get_population(city);
         geonames_city_free(city);
+        // A place is good for its longitude: one off the globe is no place.
+        if (!std::isfinite(p.longitude) || p.longitude < -180.0 || p.longitude > 180.0)
+            continue;
         places.push_back(std::move(p));
     }
     g_free(indices);

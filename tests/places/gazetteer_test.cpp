@@ -56,6 +56,9 @@ TEST(Gazetteer, NothingForBlankOverlongOrUnknownNames) {
     EXPECT_TRUE(findPlaces(std::string(201, 'a')).empty());
     EXPECT_TRUE(findPlaces("Qqqxzzy").empty());
     EXPECT_TRUE(findPlaces(std::string("\xff\xfe")).empty());
+    // A zero byte would cut the name short in the gazetteer's C interface.
+    EXPECT_TRUE(findPlaces(std::string("Harbin\0xyz", 10)).empty());
+    EXPECT_TRUE(findPlaces(std::string("Harbin\xe5", 7)).empty()); // a cut-off character
 }
 
 TEST(Gazetteer, ClockZoneOfAPlace) {

@@ -83,6 +83,7 @@ struct ZoneLookup {
 
 /// The names `ClockZone::fromName` accepts, sorted: every zone file of the
 /// system's tz database, links included ("Asia/Harbin", "PRC").
+/// Read once per process.
 [[nodiscard]] std::vector<std::string> clockZoneNames();
 
 /// The tz database's version ("2025b"), or empty when it does not say.

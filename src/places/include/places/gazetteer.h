@@ -30,7 +30,9 @@ struct Place {
 
 /// The places whose name (in English, in Chinese, or the start of either) matches
 /// `query`, in the gazetteer's order (the closest matches first), at most
-/// `limit`. An empty or blank query, or one over 200 bytes, finds nothing.
+/// `limit`. An empty or blank query, one over 200 bytes, or one that is not
+/// UTF-8 or holds a zero byte finds nothing; a place whose longitude is not
+/// on the globe is left out.
 /// The first call sets the process's gettext message language so that the
 /// gazetteer's Chinese names are used (LANGUAGE=zh:zh_CN:zh_TW, LC_MESSAGES
 /// C.UTF-8 when it was "C"); call it first from one thread.
