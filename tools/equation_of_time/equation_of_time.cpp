@@ -1,5 +1,6 @@
 #include "equation_of_time.h"
 
+#include "angles.h"
 #include "julian_day.h"
 
 #include <algorithm>
@@ -11,19 +12,6 @@
 namespace bazi::ephem {
 
 namespace {
-
-constexpr double kRadToDeg = 180.0 / std::numbers::pi;
-constexpr double kDegToRad = std::numbers::pi / 180.0;
-
-// Angle in degrees reduced to (−180, 180].
-double signedDegrees(double a) {
-    a = std::fmod(a, 360.0);
-    if (a > 180)
-        a -= 360;
-    else if (a <= -180)
-        a += 360;
-    return a;
-}
 
 // The sun's mean longitude, mean equinox of date, degrees; tau in Julian
 // millennia of TT from J2000.0 (Meeus eq. 28.2).
@@ -141,6 +129,9 @@ static_assert(kEquationOfTimeTable.size() == 36620);
 )";
 
 constexpr int kValuesPerLine = 10;
+
+// The preamble and postamble write the table's size and first day as text.
+static_assert(kEotCount == 36'620, "update the size in kPreamble and kPostamble");
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "elp_mpp02.h"
 
+#include "angles.h"
+
 #include <cmath>
 #include <fstream>
 #include <numbers>
@@ -10,8 +12,6 @@
 namespace bazi::ephem {
 
 namespace {
-
-constexpr double kArcsecToRad = std::numbers::pi / (180.0 * 3600.0);
 
 double horner(const std::array<double, 5>& c, double t) {
     return c[0] + t * (c[1] + t * (c[2] + t * (c[3] + t * c[4])));

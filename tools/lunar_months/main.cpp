@@ -25,7 +25,11 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     std::string monthsFile;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--months" && i + 1 < args.size()) {
+        if (args[i] == "--months") {
+            if (i + 1 == args.size()) {
+                std::cerr << "generate_lunar_months: --months needs a file\n";
+                return 2;
+            }
             monthsFile = args[i + 1];
             args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
                        args.begin() + static_cast<std::ptrdiff_t>(i) + 2);

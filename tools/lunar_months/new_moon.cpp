@@ -1,5 +1,7 @@
 #include "new_moon.h"
 
+#include "angles.h"
+
 #include <cmath>
 #include <numbers>
 #include <stdexcept>
@@ -8,20 +10,10 @@ namespace bazi::ephem {
 
 namespace {
 
-constexpr double kRadToDeg = 180.0 / std::numbers::pi;
 constexpr double kLightKilometresPerDay = 299792.458 * kSecondsPerDay;
 // Mean phase of new moon k (Meeus 49.1, first two terms).
 constexpr double kNewMoon2000 = 2451550.09766;
 constexpr double kSynodicMonth = 29.530588861;
-
-double degreesIn180(double a) {
-    a = std::fmod(a, 360.0);
-    if (a > 180)
-        a -= 360;
-    else if (a <= -180)
-        a += 360;
-    return a;
-}
 
 } // namespace
 
@@ -53,8 +45,8 @@ double newMoonTT(const ElpMpp02Moon& moon, const SolarEphemeris& ephemeris, int 
     // by about ±20 %, so each step gains a factor of five or more.
     constexpr double kMeanDegreesPerDay = 360.0 / kSynodicMonth;
     for (int i = 0; i < 40; ++i) {
-        const double elongation = degreesIn180(apparentLunarLongitude(moon, ephemeris, jd) -
-                                               apparentSolarLongitude(ephemeris, jd));
+        const double elongation = signedDegrees(apparentLunarLongitude(moon, ephemeris, jd) -
+                                                apparentSolarLongitude(ephemeris, jd));
         const double step = -elongation / kMeanDegreesPerDay;
         jd += step;
         if (std::abs(step) < 1e-9)

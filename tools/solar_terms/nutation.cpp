@@ -1,5 +1,7 @@
 #include "nutation.h"
 
+#include "angles.h"
+
 #include <cmath>
 #include <fstream>
 #include <numbers>
@@ -12,7 +14,6 @@ namespace bazi::ephem {
 namespace {
 
 constexpr std::size_t kTermCount = 106;
-constexpr double kArcsecToRad = std::numbers::pi / (180.0 * 3600.0);
 
 // An angle given as arcseconds plus whole revolutions times t, in radians
 // reduced to [0, 2π); keeps the large rates exact before the trigonometry.

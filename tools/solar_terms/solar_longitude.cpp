@@ -1,26 +1,12 @@
 #include "solar_longitude.h"
 
+#include "angles.h"
+
 #include <cmath>
 #include <numbers>
 #include <stdexcept>
 
 namespace bazi::ephem {
-
-namespace {
-
-constexpr double kRadToDeg = 180.0 / std::numbers::pi;
-
-// Angle in degrees reduced to (−180, 180].
-double signedDegrees(double a) {
-    a = std::fmod(a, 360.0);
-    if (a > 180)
-        a -= 360;
-    else if (a <= -180)
-        a += 360;
-    return a;
-}
-
-} // namespace
 
 double apparentSolarLongitude(const SolarEphemeris& ephemeris, double jdTT) {
     const double tau = (jdTT - kJ2000) / (kDaysPerJulianYear * 1000); // Julian millennia

@@ -1,5 +1,6 @@
 #include "erfa_sun.h"
 
+#include "angles.h"
 #include "julian_day.h"
 #include "solar_longitude.h"
 
@@ -13,8 +14,6 @@
 namespace bazi::ephem {
 
 namespace {
-
-constexpr double kRadToDeg = 180.0 / std::numbers::pi;
 
 double norm(const double v[3]) {
     return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
@@ -33,8 +32,7 @@ void frameBias(double rb[3][3]) {
 
 } // namespace
 
-double erfaApparentSolarLongitude(double jdTT) {
-    const double date1 = kJ2000, date2 = jdTT - kJ2000;
+void erfaApparentSunDirection(double date1, double date2, double apparent[3]) {
     double pvh[2][3], pvb[2][3];
     eraEpv00(date1, date2, pvh, pvb); // status 1 (outside 1900..2100) only warns
 
@@ -58,8 +56,13 @@ double erfaApparentSolarLongitude(double jdTT) {
     for (int i = 0; i < 3; ++i)
         v[i] = pvb[1][i] * ERFA_AULT / ERFA_DAYSEC;
     const double v2 = v[0] * v[0] + v[1] * v[1] + v[2] * v[2];
-    double apparent[3];
     eraAb(direction, v, norm(pvh[0]), std::sqrt(1 - v2), apparent);
+}
+
+double erfaApparentSolarLongitude(double jdTT) {
+    const double date1 = kJ2000, date2 = jdTT - kJ2000;
+    double apparent[3];
+    erfaApparentSunDirection(date1, date2, apparent);
 
     // ICRS → true equator and equinox of date → true ecliptic of date.
     double rb[3][3], rpn[3][3], r[3][3];
@@ -79,11 +82,7 @@ double erfaTermMomentTT(int year, int n) {
     double jd = julianDateFromGregorian(year, 1, 6) + 15.22 * (n - 1);
     constexpr double kMeanDegreesPerDay = 360.0 / 365.2422;
     for (int i = 0; i < 20; ++i) {
-        double delta = std::fmod(target - erfaApparentSolarLongitude(jd), 360.0);
-        if (delta > 180)
-            delta -= 360;
-        else if (delta <= -180)
-            delta += 360;
+        const double delta = signedDegrees(target - erfaApparentSolarLongitude(jd));
         const double step = delta / kMeanDegreesPerDay;
         jd += step;
         if (std::abs(step) < 1e-9)

@@ -6,6 +6,12 @@
 
 namespace bazi::ephem {
 
+/// The sun's apparent direction from the Earth's centre, a unit vector in the
+/// GCRS, at TT (taken as TDB) date1 + date2: ERFA's Earth ephemeris (eraEpv00),
+/// the sun's light time and stellar aberration from the Earth's barycentric
+/// velocity (eraAb). Shared by the solar-term and equation-of-time checks.
+void erfaApparentSunDirection(double date1, double date2, double apparent[3]);
+
 /// The sun's apparent geocentric ecliptic longitude, true equinox and
 /// ecliptic of date, degrees [0, 360), at Julian date `jdTT` (TT, taken as
 /// TDB): ERFA's Earth ephemeris (eraEpv00, a fit to JPL DE405 in the ICRS),
