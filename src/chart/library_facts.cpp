@@ -1,5 +1,6 @@
 #include "chart/library_facts.h"
 
+#include "chart/chart_tables.h"
 #include "chartlib/chart_primitives.h"
 #include "hidden_stem_text.h"
 
@@ -42,8 +43,7 @@ LibraryFacts askLibraryFacts() {
     for (int b = 0; b < 12; ++b)
         facts.hiddenStems[static_cast<std::size_t>(b)] = hiddenStemsOf(Branch(b));
     for (int swap = 0; swap < 2; ++swap) {
-        // The library's flag is 0 when the box is ticked.
-        const int flag = swap == 1 ? 0 : 1;
+        const int flag = swapFlagOf(swap == 1);
         for (int day = 0; day < 10; ++day)
             for (int c = 0; c < 22; ++c)
                 facts.tenGod[static_cast<std::size_t>(swap)][static_cast<std::size_t>(day)]

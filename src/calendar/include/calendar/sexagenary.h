@@ -23,16 +23,6 @@ inline constexpr std::array<std::string_view, 12> kBranchNames = {
 [[nodiscard]] constexpr int branchNumber(int cycleIndex) {
     return cycleIndex <= 0 ? 0 : (cycleIndex - 1) % 12 + 1;
 }
-/// The cycle index with these stem and branch numbers; 0 when their parity differs
-/// or either is out of range.
-[[nodiscard]] constexpr int cycleIndexOf(int stem, int branch) {
-    if (stem < 1 || stem > 10 || branch < 1 || branch > 12 || stem % 2 != branch % 2)
-        return 0;
-    // i - 1 = stem - 1 + 10k with 10k = branch - stem (mod 12), that is
-    // 2k = stem - branch (mod 12).
-    const int k = ((stem - branch) / 2 % 6 + 6) % 6; // [0, 5]
-    return stem + 10 * k;
-}
 /// Stem character then branch character; empty for index 0.
 [[nodiscard]] std::string pillarText(int cycleIndex);
 
@@ -99,6 +89,13 @@ struct Pillar {
     // 10k = b - s (mod 12), that is 2k = s - b (mod 12).
     const int k = floorMod((s.index - b.index) / 2, 6); // [0, 5]
     return Pillar(s.index + 10 * k + 1);
+}
+/// The cycle index with these stem and branch numbers (甲 and 子 are 1); 0 when
+/// their parity differs or either is out of range.
+[[nodiscard]] constexpr int cycleIndexOf(int stem, int branch) {
+    if (stem < 1 || stem > 10 || branch < 1 || branch > 12)
+        return 0;
+    return pillarOf(Stem(stem - 1), Branch(branch - 1)).cycle;
 }
 
 /// "甲" .. "癸"; empty for no stem.
