@@ -26,10 +26,6 @@ static_assert(kNoConditionSource == kNoConditionMessage && kNoMatchSource == kNo
 
 } // namespace
 
-QString toQString(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 QString windowTitleText() {
     return FormTexts::tr("八字时辰查询 bazi-seek");
 }

@@ -52,7 +52,6 @@ void QueryResultModel::setResult(QueryResult result, QDate date, ChartOptions op
     m_date = date;
     m_options = options;
     m_window = std::move(window);
-    m_hasResult = true;
     endResetModel();
 }
 
@@ -60,7 +59,6 @@ void QueryResultModel::clear() {
     beginResetModel();
     m_result = {};
     m_window.reset();
-    m_hasResult = false;
     endResetModel();
 }
 

@@ -2,6 +2,8 @@
 
 #include "basis/clock_zone.h"
 #include "ui/form_texts.h"
+#include "ui/message_texts.h"
+#include "ui/search_page_parts.h"
 
 #include <QCompleter>
 #include <QComboBox>
@@ -33,9 +35,7 @@ QLabel* problemLabel(QWidget* parent, const QString& name) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setWordWrap(true);
-    QPalette red = label->palette();
-    red.setColor(QPalette::WindowText, QColor(0xc0, 0x00, 0x00));
-    label->setPalette(red);
+    setWarningColour(label);
     label->hide();
     return label;
 }
@@ -284,7 +284,7 @@ void TimeSettingsDialog::searchPlaces() {
     try {
         m_places = findPlaces(query.toStdString(), kListedPlaces);
     } catch (const std::exception& e) {
-        auto* item = new QListWidgetItem(tr("地名库无法使用：%1").arg(toQString(e.what())));
+        auto* item = new QListWidgetItem(tr("地名库无法使用：%1").arg(libraryErrorText(e)));
         item->setFlags(Qt::NoItemFlags);
         m_placeList->addItem(item);
         return;

@@ -1,19 +1,15 @@
 #pragma once
 // The fixed texts of the form: captions, notes, warning line, description,
 // status and messages, in the language chosen (the Simplified Chinese texts
-// are the sources of the translations). Engine texts are UTF-8 std::strings;
-// toQString converts them for the widgets.
+// are the sources of the translations).
 
 #include "query/query_driver.h"
+#include "ui/qt_values.h"
 
 #include <QString>
 #include <QStringList>
 
-#include <string_view>
-
 namespace bazi::ui {
-
-[[nodiscard]] QString toQString(std::string_view utf8);
 
 /// The window caption.
 [[nodiscard]] QString windowTitleText();

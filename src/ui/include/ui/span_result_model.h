@@ -42,8 +42,6 @@ public:
     void clear();
     [[nodiscard]] const std::vector<Span>& spans() const { return m_spans; }
     [[nodiscard]] std::int64_t total() const { return m_total; }
-    /// The row of the span holding second t; -1 when none.
-    [[nodiscard]] int rowAt(CivilSeconds t) const;
     void retranslate();
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -68,7 +66,7 @@ private:
     ChartOptions m_options;
     std::shared_ptr<const TimeBasis> m_basis;
     QString m_title;
-    QString m_baseName = QStringLiteral("bazi-seek-spans");
+    QString m_baseName;
 };
 
 } // namespace bazi::ui
