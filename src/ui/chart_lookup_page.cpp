@@ -218,7 +218,7 @@ void ChartLookupPage::startLookup() {
         [chart, range, keepBasis = basis](const SpanVisitor& visit, SearchControl&) {
             return findChartSpans(chart, range, visit);
         },
-        range.from, range.to, range.windows);
+        range.from, range.to);
 }
 
 void ChartLookupPage::onFinished() {
