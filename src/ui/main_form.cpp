@@ -493,6 +493,8 @@ void MainForm::showMessage(const QString& text, MessageKind kind) {
     auto* box =
         new QMessageBox(QMessageBox::Critical, messageCaption(), text, QMessageBox::Ok, this);
     box->setFont(formFont());
+    // Messages quote typed text, which must never be read as markup.
+    box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     if (kind == MessageKind::fatal)

@@ -59,10 +59,9 @@ void SpanResultModel::setSpans(std::vector<Span> spans, std::int64_t total, Char
 }
 
 void SpanResultModel::clear() {
-    beginResetModel();
-    m_spans.clear();
-    m_total = 0;
-    endResetModel();
+    // Everything of the last search goes: an empty table shows the columns of
+    // the calendar's basis until the next search says otherwise.
+    setSpans({}, 0, ChartOptions{}, QString(), kDefaultBaseName);
 }
 
 void SpanResultModel::retranslate() {

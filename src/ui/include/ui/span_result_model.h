@@ -39,6 +39,7 @@ public:
     void setSpans(std::vector<Span> spans, std::int64_t total, ChartOptions options,
                   const QString& title, const QString& baseName,
                   std::shared_ptr<const TimeBasis> basis = nullptr);
+    /// Back to an empty table of the calendar's basis (no "日柱、时柱按" column).
     void clear();
     [[nodiscard]] const std::vector<Span>& spans() const { return m_spans; }
     [[nodiscard]] std::int64_t total() const { return m_total; }
