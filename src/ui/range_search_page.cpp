@@ -2,6 +2,7 @@
 
 #include "calendar/calendar_range.h"
 #include "calendar/civil_seconds.h"
+#include "calendar/day_hour_pillars.h"
 #include "calendar/sexagenary.h"
 #include "search/span_search.h"
 #include "ui/calendar_grid.h"
@@ -159,14 +160,11 @@ RangeSearchPage::RangeSearchPage(std::function<FormState()> formState, QWidget* 
 }
 
 HourWindows RangeSearchPage::hourWindows() const {
+    // Each clock hour is allowed when the box of its 时辰 is checked.
     HourWindows windows = kNoHours;
-    for (int block = 0; block < kBlocksPerDay; ++block) {
-        if (!m_blocks[static_cast<std::size_t>(block)]->isChecked())
-            continue;
-        // 子 is 23:00-01:00, 丑 01:00-03:00, ...
-        const int first = (23 + 2 * block) % 24;
-        windows = windows.with(first, first + 1).with((first + 1) % 24, (first + 1) % 24 + 1);
-    }
+    for (int hour = 0; hour < 24; ++hour)
+        if (m_blocks[static_cast<std::size_t>(hourBranchOfHour(hour) - 1)]->isChecked())
+            windows = windows.with(hour, hour + 1);
     return windows;
 }
 
