@@ -1,6 +1,7 @@
 #include "ui/form_texts.h"
 
 #include "texts/result_texts.h"
+#include "ui/terms.h"
 
 #include <QCoreApplication>
 
@@ -46,6 +47,10 @@ QString rowLabelCaption(int row) {
         QT_TRANSLATE_NOOP("bazi::ui::FormTexts", "条件12："),
     };
     return row >= 1 && row <= 12 ? FormTexts::tr(captions[row - 1]) : QString();
+}
+
+QString rowCaptionText(GroupId group, int row) {
+    return termText(groupSpec(group).caption) + QLatin1Char(' ') + rowLabelCaption(row).chopped(1);
 }
 
 QString pageCaption(int page) {
