@@ -62,12 +62,6 @@ void QueryResultModel::clear() {
     endResetModel();
 }
 
-void QueryResultModel::retranslate() {
-    Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
-    if (rowCount() > 0)
-        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
-}
-
 int QueryResultModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : m_result.matchCount();
 }
@@ -140,8 +134,7 @@ const BasisChart* QueryResultModel::basisChartOf(CivilDateTime moment) const {
 }
 
 const TimeBasis& QueryResultModel::timeBasis() const {
-    static const TimeBasis calendarBasis;
-    return m_window ? m_window->basis : calendarBasis;
+    return basisOrCalendar(m_window ? &m_window->basis : nullptr);
 }
 
 std::string QueryResultModel::csvText() const {

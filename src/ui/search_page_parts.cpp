@@ -1,6 +1,7 @@
 #include "ui/search_page_parts.h"
 
 #include "ui/qt_values.h"
+#include "ui/result_table_model.h"
 #include "ui/time_settings.h"
 
 #include <QKeyEvent>
@@ -20,7 +21,7 @@ std::shared_ptr<const TimeBasis> searchBasisOf(const TimeBasis& chosen) {
 }
 
 bool readsOtherwise(const TimeBasis* searched, const TimeBasis& chosen) {
-    return !sameReading(searched ? *searched : TimeBasis{}, chosen);
+    return !sameReading(basisOrCalendar(searched), chosen);
 }
 
 std::optional<ClockDays> clockDays(QDate from, QDate to, const TimeBasis* basis) {

@@ -64,12 +64,6 @@ void SpanResultModel::clear() {
     setSpans({}, 0, ChartOptions{}, QString(), kDefaultBaseName);
 }
 
-void SpanResultModel::retranslate() {
-    Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
-    if (rowCount() > 0)
-        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
-}
-
 int SpanResultModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_spans.size());
 }
@@ -125,8 +119,7 @@ std::optional<Instant> SpanResultModel::instantOfRow(int row) const {
 }
 
 const TimeBasis& SpanResultModel::timeBasis() const {
-    static const TimeBasis calendarBasis;
-    return m_basis ? *m_basis : calendarBasis;
+    return basisOrCalendar(m_basis.get());
 }
 
 std::string SpanResultModel::csvText() const {

@@ -35,8 +35,6 @@ public:
     /// Back to no result.
     void clear();
     [[nodiscard]] const QueryResult& result() const { return m_result; }
-    /// The language changed: header and cells are written anew.
-    void retranslate();
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

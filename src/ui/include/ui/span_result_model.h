@@ -43,7 +43,6 @@ public:
     void clear();
     [[nodiscard]] const std::vector<Span>& spans() const { return m_spans; }
     [[nodiscard]] std::int64_t total() const { return m_total; }
-    void retranslate();
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
