@@ -235,16 +235,23 @@ void TimeSettingsDialog::setSettings(const TimeSettings& s) {
     refresh();
 }
 
-SettingsProblem TimeSettingsDialog::problem() const {
+SettingsBasis TimeSettingsDialog::chosenBasis(const TimeSettings& s) const {
     // A zone chosen but not named is not a zone either.
     if (m_namedZone->isChecked() && m_zone->currentText().trimmed().isEmpty())
-        return SettingsProblem::unknownZone;
-    return basisFromSettings(settings()).problem;
+        return {TimeBasis{}, SettingsProblem::unknownZone};
+    return basisFromSettings(s);
 }
 
-void TimeSettingsDialog::refresh() {
+SettingsProblem TimeSettingsDialog::problem() const {
+    return chosenBasis(settings()).problem;
+}
+
+// Runs on every keystroke in the longitude and every toggle: the zone file is
+// read once per refresh.
+SettingsProblem TimeSettingsDialog::refresh() {
     const TimeSettings s = settings();
-    const SettingsProblem p = problem();
+    const SettingsBasis chosen = chosenBasis(s);
+    const SettingsProblem p = chosen.problem;
     const QString text = settingsProblemText(p, s);
     const bool zoneProblem =
         p == SettingsProblem::unknownZone || p == SettingsProblem::unsupportedZone;
@@ -252,9 +259,10 @@ void TimeSettingsDialog::refresh() {
     showProblem(m_longitudeProblem, p == SettingsProblem::longitudeOutOfRange ? text : QString());
     showProblem(m_solarProblem, p == SettingsProblem::solarTimeWithoutPlace ? text : QString());
     if (p == SettingsProblem::none)
-        m_preview->setText(tr("时间基准：%1").arg(basisLineText(basisFromSettings(s).basis)));
+        m_preview->setText(tr("时间基准：%1").arg(basisLineText(chosen.basis)));
     else
         m_preview->setText(tr("时间基准：（请先改正上面标红的设置）"));
+    return p;
 }
 
 void TimeSettingsDialog::showZone(const QString& name) {
@@ -329,8 +337,7 @@ void TimeSettingsDialog::restoreDefaults() {
 }
 
 void TimeSettingsDialog::accept() {
-    refresh();
-    switch (problem()) {
+    switch (refresh()) {
     case SettingsProblem::none: QDialog::accept(); return;
     case SettingsProblem::unknownZone:
     case SettingsProblem::unsupportedZone: m_zone->setFocus(); break;
