@@ -2,9 +2,10 @@
 
 #include "ui/app_settings.h"
 #include "ui/description_window.h"
-#include "ui/form_texts.h"
+#include "form/message_text.h"
 #include "ui/language.h"
 #include "ui/main_window.h"
+#include "ui/qt_values.h"
 
 #include <QCoreApplication>
 #include <QApplication>
@@ -62,6 +63,15 @@ void print(FILE* stream, const QString& text) {
     const QByteArray bytes = text.toLocal8Bit();
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
     std::fflush(stream);
+}
+
+// A usage error on the terminal. The text may quote an argument as it was
+// typed, so it goes out as one printable, bounded line, as the command line's do.
+int printUsageError(const QString& text, const QString& hint = {}) {
+    print(stderr, QStringLiteral("bazi-seek-gui: ") +
+                      toQString(printableMessage(text.toStdString())) + QLatin1Char('\n') +
+                      (hint.isEmpty() ? QString() : hint + QLatin1Char('\n')));
+    return kExitUsageError;
 }
 
 } // namespace
@@ -125,10 +135,8 @@ int runApplication(int argc, char** argv) {
         LanguageSwitcher switcher;
         switcher.install(startLanguage(parseStartOptions(QCoreApplication::arguments()).language));
         const StartOptions options = parseStartOptions(QCoreApplication::arguments());
-        if (options.action == StartOptions::Action::error) {
-            print(stderr, QStringLiteral("bazi-seek-gui: ") + options.text + QLatin1Char('\n'));
-            return kExitUsageError;
-        }
+        if (options.action == StartOptions::Action::error)
+            return printUsageError(options.text);
         print(stdout, options.text);
         return 0;
     }
@@ -143,12 +151,8 @@ int runApplication(int argc, char** argv) {
     const StartOptions options = parseStartOptions(QCoreApplication::arguments());
     LanguageSwitcher switcher;
     switcher.install(startLanguage(options.language));
-    if (options.action == StartOptions::Action::error) {
-        print(stderr, QStringLiteral("bazi-seek-gui: ") + options.text + QLatin1Char('\n') +
-                          Application::tr("用 bazi-seek-gui --help 查看用法。") +
-                          QLatin1Char('\n'));
-        return kExitUsageError;
-    }
+    if (options.action == StartOptions::Action::error)
+        return printUsageError(options.text, Application::tr("用 bazi-seek-gui --help 查看用法。"));
 
     MainWindow window(&switcher);
     window.show();

@@ -2,7 +2,7 @@
 
 #include "calendar/gregorian.h"
 #include "calendar/sexagenary.h"
-#include "ui/form_texts.h"
+#include "ui/qt_values.h"
 
 #include <QDate>
 #include <QEvent>
@@ -19,10 +19,6 @@ namespace {
 
 constexpr int kDayScaleLimit = 92;   // days shown one by one
 constexpr int kWeekScaleLimit = 731; // weeks up to two years, then months
-
-QDate qDateOf(CivilDate d) {
-    return QDate(d.year, d.month, d.day);
-}
 
 // The colour of a share: white through to a clear green.
 QColor shareColour(double share) {
@@ -66,7 +62,7 @@ void CalendarGridModel::layLines(Scale scale, int firstDay, int lastDay) {
             const CivilDate date = m_tally->dayAt(day);
             // The line runs to the end of the week (Monday first) or of the month.
             const int toEnd = scale == Scale::week
-                                  ? 6 - qDateOf(date).dayOfWeek() + 1
+                                  ? 6 - qDateFromCivil(date).dayOfWeek() + 1
                                   : gregorianMonthDays(date.year, date.month) - date.day;
             last = std::min(lastDay, day + toEnd);
         }
@@ -96,13 +92,6 @@ std::pair<int, int> CalendarGridModel::daysOfLine(int line) const {
     if (line < 0 || line >= rowCount())
         return {-1, -1};
     return m_lines[static_cast<std::size_t>(line)];
-}
-
-int CalendarGridModel::lineOfDay(int dayRow) const {
-    for (std::size_t i = 0; i < m_lines.size(); ++i)
-        if (dayRow >= m_lines[i].first && dayRow <= m_lines[i].second)
-            return static_cast<int>(i);
-    return -1;
 }
 
 void CalendarGridModel::retranslate() {
@@ -166,7 +155,7 @@ QVariant CalendarGridModel::headerData(int section, Qt::Orientation orientation,
     if (role != Qt::DisplayRole || !m_tally || section < 0 || section >= rowCount())
         return {};
     const auto [first, last] = m_lines[static_cast<std::size_t>(section)];
-    const QDate date = qDateOf(m_tally->dayAt(first));
+    const QDate date = qDateFromCivil(m_tally->dayAt(first));
     switch (m_scale) {
     case Scale::day: return QLocale().toString(date, tr("yyyy-MM-dd ddd"));
     case Scale::week: return tr("%1 起一周").arg(date.toString(QStringLiteral("yyyy-MM-dd")));

@@ -37,12 +37,6 @@ CivilDate CalendarTally::dayAt(int row) const {
     return civilDateTimeOf(m_firstBlock + (row + 1) * kSecondsPerDay).date;
 }
 
-int CalendarTally::rowOf(CivilDate date) const {
-    const CivilSeconds t = civilSecondsOf(CivilDateTime{date, 12, 0, 0});
-    const Place place = placeOf(t);
-    return place.row;
-}
-
 CivilSeconds CalendarTally::blockStart(int row, int block) const {
     return m_firstBlock + row * kSecondsPerDay + block * kBlock;
 }

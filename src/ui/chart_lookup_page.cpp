@@ -5,11 +5,12 @@
 #include "calendar/sexagenary.h"
 #include "ui/cn_calendar.h"
 #include "ui/form_texts.h"
+#include "ui/message_texts.h"
 #include "ui/result_view.h"
+#include "ui/search_page_parts.h"
 #include "ui/span_explain.h"
 #include "ui/span_job.h"
 #include "ui/span_result_model.h"
-#include "ui/terms.h"
 #include "ui/time_settings.h"
 
 #include <QCheckBox>
@@ -26,10 +27,6 @@
 
 namespace bazi::ui {
 namespace {
-
-QDate qDateOf(CivilDate d) {
-    return QDate(d.year, d.month, d.day);
-}
 
 SearchRange wholeCalendar() {
     SearchRange range;
@@ -56,9 +53,7 @@ ChartLookupPage::ChartLookupPage(QWidget* parent)
     m_to->setObjectName(QStringLiteral("农历日期框_反查止"));
     m_status->setObjectName(QStringLiteral("标签_反查状态"));
     m_staleNote->setObjectName(QStringLiteral("标签_反查过时"));
-    QPalette red = m_staleNote->palette();
-    red.setColor(QPalette::WindowText, QColor(0xc0, 0x00, 0x00));
-    m_staleNote->setPalette(red);
+    setWarningColour(m_staleNote);
     m_staleNote->hide();
     m_view->setObjectName(QStringLiteral("表格_反查"));
     m_chart->setObjectName(QStringLiteral("文本_反查八字"));
@@ -84,9 +79,10 @@ ChartLookupPage::ChartLookupPage(QWidget* parent)
     pillars->addWidget(m_find);
 
     for (CnCalendar* box : {m_from, m_to})
-        box->setDateRange(qDateOf(kCalendarFirstMoment.date), qDateOf(kCalendarLastMoment.date));
-    m_from->setDate(qDateOf(kCalendarFirstMoment.date));
-    m_to->setDate(qDateOf(kCalendarLastMoment.date));
+        box->setDateRange(qDateFromCivil(kCalendarFirstMoment.date),
+                          qDateFromCivil(kCalendarLastMoment.date));
+    m_from->setDate(qDateFromCivil(kCalendarFirstMoment.date));
+    m_to->setDate(qDateFromCivil(kCalendarLastMoment.date));
     auto* range = new QHBoxLayout;
     range->addWidget(m_limit);
     range->addWidget(m_from, 1);
@@ -186,8 +182,7 @@ void ChartLookupPage::startLookup() {
         Q_EMIT message(tr("请至少选一柱"));
         return;
     }
-    const std::shared_ptr<const TimeBasis> basis =
-        m_basis.isDefault() ? nullptr : std::make_shared<const TimeBasis>(m_basis);
+    const std::shared_ptr<const TimeBasis> basis = searchBasisOf(m_basis);
     SearchRange range = wholeCalendar();
     range.basis = basis.get();
     if (m_limit->isChecked()) {
@@ -202,12 +197,13 @@ void ChartLookupPage::startLookup() {
             return;
         }
         // Days of the basis's clock, on the calendar's timeline.
-        range.from = dayStartOnClock(civilFromQDate(m_from->date()), basis.get());
-        range.to = dayStartOnClock(civilFromQDate(m_to->date().addDays(1)), basis.get());
-        if (range.to <= range.from) {
+        const std::optional<ClockDays> days = clockDays(m_from->date(), m_to->date(), basis.get());
+        if (!days) {
             Q_EMIT message(tr("所选日期在这个时区的钟表上落在日历范围之外"));
             return;
         }
+        range.from = days->from;
+        range.to = days->to;
     }
     m_searched = chart;
     m_range = range;
@@ -222,7 +218,7 @@ void ChartLookupPage::startLookup() {
         [chart, range, keepBasis = basis](const SpanVisitor& visit, SearchControl&) {
             return findChartSpans(chart, range, visit);
         },
-        range.from, range.to, range.windows);
+        range.from, range.to);
 }
 
 void ChartLookupPage::onFinished() {
@@ -261,8 +257,10 @@ void ChartLookupPage::onFinished() {
     if (m_range.from == whole.from && m_range.to == whole.to) {
         text = tr("%1 在整个日历（%2 至 %3）中都不出现")
                    .arg(chart,
-                        qDateOf(kCalendarFirstMoment.date).toString(QStringLiteral("yyyy-MM-dd")),
-                        qDateOf(kCalendarLastMoment.date).toString(QStringLiteral("yyyy-MM-dd")));
+                        qDateFromCivil(kCalendarFirstMoment.date)
+                            .toString(QStringLiteral("yyyy-MM-dd")),
+                        qDateFromCivil(kCalendarLastMoment.date)
+                            .toString(QStringLiteral("yyyy-MM-dd")));
     } else {
         const NearestOccurrences nearest = nearestOutside(m_searched, m_range, whole);
         text = tr("%1 不出现在所选范围内").arg(chart);
@@ -286,7 +284,7 @@ void ChartLookupPage::showSpan(int row) {
         m_chart->setHtml(spanExplanationHtml(m_model->spans()[static_cast<std::size_t>(row)],
                                              nullptr, {}, m_model->basis()));
     } catch (const std::exception& e) {
-        Q_EMIT message(QString::fromUtf8(e.what()));
+        Q_EMIT message(libraryErrorText(e));
     }
 }
 
@@ -297,7 +295,7 @@ void ChartLookupPage::setTimeBasis(const TimeBasis& basis) {
 }
 
 bool ChartLookupPage::resultsStale() const {
-    return m_hasResults && !sameReading(m_searchBasis ? *m_searchBasis : TimeBasis{}, m_basis);
+    return m_hasResults && readsOtherwise(m_searchBasis.get(), m_basis);
 }
 
 void ChartLookupPage::showStale() {
@@ -330,8 +328,7 @@ void ChartLookupPage::changeEvent(QEvent* event) {
 }
 
 void ChartLookupPage::keyPressEvent(QKeyEvent* event) {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    if (isPlainEnter(event)) {
         startLookup();
         event->accept();
         return;

@@ -1,6 +1,7 @@
 #include "ui/chart_view.h"
 
 #include "ui/file_dialogs.h"
+#include "ui/message_texts.h"
 #include "ui/print_support.h"
 
 #include <QApplication>
@@ -93,7 +94,7 @@ void ChartView::saveAsPdf() {
     if (path.isEmpty())
         return;
     if (!writePdfTo(path))
-        QMessageBox::critical(this, tr("信息："), tr("无法写入文件“%1”。").arg(path));
+        showCritical(this, tr("信息："), tr("无法写入文件“%1”。").arg(fitForMessage(path)));
 }
 
 } // namespace bazi::ui

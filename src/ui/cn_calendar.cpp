@@ -38,14 +38,6 @@ QString defaultFormat() {
 
 } // namespace
 
-CivilDate civilFromQDate(QDate date) {
-    return {date.year(), date.month(), date.day()};
-}
-
-QDate qDateFromCivil(CivilDate date) {
-    return QDate(date.year, date.month, date.day);
-}
-
 QString lunarText(QDate date, const QString& format) {
     const QString f = format.isEmpty() ? defaultFormat() : format;
     QString text = calendarText(lunarDateText(civilFromQDate(date), f.toStdString()));

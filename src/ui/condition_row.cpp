@@ -144,7 +144,7 @@ void ConditionRow::retranslate() {
         m_radios[k]->setToolTip(revealOptionHelp(static_cast<RevealOption>(k)));
     }
     // Screen readers name each box by its group, row and role: "八字 条件一 位置".
-    const QString rowName = termText(m_spec.caption) + QLatin1Char(' ') + caption.chopped(1);
+    const QString rowName = rowCaptionText(m_spec.id, m_row);
     m_value->setAccessibleName(rowName);
     m_position->setAccessibleName(rowName + QLatin1Char(' ') + tr("位置"));
     m_count->setAccessibleName(rowName + QLatin1Char(' ') + tr("数量"));

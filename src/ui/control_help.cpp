@@ -119,9 +119,7 @@ QString countTrapHint(const FormState& form, const std::vector<CountTrap>& traps
     if (traps.empty())
         return {};
     const CountTrap& first = traps.front();
-    const GroupSpec& spec = groupSpec(first.group);
-    const QString where =
-        termText(spec.caption) + QLatin1Char(' ') + rowLabelCaption(first.row).chopped(1);
+    const QString where = rowCaptionText(first.group, first.row);
     const QString value = termText(form.selectedText(rowNames(first.group, first.row).value));
     QString hint =
         ControlHelp::tr(

@@ -2,6 +2,7 @@
 
 #include "calendar/gregorian.h"
 #include "calendar/lunar_calendar.h"
+#include "ui/qt_values.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -108,10 +109,6 @@ int lunarDayNumber(const QString& name) {
     return name.toInt();
 }
 
-QDate qDateOf(CivilDate d) {
-    return QDate(d.year, d.month, d.day);
-}
-
 DateEntry refused(DateEntry entry, DateProblem problem) {
     entry.status = DateEntryStatus::refused;
     entry.problem = problem;
@@ -122,7 +119,7 @@ DateEntry gregorianEntry(DateEntry entry) {
     const CivilDate d{entry.year, entry.month, entry.day};
     if (!d.ok())
         return refused(entry, DateProblem::noSuchGregorianDay);
-    entry.date = qDateOf(d);
+    entry.date = qDateFromCivil(d);
     return entry;
 }
 
@@ -144,7 +141,7 @@ DateEntry lunarEntry(DateEntry entry) {
         fromLunar(LunarDate{entry.year, entry.month, entry.day, entry.leap});
     if (!d)
         return refused(entry, DateProblem::lunarYearOutOfRange);
-    entry.date = qDateOf(*d);
+    entry.date = qDateFromCivil(*d);
     return entry;
 }
 

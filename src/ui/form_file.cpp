@@ -1,9 +1,10 @@
 #include "ui/form_file.h"
 
 #include "form/form_state_json.h"
-#include "form/text_input.h"
 #include "form/form_state_writer.h"
+#include "form/text_input.h"
 #include "query/query_driver.h"
+#include "ui/message_texts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -26,37 +27,12 @@ QString isoDate(CivilDate d) {
         .arg(d.day, 2, 10, QLatin1Char('0'));
 }
 
-// The one place where the window reads the file form of a form state: the
-// command line's reader, so that both take and refuse exactly the same files.
-FormState formStateOfFileText(const std::string& text) {
-    // The command line's bounded, exact reader: size, NUL bytes, UTF-8, nesting,
-    // every error of the JSON library reported as ours.
-    checkTextInput(text, kMaxFormStateBytes, "the file");
-    return formStateFromJson(text, false);
-}
-
 [[noreturn]] void refuse(const QString& path, const QString& problem) {
     throw FormFileError(FormFile::tr("无法打开条件文件“%1”：%2")
-                            .arg(quotedForMessage(QDir::toNativeSeparators(path)), problem));
+                            .arg(fitForMessage(QDir::toNativeSeparators(path)), problem));
 }
 
 } // namespace
-
-QString quotedForMessage(const QString& text, int maxCharacters) {
-    QString out;
-    int count = 0;
-    for (const QChar c : text) {
-        if (count == maxCharacters) {
-            out += QChar(0x2026);
-            break;
-        }
-        const bool control = c.category() == QChar::Other_Control ||
-                             c.category() == QChar::Other_Format || c.isSurrogate();
-        out += control ? QChar(QChar::ReplacementCharacter) : c;
-        ++count;
-    }
-    return out;
-}
 
 FormState readFormFile(const QString& path, CivilDate dateIfMissing) {
     const QFileInfo info(path);
@@ -75,17 +51,31 @@ FormState readFormFile(const QString& path, CivilDate dateIfMissing) {
     const QByteArray bytes = file.read(kMaxFormFileSize + 1);
     if (file.error() != QFileDevice::NoError)
         refuse(path, file.errorString());
-    if (bytes.size() > kMaxFormFileSize)
-        refuse(path, FormFile::tr("文件太大（条件文件不超过 %1 字节）").arg(kMaxFormFileSize));
-    if (bytes.contains('\0'))
-        refuse(path, FormFile::tr("不是有效的条件文件：含有空字符（NUL）"));
+    const std::string text = bytes.toStdString();
+    // The command line's checks on what was read (size, NUL bytes, UTF-8), so
+    // that both take and refuse exactly the same files.
+    try {
+        checkTextInput(text, kMaxFormStateBytes, "the file");
+    } catch (const TextInputError& e) {
+        switch (e.problem()) {
+        case TextInputProblem::tooLarge:
+            refuse(path, FormFile::tr("文件太大（条件文件不超过 %1 字节）").arg(kMaxFormFileSize));
+        case TextInputProblem::nulByte:
+            refuse(path, FormFile::tr("不是有效的条件文件：含有空字符（NUL）"));
+        default:
+            refuse(path, FormFile::tr("不是有效的条件文件：%1")
+                             .arg(fitForMessage(QString::fromUtf8(e.what()))));
+        }
+    }
 
     FormState form;
     try {
-        form = formStateOfFileText(bytes.toStdString());
+        // Its parser too: nesting, every error of the JSON library reported as ours.
+        form = formStateFromJson(text, false);
     } catch (const std::exception& e) {
-        refuse(path, FormFile::tr("不是有效的条件文件：%1")
-                         .arg(quotedForMessage(QString::fromUtf8(e.what()))));
+        refuse(
+            path,
+            FormFile::tr("不是有效的条件文件：%1").arg(fitForMessage(QString::fromUtf8(e.what()))));
     }
     if (form.date == CivilDate{})
         form.date = dateIfMissing;
@@ -103,7 +93,7 @@ void writeFormFile(const QString& path, const FormState& form) {
         file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.commit())
         throw FormFileError(
             FormFile::tr("无法保存条件文件“%1”：%2")
-                .arg(quotedForMessage(QDir::toNativeSeparators(path)), file.errorString()));
+                .arg(fitForMessage(QDir::toNativeSeparators(path)), file.errorString()));
 }
 
 } // namespace bazi::ui

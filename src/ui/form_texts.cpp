@@ -1,6 +1,7 @@
 #include "ui/form_texts.h"
 
 #include "texts/result_texts.h"
+#include "ui/terms.h"
 
 #include <QCoreApplication>
 
@@ -26,10 +27,6 @@ static_assert(kNoConditionSource == kNoConditionMessage && kNoMatchSource == kNo
 
 } // namespace
 
-QString toQString(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 QString windowTitleText() {
     return FormTexts::tr("八字时辰查询 bazi-seek");
 }
@@ -50,6 +47,10 @@ QString rowLabelCaption(int row) {
         QT_TRANSLATE_NOOP("bazi::ui::FormTexts", "条件12："),
     };
     return row >= 1 && row <= 12 ? FormTexts::tr(captions[row - 1]) : QString();
+}
+
+QString rowCaptionText(GroupId group, int row) {
+    return termText(groupSpec(group).caption) + QLatin1Char(' ') + rowLabelCaption(row).chopped(1);
 }
 
 QString pageCaption(int page) {

@@ -8,6 +8,7 @@
 #include "ui/description_window.h"
 #include "ui/form_layout.h"
 #include "ui/form_texts.h"
+#include "ui/message_texts.h"
 #include "ui/note_label.h"
 #include "ui/page_control.h"
 #include "ui/platform_font.h"
@@ -15,6 +16,7 @@
 #include "ui/result_grid.h"
 #include "ui/result_view.h"
 #include "ui/row_geometry.h"
+#include "ui/search_page_parts.h"
 #include "ui/terms.h"
 #include "ui/time_settings.h"
 
@@ -186,9 +188,7 @@ void MainForm::buildPages() {
     m_staleNote = makeLabel(m_pages->page(kResultPage), QStringLiteral("标签_过时"), QString(),
                             QRect(0, 0, 0, 0));
     m_staleNote->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QPalette red = m_staleNote->palette();
-    red.setColor(QPalette::WindowText, QColor(0xc0, 0x00, 0x00));
-    m_staleNote->setPalette(red);
+    setWarningColour(m_staleNote);
     m_staleNote->hide();
 }
 
@@ -390,7 +390,9 @@ void MainForm::refreshMarks() {
 }
 
 void MainForm::showStatus() {
-    const bool stale = resultsStale();
+    // The form is read once here: this runs on every edit.
+    const bool formDiffers = m_lastRun && *m_lastRun != captureFormState();
+    const bool stale = m_lastRun && (formDiffers || !sameReading(m_lastRunBasis, m_basis));
     QPalette palette = m_summary->palette();
     switch (m_statusKind) {
     case Status::none: m_status->clear(); break;
@@ -405,7 +407,7 @@ void MainForm::showStatus() {
     if (m_lastRun)
         m_summary->setText(summaryLabelText(m_resultModel->result().conditionCount,
                                             m_resultModel->result().matchCount()));
-    m_staleNote->setText(m_lastRun && *m_lastRun == captureFormState()
+    m_staleNote->setText(m_lastRun && !formDiffers
                              ? tr("结果已过时：时间设置已改动，请按“推算”重新查询")
                              : tr("结果已过时：条件或日期已改动，请按“推算”重新查询"));
     m_staleNote->setVisible(stale && m_statusKind == Status::finished);
@@ -422,9 +424,9 @@ void MainForm::setQueryRunner(QueryRunner runner) {
 void MainForm::runQuery() {
     // A typed date is taken first; one that is not a date stops the query.
     if (m_date->isEditing() && !m_date->commitEditing()) {
-        showMessage(
-            tr("日期“%1”无法使用：%2").arg(m_date->editor()->text(), m_date->entryProblem()),
-            MessageKind::information);
+        showMessage(tr("日期“%1”无法使用：%2")
+                        .arg(fitForMessage(m_date->editor()->text()), m_date->entryProblem()),
+                    MessageKind::information);
         return;
     }
     m_statusKind = Status::running;
@@ -455,12 +457,12 @@ void MainForm::runQuery() {
         result = m_runner(form, window ? windowChartSourceOf(*window)
                                        : WindowChartSource(&calendarChartOf));
     } catch (const chartlib::MissingFunctionError& e) {
-        showMessage(toQString(e.what()), MessageKind::fatal);
+        showMessage(libraryErrorText(e), MessageKind::fatal);
         return;
     } catch (const std::exception& e) {
         m_statusKind = Status::none;
         showStatus();
-        showMessage(toQString(e.what()), MessageKind::information);
+        showMessage(libraryErrorText(e), MessageKind::information);
         return;
     }
 
@@ -491,6 +493,8 @@ void MainForm::showMessage(const QString& text, MessageKind kind) {
     auto* box =
         new QMessageBox(QMessageBox::Critical, messageCaption(), text, QMessageBox::Ok, this);
     box->setFont(formFont());
+    // Messages quote typed text, which must never be read as markup.
+    box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     if (kind == MessageKind::fatal)

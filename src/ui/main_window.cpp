@@ -173,7 +173,7 @@ void MainWindow::buildMenus() {
             action->setEnabled(rows);
     });
     connect(m_editMenu, &QMenu::aboutToShow, this,
-            [this] { m_copyAction->setEnabled(m_form->resultGrid()->model()->rowCount() > 0); });
+            [this] { m_copyAction->setEnabled(currentResultView()->model()->rowCount() > 0); });
     connect(m_queryMenu, &QMenu::aboutToShow, this,
             [this] { m_inspectAction->setEnabled(currentResultView()->currentIndex().isValid()); });
 }
@@ -258,6 +258,9 @@ void MainWindow::updateTitle() {
 void MainWindow::showError(const QString& text) {
     auto* box =
         new QMessageBox(QMessageBox::Critical, messageCaption(), text, QMessageBox::Ok, this);
+    // Messages quote typed text and file names, which must never be read as
+    // markup.
+    box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
     m_messageBox = box;

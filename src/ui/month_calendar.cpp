@@ -3,6 +3,7 @@
 #include "calendar/lunar_calendar.h"
 #include "calendar/lunar_date_text.h"
 #include "calendar/solar_terms.h"
+#include "ui/qt_values.h"
 #include "ui/terms.h"
 
 #include <QApplication>
@@ -26,14 +27,10 @@ constexpr int kWeeks = 6;
 constexpr int kCellWidth = 40;
 constexpr int kCellHeight = 32;
 
-CivilDate civilOf(QDate d) {
-    return {d.year(), d.month(), d.day()};
-}
-
 // The line under a day's number: a solar term's name on its day, the month's
 // name on its first day, else the lunar day's name.
 QString lunarLine(QDate date) {
-    const CivilDate civil = civilOf(date);
+    const CivilDate civil = civilFromQDate(date);
     if (const int term = termOnDate(civil); term != 0)
         return solarTermText(term);
     const std::optional<LunarDate> lunar = toLunar(civil);
@@ -190,8 +187,8 @@ QVariant MonthModel::data(const QModelIndex& index, int role) const {
     case kDateRole: return date;
     case kLunarRole: return lunarLine(date);
     case kOtherMonthRole: return date.month() != m_month;
-    case kTermRole: return termOnDate(civilOf(date)) != 0;
-    case Qt::ToolTipRole: return calendarText(lunarDateText(civilOf(date)));
+    case kTermRole: return termOnDate(civilFromQDate(date)) != 0;
+    case Qt::ToolTipRole: return calendarText(lunarDateText(civilFromQDate(date)));
     case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
     default: return {};
     }

@@ -52,7 +52,6 @@ void QueryResultModel::setResult(QueryResult result, QDate date, ChartOptions op
     m_date = date;
     m_options = options;
     m_window = std::move(window);
-    m_hasResult = true;
     endResetModel();
 }
 
@@ -60,14 +59,7 @@ void QueryResultModel::clear() {
     beginResetModel();
     m_result = {};
     m_window.reset();
-    m_hasResult = false;
     endResetModel();
-}
-
-void QueryResultModel::retranslate() {
-    Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
-    if (rowCount() > 0)
-        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
 int QueryResultModel::rowCount(const QModelIndex& parent) const {
@@ -142,8 +134,7 @@ const BasisChart* QueryResultModel::basisChartOf(CivilDateTime moment) const {
 }
 
 const TimeBasis& QueryResultModel::timeBasis() const {
-    static const TimeBasis calendarBasis;
-    return m_window ? m_window->basis : calendarBasis;
+    return basisOrCalendar(m_window ? &m_window->basis : nullptr);
 }
 
 std::string QueryResultModel::csvText() const {

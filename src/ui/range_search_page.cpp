@@ -2,12 +2,15 @@
 
 #include "calendar/calendar_range.h"
 #include "calendar/civil_seconds.h"
+#include "calendar/day_hour_pillars.h"
 #include "calendar/sexagenary.h"
 #include "search/span_search.h"
 #include "ui/calendar_grid.h"
 #include "ui/cn_calendar.h"
 #include "ui/form_texts.h"
+#include "ui/message_texts.h"
 #include "ui/result_view.h"
+#include "ui/search_page_parts.h"
 #include "ui/span_explain.h"
 #include "ui/span_job.h"
 #include "ui/span_result_model.h"
@@ -16,7 +19,6 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QKeyEvent>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -29,10 +31,6 @@
 
 namespace bazi::ui {
 namespace {
-
-QDate qDateOf(CivilDate d) {
-    return QDate(d.year, d.month, d.day);
-}
 
 QString isoDay(QDate date) {
     return date.toString(QStringLiteral("yyyy-MM-dd"));
@@ -67,9 +65,7 @@ RangeSearchPage::RangeSearchPage(std::function<FormState()> formState, QWidget* 
     m_editConditions->setObjectName(QStringLiteral("按钮_修改条件"));
     m_status->setObjectName(QStringLiteral("标签_搜索状态"));
     m_staleNote->setObjectName(QStringLiteral("标签_搜索过时"));
-    QPalette red = m_staleNote->palette();
-    red.setColor(QPalette::WindowText, QColor(0xc0, 0x00, 0x00));
-    m_staleNote->setPalette(red);
+    setWarningColour(m_staleNote);
     m_staleNote->hide();
     m_view->setObjectName(QStringLiteral("表格_时段"));
     m_why->setObjectName(QStringLiteral("文本_理由"));
@@ -78,7 +74,8 @@ RangeSearchPage::RangeSearchPage(std::function<FormState()> formState, QWidget* 
 
     // The whole calendar can be searched; two weeks from today to start with.
     for (CnCalendar* box : {m_from, m_to})
-        box->setDateRange(qDateOf(kCalendarFirstMoment.date), qDateOf(kCalendarLastMoment.date));
+        box->setDateRange(qDateFromCivil(kCalendarFirstMoment.date),
+                          qDateFromCivil(kCalendarLastMoment.date));
     m_from->setDate(QDate::currentDate());
     m_to->setDate(QDate::currentDate().addDays(13));
 
@@ -121,7 +118,6 @@ RangeSearchPage::RangeSearchPage(std::function<FormState()> formState, QWidget* 
     conditions->addWidget(m_conditions, 1);
     conditions->addWidget(m_editConditions, 0, Qt::AlignTop);
 
-    m_model->setParent(m_view);
     m_view->setResultModel(m_model);
     m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_why->setOpenLinks(false);
@@ -164,14 +160,11 @@ RangeSearchPage::RangeSearchPage(std::function<FormState()> formState, QWidget* 
 }
 
 HourWindows RangeSearchPage::hourWindows() const {
+    // Each clock hour is allowed when the box of its 时辰 is checked.
     HourWindows windows = kNoHours;
-    for (int block = 0; block < kBlocksPerDay; ++block) {
-        if (!m_blocks[static_cast<std::size_t>(block)]->isChecked())
-            continue;
-        // 子 is 23:00-01:00, 丑 01:00-03:00, ...
-        const int first = (23 + 2 * block) % 24;
-        windows = windows.with(first, first + 1).with((first + 1) % 24, (first + 1) % 24 + 1);
-    }
+    for (int hour = 0; hour < 24; ++hour)
+        if (m_blocks[static_cast<std::size_t>(hourBranchOfHour(hour) - 1)]->isChecked())
+            windows = windows.with(hour, hour + 1);
     return windows;
 }
 
@@ -188,8 +181,8 @@ void RangeSearchPage::startSearch() {
     // Typed dates are taken first; one that is not a date stops the search.
     for (CnCalendar* box : {m_from, m_to}) {
         if (box->isEditing() && !box->commitEditing()) {
-            Q_EMIT message(
-                tr("日期“%1”无法使用：%2").arg(box->editor()->text(), box->entryProblem()));
+            Q_EMIT message(tr("日期“%1”无法使用：%2")
+                               .arg(fitForMessage(box->editor()->text()), box->entryProblem()));
             return;
         }
     }
@@ -211,17 +204,17 @@ void RangeSearchPage::startSearch() {
     }
     // The dates are days of the basis's clock; the range is kept on the
     // calendar's timeline, and the basis lives as long as the search needs it.
-    const std::shared_ptr<const TimeBasis> basis =
-        m_basis.isDefault() ? nullptr : std::make_shared<const TimeBasis>(m_basis);
-    SearchRange range;
-    range.from = dayStartOnClock(civilFromQDate(m_from->date()), basis.get());
-    range.to = dayStartOnClock(civilFromQDate(m_to->date().addDays(1)), basis.get());
-    range.windows = windows;
-    range.basis = basis.get();
-    if (range.to <= range.from) {
+    const std::shared_ptr<const TimeBasis> basis = searchBasisOf(m_basis);
+    const std::optional<ClockDays> days = clockDays(m_from->date(), m_to->date(), basis.get());
+    if (!days) {
         Q_EMIT message(tr("所选日期在这个时区的钟表上落在日历范围之外"));
         return;
     }
+    SearchRange range;
+    range.from = days->from;
+    range.to = days->to;
+    range.windows = windows;
+    range.basis = basis.get();
 
     m_searchBasis = basis;
     m_searched = conditions;
@@ -253,7 +246,8 @@ void RangeSearchPage::cancelSearch() {
 void RangeSearchPage::setRunning(bool running) {
     m_search->setEnabled(!running);
     m_cancel->setEnabled(running);
-    m_progress->setValue(running ? 0 : m_progress->value());
+    if (running)
+        m_progress->setValue(0);
 }
 
 void RangeSearchPage::onFinished() {
@@ -302,7 +296,7 @@ void RangeSearchPage::showSpan(int row) {
                                            &m_searched, ChartOptions{m_swap, m_female},
                                            m_model->basis()));
     } catch (const std::exception& e) {
-        Q_EMIT message(QString::fromUtf8(e.what()));
+        Q_EMIT message(libraryErrorText(e));
     }
 }
 
@@ -332,7 +326,7 @@ void RangeSearchPage::setTimeBasis(const TimeBasis& basis) {
 }
 
 bool RangeSearchPage::resultsStale() const {
-    return m_hasResults && (!sameReading(m_searchBasis ? *m_searchBasis : TimeBasis{}, m_basis) ||
+    return m_hasResults && (readsOtherwise(m_searchBasis.get(), m_basis) ||
                             withoutDate(m_formState()) != m_searchedForm);
 }
 
@@ -375,8 +369,7 @@ void RangeSearchPage::changeEvent(QEvent* event) {
 }
 
 void RangeSearchPage::keyPressEvent(QKeyEvent* event) {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    if (isPlainEnter(event)) {
         startSearch();
         event->accept();
         return;

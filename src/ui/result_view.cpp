@@ -2,6 +2,7 @@
 
 #include "ui/chart_view.h"
 #include "ui/file_dialogs.h"
+#include "ui/message_texts.h"
 #include "ui/print_support.h"
 #include "ui/result_table_model.h"
 
@@ -160,7 +161,8 @@ void ResultView::askExport(ExportFormat format) {
         return;
     QString error;
     if (!exportTo(path, format, &error))
-        QMessageBox::critical(this, tr("信息："), tr("无法写入文件“%1”：%2").arg(path, error));
+        showCritical(this, tr("信息："),
+                     tr("无法写入文件“%1”：%2").arg(fitForMessage(path), error));
 }
 
 bool ResultView::writePdfTo(const QString& path) const {
@@ -182,7 +184,7 @@ void ResultView::askPdf() {
         askSaveFileName(this, tr("保存为 PDF"), m_model->exportBaseName() + QStringLiteral(".pdf"),
                         tr("PDF 文件 (*.pdf)"));
     if (!path.isEmpty() && !writePdfTo(path))
-        QMessageBox::critical(this, tr("信息："), tr("无法写入文件“%1”。").arg(path));
+        showCritical(this, tr("信息："), tr("无法写入文件“%1”。").arg(fitForMessage(path)));
 }
 
 void ResultView::inspectCurrent() {
@@ -201,7 +203,7 @@ void ResultView::inspectRow(int row) {
         sheet = chartSheetOf(*instant, m_model->timeBasis(), m_model->chartOptions(),
                              m_model->rowsAreMoments());
     } catch (const std::exception& e) {
-        Q_EMIT failed(QString::fromUtf8(e.what()));
+        Q_EMIT failed(libraryErrorText(e));
         return;
     }
     if (!m_chartView)

@@ -17,11 +17,6 @@ class SpanExplain {
     Q_DECLARE_TR_FUNCTIONS(bazi::ui::SpanExplain)
 };
 
-// "天干 条件一"
-QString rowCaption(GroupId group, int row) {
-    return termText(groupSpec(group).caption) + QLatin1Char(' ') + rowLabelCaption(row).chopped(1);
-}
-
 // A place of the chart in the language shown: "年干", or a hidden-stem slot
 // "年支藏干1" as "年支 藏干 1".
 QString placeText(const std::string& place) {
@@ -43,7 +38,8 @@ QStringList conditionLines(const FormState& form) {
             if (form.selection(names.value) == 0)
                 continue;
             lines << SpanExplain::tr("%1：%2 %3 %4")
-                         .arg(rowCaption(spec.id, row), termText(form.selectedText(names.value)),
+                         .arg(rowCaptionText(spec.id, row),
+                              termText(form.selectedText(names.value)),
                               termText(form.selectedText(names.position)),
                               termText(form.selectedText(names.count)));
         }
@@ -73,17 +69,18 @@ QString spanExplanationHtml(const Span& span, const Conditions* conditions, Char
                 placeList << placeText(place);
             const QString asks = termText(soughtItemText(row.sought)) + QLatin1Char(' ') +
                                  termText(rowPositionText(row.position));
-            html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td align='center'>%4</td>"
-                                   "<td>%5</td></tr>")
-                        .arg(rowCaption(row.group, row.row).toHtmlEscaped(), asks.toHtmlEscaped(),
-                             termText(soughtItemText(e.found)).toHtmlEscaped())
-                        .arg(e.count)
-                        .arg(placeList.join(QStringLiteral("、")).toHtmlEscaped());
+            html +=
+                QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td align='center'>%4</td>"
+                               "<td>%5</td></tr>")
+                    .arg(rowCaptionText(row.group, row.row).toHtmlEscaped(), asks.toHtmlEscaped(),
+                         termText(soughtItemText(e.found)).toHtmlEscaped())
+                    .arg(e.count)
+                    .arg(placeList.join(QStringLiteral("、")).toHtmlEscaped());
         }
         html += QStringLiteral("</table>");
     }
-    return html + chartSheetHtml(chartSheetOf(instantOfCivil(span.start),
-                                              basis ? *basis : TimeBasis{}, options, false));
+    return html + chartSheetHtml(chartSheetOf(instantOfCivil(span.start), basisOrCalendar(basis),
+                                              options, false));
 }
 
 } // namespace bazi::ui

@@ -1,5 +1,6 @@
 #include "ui/span_job.h"
 
+#include "ui/message_texts.h"
 #include "ui/span_result_model.h"
 
 #include <QCoreApplication>
@@ -8,6 +9,7 @@
 #include <QTimer>
 
 #include <exception>
+#include <optional>
 
 namespace bazi::ui {
 
@@ -30,17 +32,29 @@ void SpanJob::start(Work work, CivilSeconds from, CivilSeconds to, HourWindows w
                     ClockOf clockOf) {
     if (!clockOf)
         clockOf = [](CivilSeconds t) { return t; };
+    CalendarTally tally(clockOf(from), clockOf(to), windows);
+    launch(std::move(work), from, to, std::move(tally), std::move(clockOf));
+}
+
+void SpanJob::start(Work work, CivilSeconds from, CivilSeconds to) {
+    launch(std::move(work), from, to, std::nullopt, {});
+}
+
+void SpanJob::launch(Work work, CivilSeconds from, CivilSeconds to,
+                     std::optional<CalendarTally> tally, ClockOf clockOf) {
     m_control = std::make_unique<SearchControl>();
     m_result = std::make_shared<SpanJobResult>();
-    m_result->tally = CalendarTally(clockOf(from), clockOf(to), windows);
+    const bool tallied = tally.has_value();
+    if (tally)
+        m_result->tally = std::move(*tally);
     m_from = from;
     m_to = to;
     SearchControl* control = m_control.get();
     std::shared_ptr<SpanJobResult> result = m_result;
     const CivilSeconds begin = from;
     m_thread = QThread::create(
-        [work = std::move(work), clockOf = std::move(clockOf), control, result, begin] {
-            const SpanVisitor keep = [control, result, begin, &clockOf](const Span& span) {
+        [work = std::move(work), clockOf = std::move(clockOf), control, result, begin, tallied] {
+            const SpanVisitor keep = [control, result, begin, tallied, &clockOf](const Span& span) {
                 if (control->cancel)
                     return false;
                 if (result->total < kMaxShownSpans)
@@ -48,7 +62,8 @@ void SpanJob::start(Work work, CivilSeconds from, CivilSeconds to, HourWindows w
                 ++result->total;
                 // On a clock put back, a span across the change may end before it
                 // starts on the clock: the tally then leaves it out.
-                result->tally.addMatch(clockOf(span.start), clockOf(span.end));
+                if (tallied)
+                    result->tally.addMatch(clockOf(span.start), clockOf(span.end));
                 // A walk that reports no progress of its own still moves the bar.
                 if (control->secondsDone < span.end - begin)
                     control->secondsDone = span.end - begin;
@@ -57,7 +72,7 @@ void SpanJob::start(Work work, CivilSeconds from, CivilSeconds to, HourWindows w
             try {
                 result->end = work(keep, *control);
             } catch (const std::exception& e) {
-                result->error = QString::fromUtf8(e.what());
+                result->error = libraryErrorText(e);
             }
             if (control->cancel)
                 result->end = SearchEnd::cancelled;

@@ -2,15 +2,20 @@
 
 #include "calendar/lunar_calendar.h"
 #include "search/span_walker.h"
+#include "texts/result_texts.h"
 #include "texts/span_formats.h"
 #include "texts/span_texts.h"
 #include "ui/form_texts.h"
 #include "ui/terms.h"
 #include "ui/time_settings.h"
 
-#include <algorithm>
-
 namespace bazi::ui {
+namespace {
+
+// The export name of a table no search has named.
+const QString kDefaultBaseName = QStringLiteral("bazi-seek-spans");
+
+} // namespace
 
 QString cutReasonLabel(CutReason reason) {
     switch (reason) {
@@ -37,7 +42,8 @@ QString spanLunarCellText(const Span& span, const TimeBasis* basis) {
     return text;
 }
 
-SpanResultModel::SpanResultModel(QObject* parent) : ResultTableModel(parent) {}
+SpanResultModel::SpanResultModel(QObject* parent)
+    : ResultTableModel(parent), m_baseName(kDefaultBaseName) {}
 
 void SpanResultModel::setSpans(std::vector<Span> spans, std::int64_t total, ChartOptions options,
                                const QString& title, const QString& baseName,
@@ -53,26 +59,9 @@ void SpanResultModel::setSpans(std::vector<Span> spans, std::int64_t total, Char
 }
 
 void SpanResultModel::clear() {
-    beginResetModel();
-    m_spans.clear();
-    m_total = 0;
-    endResetModel();
-}
-
-int SpanResultModel::rowAt(CivilSeconds t) const {
-    // The spans are in time order and do not overlap.
-    const auto it = std::upper_bound(m_spans.begin(), m_spans.end(), t,
-                                     [](CivilSeconds x, const Span& s) { return x < s.start; });
-    if (it == m_spans.begin())
-        return -1;
-    const auto found = std::prev(it);
-    return t < found->end ? static_cast<int>(found - m_spans.begin()) : -1;
-}
-
-void SpanResultModel::retranslate() {
-    Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
-    if (rowCount() > 0)
-        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    // Everything of the last search goes: an empty table shows the columns of
+    // the calendar's basis until the next search says otherwise.
+    setSpans({}, 0, ChartOptions{}, QString(), kDefaultBaseName);
 }
 
 int SpanResultModel::rowCount(const QModelIndex& parent) const {
@@ -93,10 +82,7 @@ QVariant SpanResultModel::data(const QModelIndex& index, int role) const {
         switch (index.column()) {
         case startColumn: return spanTimeText(span.start, m_basis.get());
         case endColumn: return spanTimeText(span.end, m_basis.get());
-        case chartColumn:
-            return toQString(pillarText(span.pillars.year) + ' ' + pillarText(span.pillars.month) +
-                             ' ' + pillarText(span.pillars.day) + ' ' +
-                             pillarText(span.pillars.hour));
+        case chartColumn: return toQString(spacedPillarsText(span.pillars));
         case lunarColumn: return spanLunarCellText(span, m_basis.get());
         case cutColumn:
             return cutReasonLabel(span.startCut) + QStringLiteral(" / ") +
@@ -133,8 +119,7 @@ std::optional<Instant> SpanResultModel::instantOfRow(int row) const {
 }
 
 const TimeBasis& SpanResultModel::timeBasis() const {
-    static const TimeBasis calendarBasis;
-    return m_basis ? *m_basis : calendarBasis;
+    return basisOrCalendar(m_basis.get());
 }
 
 std::string SpanResultModel::csvText() const {

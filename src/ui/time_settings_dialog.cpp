@@ -2,6 +2,8 @@
 
 #include "basis/clock_zone.h"
 #include "ui/form_texts.h"
+#include "ui/message_texts.h"
+#include "ui/search_page_parts.h"
 
 #include <QCompleter>
 #include <QComboBox>
@@ -33,9 +35,7 @@ QLabel* problemLabel(QWidget* parent, const QString& name) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setWordWrap(true);
-    QPalette red = label->palette();
-    red.setColor(QPalette::WindowText, QColor(0xc0, 0x00, 0x00));
-    label->setPalette(red);
+    setWarningColour(label);
     label->hide();
     return label;
 }
@@ -235,16 +235,23 @@ void TimeSettingsDialog::setSettings(const TimeSettings& s) {
     refresh();
 }
 
-SettingsProblem TimeSettingsDialog::problem() const {
+SettingsBasis TimeSettingsDialog::chosenBasis(const TimeSettings& s) const {
     // A zone chosen but not named is not a zone either.
     if (m_namedZone->isChecked() && m_zone->currentText().trimmed().isEmpty())
-        return SettingsProblem::unknownZone;
-    return basisFromSettings(settings()).problem;
+        return {TimeBasis{}, SettingsProblem::unknownZone};
+    return basisFromSettings(s);
 }
 
-void TimeSettingsDialog::refresh() {
+SettingsProblem TimeSettingsDialog::problem() const {
+    return chosenBasis(settings()).problem;
+}
+
+// Runs on every keystroke in the longitude and every toggle: the zone file is
+// read once per refresh.
+SettingsProblem TimeSettingsDialog::refresh() {
     const TimeSettings s = settings();
-    const SettingsProblem p = problem();
+    const SettingsBasis chosen = chosenBasis(s);
+    const SettingsProblem p = chosen.problem;
     const QString text = settingsProblemText(p, s);
     const bool zoneProblem =
         p == SettingsProblem::unknownZone || p == SettingsProblem::unsupportedZone;
@@ -252,9 +259,10 @@ void TimeSettingsDialog::refresh() {
     showProblem(m_longitudeProblem, p == SettingsProblem::longitudeOutOfRange ? text : QString());
     showProblem(m_solarProblem, p == SettingsProblem::solarTimeWithoutPlace ? text : QString());
     if (p == SettingsProblem::none)
-        m_preview->setText(tr("时间基准：%1").arg(basisLineText(basisFromSettings(s).basis)));
+        m_preview->setText(tr("时间基准：%1").arg(basisLineText(chosen.basis)));
     else
         m_preview->setText(tr("时间基准：（请先改正上面标红的设置）"));
+    return p;
 }
 
 void TimeSettingsDialog::showZone(const QString& name) {
@@ -284,7 +292,7 @@ void TimeSettingsDialog::searchPlaces() {
     try {
         m_places = findPlaces(query.toStdString(), kListedPlaces);
     } catch (const std::exception& e) {
-        auto* item = new QListWidgetItem(tr("地名库无法使用：%1").arg(toQString(e.what())));
+        auto* item = new QListWidgetItem(tr("地名库无法使用：%1").arg(libraryErrorText(e)));
         item->setFlags(Qt::NoItemFlags);
         m_placeList->addItem(item);
         return;
@@ -329,8 +337,7 @@ void TimeSettingsDialog::restoreDefaults() {
 }
 
 void TimeSettingsDialog::accept() {
-    refresh();
-    switch (problem()) {
+    switch (refresh()) {
     case SettingsProblem::none: QDialog::accept(); return;
     case SettingsProblem::unknownZone:
     case SettingsProblem::unsupportedZone: m_zone->setFocus(); break;

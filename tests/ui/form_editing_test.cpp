@@ -267,6 +267,22 @@ private Q_SLOTS:
         QVERIFY(status().isEmpty()); // nothing ran
     }
 
+    void aTypedDateIsQuotedAsPlainTextAndCut() {
+        // Typed text is shown as typed, never as markup, and a pasted screenful
+        // does not fill the message.
+        m_form->dateBox()->setFocus();
+        QTest::keyClicks(m_form->dateBox(), "<");
+        m_form->dateBox()->editor()->setText(QStringLiteral("<b>bold</b>") +
+                                             QString(500, QLatin1Char('x')));
+        QTest::mouseClick(find<QPushButton>("按钮_查询"), Qt::LeftButton);
+        QMessageBox* box = m_form->messageBox();
+        QVERIFY(box);
+        QCOMPARE(box->textFormat(), Qt::PlainText);
+        const QString message = closeMessageBox();
+        QVERIFY2(message.startsWith(QStringLiteral("日期“<b>bold</b>xxx")), qPrintable(message));
+        QVERIFY2(message.contains(QChar(0x2026)) && message.size() < 300, qPrintable(message));
+    }
+
     void ctrlTabAndCtrlPageKeysSwitchPages() {
         auto* box = find<QComboBox>("组合框_行1");
         box->setFocus();

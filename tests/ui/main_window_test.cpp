@@ -325,6 +325,15 @@ private Q_SLOTS:
         QVERIFY(bad.waitForFinished(20000));
         QCOMPARE(bad.exitCode(), 2);
         QVERIFY(bad.readAllStandardError().contains("bogus"));
+        // An argument quoted back is escaped: no terminal control goes out.
+        QProcess hostile;
+        hostile.setProcessEnvironment(env);
+        hostile.start(gui, {QStringLiteral("--lang"), QStringLiteral("\x1b]0;pwned\x07")});
+        QVERIFY(hostile.waitForFinished(20000));
+        QCOMPARE(hostile.exitCode(), 2);
+        const QByteArray error = hostile.readAllStandardError();
+        QVERIFY2(!error.contains('\x1b') && !error.contains('\x07'), error.constData());
+        QVERIFY2(error.contains("\\u001b]0;pwned\\u0007"), error.constData());
     }
 };
 

@@ -26,6 +26,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -394,6 +396,85 @@ private Q_SLOTS:
             text.contains(QStringLiteral("之前最近：2016-03-16 21:00:00 – 2016-03-16 23:00:00")),
             qPrintable(text));
         QCOMPARE(message.last().first().toString(), text);
+    }
+
+    void anEmptiedSpanTableKeepsNothingOfTheLastSearch() {
+        TimeBasis sameDay;
+        sameDay.lateZi = LateZi::sameDay;
+        SpanResultModel model;
+        model.setSpans(
+            {Span{at(2016, 3, 16, 21), at(2016, 3, 16, 23), PillarIndices{33, 28, 34, 48},
+                  CutReason::hourChange, CutReason::hourChange}},
+            1, ChartOptions{true, true}, QStringLiteral("八字反查"),
+            QStringLiteral("bazi-seek-find"), std::make_shared<const TimeBasis>(sameDay));
+        QCOMPARE(model.columnCount(), int(SpanResultModel::readingColumn) + 1);
+        model.clear();
+        // The next search's empty table has the calendar's columns.
+        QCOMPARE(model.rowCount(), 0);
+        QCOMPARE(model.columnCount(), int(SpanResultModel::cutColumn) + 1);
+        QVERIFY(!model.basis());
+        QVERIFY(model.headerData(SpanResultModel::readingColumn, Qt::Horizontal, Qt::DisplayRole)
+                    .isNull());
+        QCOMPARE(model.documentTitle(), QString());
+        QCOMPARE(model.exportBaseName(), QStringLiteral("bazi-seek-spans"));
+        QVERIFY(!model.chartOptions().swap && !model.chartOptions().female);
+    }
+
+    void theLookupKeepsNoCalendarTally() {
+        // Nothing shows a tally of the lookup: a whole calendar's would be
+        // some twenty megabytes.
+        ChartLookupPage page;
+        page.choosePillar(0, 33);
+        page.choosePillar(1, 28);
+        page.startLookup();
+        QVERIFY(page.job()->waitForFinished(60000));
+        QVERIFY(page.resultModel()->rowCount() > 0);
+        QCOMPARE(page.job()->result().tally.dayCount(), 0);
+    }
+
+    void copyFollowsTheTableOfThePageShown() {
+        LanguageSwitcher switcher;
+        switcher.install(Language::simplifiedChinese);
+        MainWindow window(&switcher);
+        FormState dayStemDing(CivilDate{2016, 3, 16});
+        dayStemDing.select("组合框_干1", 5);     // 丁
+        dayStemDing.select("组合框_位置干1", 3); // 日干
+        dayStemDing.select("组合框_干数量1", 5); // 非0
+        window.form()->loadFormState(dayStemDing);
+        window.form()->runQuery();
+        QVERIFY(window.form()->resultGrid()->model()->rowCount() > 0);
+        const auto copyOffered = [&window] {
+            Q_EMIT window.editMenu()->aboutToShow();
+            return window.copyAction()->isEnabled();
+        };
+        QVERIFY(copyOffered());
+        // The other pages' tables are empty: there is nothing of theirs to copy.
+        window.pages()->setCurrentIndex(MainWindow::rangeSearchPage);
+        QVERIFY(!copyOffered());
+        window.pages()->setCurrentIndex(MainWindow::chartLookupPage);
+        QVERIFY(!copyOffered());
+        window.pages()->setCurrentIndex(MainWindow::queryPage);
+        QVERIFY(copyOffered());
+    }
+
+    void aPagesMessageShowsTypedTextAsPlainText() {
+        LanguageSwitcher switcher;
+        switcher.install(Language::simplifiedChinese);
+        MainWindow window(&switcher);
+        window.form()->loadFormState(yearStemYi());
+        window.pages()->setCurrentIndex(MainWindow::rangeSearchPage);
+        CnCalendar* from = window.rangePage()->fromBox();
+        from->setFocus();
+        QTest::keyClicks(from, "<");
+        from->editor()->setText(QStringLiteral("<img src=\"x\">") + QString(500, QLatin1Char('9')));
+        window.rangePage()->startSearch();
+        QMessageBox* box = window.messageBox();
+        QVERIFY(box);
+        QCOMPARE(box->textFormat(), Qt::PlainText);
+        QVERIFY2(box->text().startsWith(QStringLiteral("日期“<img src=\"x\">999")),
+                 qPrintable(box->text()));
+        QVERIFY2(box->text().size() < 300, qPrintable(box->text()));
+        box->close();
     }
 
     void theWindowHoldsThePagesAndTheirMenus() {

@@ -42,8 +42,6 @@ public:
     [[nodiscard]] bool isZoomed() const { return m_zoomed; }
     /// The first and last day rows (of the tally) a line covers.
     [[nodiscard]] std::pair<int, int> daysOfLine(int line) const;
-    /// The line showing a day row; -1 when it is not shown.
-    [[nodiscard]] int lineOfDay(int dayRow) const;
     void retranslate();
 
     int rowCount(const QModelIndex& parent = {}) const override;

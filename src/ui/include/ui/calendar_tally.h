@@ -47,8 +47,6 @@ public:
     [[nodiscard]] int dayCount() const { return m_days; }
     [[nodiscard]] CivilDate firstDay() const;
     [[nodiscard]] CivilDate dayAt(int row) const;
-    /// The row of a date; -1 outside.
-    [[nodiscard]] int rowOf(CivilDate date) const;
     /// First second of block `block` of day `row` (子 starts the evening before).
     [[nodiscard]] CivilSeconds blockStart(int row, int block) const;
     /// The day row and block of a second; {-1, -1} outside the range.

@@ -18,6 +18,7 @@
 
 #include "calendar/gregorian.h"
 #include "ui/date_entry.h"
+#include "ui/qt_values.h"
 
 #include <QDate>
 #include <QWidget>
@@ -31,8 +32,6 @@ namespace bazi::ui {
 
 class MonthCalendar;
 
-[[nodiscard]] CivilDate civilFromQDate(QDate date);
-[[nodiscard]] QDate qDateFromCivil(CivilDate date);
 /// The lunar date line of a date; an empty format means the default one (as
 /// the chosen language writes it). A date before the printed almanacs is
 /// marked " 推算", as the command line marks it.

@@ -1,11 +1,13 @@
 #pragma once
 // Saved searches: the form state in its file form, the same JSON that
 // `bazi-seek query` reads. Files come from anywhere, so reading is bounded
-// (a regular file, at most kMaxFormFileSize bytes) and goes through the
-// command line's reader; a file that cannot be used is refused whole with a
-// message naming it and the problem, and nothing of it is taken.
+// (a regular file, at most kMaxFormFileSize bytes), the bytes pass the checks
+// of the command line's reader (form/text_input.h) and are parsed by its
+// parser; a file that cannot be used is refused whole with a message naming it
+// and the problem, and nothing of it is taken.
 
 #include "form/form_state.h"
+#include "form/form_state_json.h"
 
 #include <QString>
 
@@ -14,7 +16,7 @@
 namespace bazi::ui {
 
 /// A form state file is a few kilobytes; anything larger is not one.
-inline constexpr qint64 kMaxFormFileSize = 1 << 20;
+inline constexpr qint64 kMaxFormFileSize = qint64(kMaxFormStateBytes);
 
 /// A saved search that cannot be read or written. The message (translated)
 /// names the file and says what is wrong; user text in it is quoted safely.
@@ -34,9 +36,5 @@ private:
 
 /// Writes a saved search, whole or not at all. Throws FormFileError.
 void writeFormFile(const QString& path, const FormState& form);
-
-/// Text from outside (a file's content, a path) made fit for a message: control
-/// characters shown as U+FFFD, at most `maxCharacters` characters, with "…" when cut.
-[[nodiscard]] QString quotedForMessage(const QString& text, int maxCharacters = 200);
 
 } // namespace bazi::ui

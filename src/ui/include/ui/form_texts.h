@@ -1,19 +1,16 @@
 #pragma once
 // The fixed texts of the form: captions, notes, warning line, description,
 // status and messages, in the language chosen (the Simplified Chinese texts
-// are the sources of the translations). Engine texts are UTF-8 std::strings;
-// toQString converts them for the widgets.
+// are the sources of the translations).
 
+#include "form/form_catalog.h"
 #include "query/query_driver.h"
+#include "ui/qt_values.h"
 
 #include <QString>
 #include <QStringList>
 
-#include <string_view>
-
 namespace bazi::ui {
-
-[[nodiscard]] QString toQString(std::string_view utf8);
 
 /// The window caption.
 [[nodiscard]] QString windowTitleText();
@@ -21,6 +18,8 @@ namespace bazi::ui {
 /// Captions of the row labels, row 1 first: "条件一：" .. "条件七：", "条件八：",
 /// "条件九：", "条件10：", "条件11：", "条件12："; empty outside 1..12.
 [[nodiscard]] QString rowLabelCaption(int row);
+/// A row named with its group, as messages and screen readers name it: "天干 条件一".
+[[nodiscard]] QString rowCaptionText(GroupId group, int row);
 /// Captions of the five pages: "条件1—五行" .. "条件4—神煞", "查询结果".
 [[nodiscard]] QString pageCaption(int page);
 

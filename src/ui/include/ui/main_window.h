@@ -88,6 +88,10 @@ public:
     QMenu* recentMenu() const { return m_recentMenu; }
     QAction* openAction() const { return m_openAction; }
     QAction* saveAction() const { return m_saveAction; }
+    QMenu* editMenu() const { return m_editMenu; }
+    /// "复制所选结果": enabled as the Edit menu opens when the table of the
+    /// page shown has rows.
+    QAction* copyAction() const { return m_copyAction; }
     QAction* timeSettingsAction() const { return m_timeSettingsAction; }
     QAction* languageAction(Language language) const;
 

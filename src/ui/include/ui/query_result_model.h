@@ -35,9 +35,6 @@ public:
     /// Back to no result.
     void clear();
     [[nodiscard]] const QueryResult& result() const { return m_result; }
-    [[nodiscard]] bool hasResult() const { return m_hasResult; }
-    /// The language changed: header and cells are written anew.
-    void retranslate();
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -61,7 +58,6 @@ private:
     QDate m_date;
     ChartOptions m_options;
     std::shared_ptr<const BasisWindow> m_window;
-    bool m_hasResult = false;
 };
 
 } // namespace bazi::ui

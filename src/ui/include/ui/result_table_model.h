@@ -15,10 +15,16 @@
 
 namespace bazi::ui {
 
+/// The basis given, or the calendar's own for null.
+[[nodiscard]] const TimeBasis& basisOrCalendar(const TimeBasis* basis);
+
 class ResultTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     using QAbstractTableModel::QAbstractTableModel;
+
+    /// The language changed: header and cells are written anew.
+    void retranslate();
 
     /// The instant of a row (a match, a span's start); nullopt for a row without one.
     [[nodiscard]] virtual std::optional<Instant> instantOfRow(int row) const = 0;

@@ -2,8 +2,9 @@
 // A walk over chart spans (a range search, a reverse lookup) on a thread of
 // its own, so that the window never waits for it: it can be followed (the
 // share of the range done) and cancelled. It keeps the first kMaxShownSpans
-// spans found, counts them all and tallies every one into a CalendarTally,
-// whose days and 时辰 are those of the clock the search was read on.
+// spans found, counts them all and, when asked, tallies every one into a
+// CalendarTally, whose days and 时辰 are those of the clock the search was
+// read on.
 
 #include "search/span_search.h"
 #include "ui/calendar_tally.h"
@@ -13,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QThread;
@@ -24,8 +26,8 @@ struct SpanJobResult {
     std::vector<Span> spans; // the first kMaxShownSpans, in time order
     std::int64_t total = 0;  // every span found
     SearchEnd end = SearchEnd::finished;
-    CalendarTally tally;
-    QString error; // the run-time failure that ended it (the chart library); empty for none
+    CalendarTally tally; // empty when the job was started without one
+    QString error;       // the run-time failure that ended it (the chart library); empty for none
 };
 
 class SpanJob : public QObject {
@@ -45,6 +47,9 @@ public:
     /// kept on the clock `clockOf` gives). Precondition: no job is running.
     void start(Work work, CivilSeconds from, CivilSeconds to, HourWindows windows,
                ClockOf clockOf = {});
+    /// As above, without a tally: a walk no calendar grid shows (a whole
+    /// calendar's tally is some twenty megabytes).
+    void start(Work work, CivilSeconds from, CivilSeconds to);
     void cancel();
     [[nodiscard]] bool isRunning() const;
     /// Per mille of the range walked.
@@ -59,6 +64,8 @@ Q_SIGNALS:
     void finished();
 
 private:
+    void launch(Work work, CivilSeconds from, CivilSeconds to, std::optional<CalendarTally> tally,
+                ClockOf clockOf);
     void onThreadFinished();
 
     std::unique_ptr<SearchControl> m_control;

@@ -39,12 +39,10 @@ public:
     void setSpans(std::vector<Span> spans, std::int64_t total, ChartOptions options,
                   const QString& title, const QString& baseName,
                   std::shared_ptr<const TimeBasis> basis = nullptr);
+    /// Back to an empty table of the calendar's basis (no "日柱、时柱按" column).
     void clear();
     [[nodiscard]] const std::vector<Span>& spans() const { return m_spans; }
     [[nodiscard]] std::int64_t total() const { return m_total; }
-    /// The row of the span holding second t; -1 when none.
-    [[nodiscard]] int rowAt(CivilSeconds t) const;
-    void retranslate();
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -68,7 +66,7 @@ private:
     ChartOptions m_options;
     std::shared_ptr<const TimeBasis> m_basis;
     QString m_title;
-    QString m_baseName = QStringLiteral("bazi-seek-spans");
+    QString m_baseName;
 };
 
 } // namespace bazi::ui

@@ -65,8 +65,11 @@ protected:
 
 private:
     void retranslate();
-    /// Shows the problem at its field and the basis the choice gives.
-    void refresh();
+    /// The basis of a choice read from the dialog, or its first problem.
+    [[nodiscard]] SettingsBasis chosenBasis(const TimeSettings& settings) const;
+    /// Shows the problem at its field and the basis the choice gives; the
+    /// problem, for accept().
+    SettingsProblem refresh();
     void showChosenPlace();
     void showZone(const QString& name);
 
