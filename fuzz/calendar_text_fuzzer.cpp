@@ -22,7 +22,7 @@ void checkMoment(std::string_view text) {
     try {
         const bazi::CivilDateTime moment = bazi::cli::parseMoment(text, "MOMENT");
         require(moment.ok(), "a moment read exists");
-        std::string written = bazi::cli::dateTimeText(moment);
+        std::string written = bazi::spacedIsoMomentText(moment);
         if (text.size() == 16)
             written.resize(16); // given without seconds
         if (text.size() > 10 && text[10] == 'T')
@@ -38,7 +38,7 @@ void checkDate(std::string_view text) {
     try {
         const bazi::CivilDate date = bazi::cli::parseDate(text, "DATE");
         require(formDate && *formDate == date, "the file's rule accepts the same date");
-        require(bazi::cli::isoDate(date) == text, "a date read is written back as given");
+        require(bazi::isoDateText(date) == text, "a date read is written back as given");
     } catch (const bazi::cli::InputError& e) {
         require(!formDate, "the file's rule refuses the same text");
         requireOneShortLine(e.what());
@@ -46,7 +46,7 @@ void checkDate(std::string_view text) {
 }
 
 void checkNumber(std::string_view text) {
-    const auto value = bazi::cli::parseDecimalDigits(text);
+    const auto value = bazi::parseDecimalDigits(text);
     bool digitsOnly = !text.empty();
     for (const char c : text)
         digitsOnly = digitsOnly && c >= '0' && c <= '9';

@@ -10,6 +10,7 @@
 #include "cli/chart_input.h"
 #include "cli/cli_common.h"
 #include "cli/time_range.h"
+#include "texts/lookup_texts.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -28,7 +29,7 @@ void checkChart(std::string_view text, bool sameDay) {
                 "a chart read can stand");
         for (const int pillar : chart.pillars)
             require(pillar >= 0 && pillar <= 60, "pillars of the sixty, or unknown");
-        const std::string written = bazi::cli::chartText(chart);
+        const std::string written = bazi::chartPatternText(chart);
         require(bazi::cli::parseChart(written, sameDay) == chart, "a chart reads back as written");
     } catch (const bazi::cli::InputError& e) {
         requireOneShortLine(e.what());

@@ -1,7 +1,6 @@
 #include "basis/pillar_cuts.h"
 
 #include "basis/equation_of_time.h"
-#include "calendar/day_hour_pillars.h"
 #include "calendar/sexagenary.h"
 #include "calendar/solar_terms.h"
 
@@ -16,10 +15,6 @@ constexpr std::int64_t kHour = 3600;
 
 constexpr std::int64_t ceilDiv(std::int64_t a, std::int64_t b) {
     return -floorDiv(-a, b);
-}
-
-DayHourPillars dayHourAt(Instant t, const TimeBasis& basis) {
-    return dayHourPillarsOf(readingAt(t, basis), basis.lateZi == LateZi::nextDay);
 }
 
 // The first reading second after `second` at which the pillars may change:
@@ -85,7 +80,7 @@ CutKind kindOfBoundary(std::int64_t boundarySecond, LateZi lateZi) {
 
 // The cut at a jump of the reading, found by comparing the pillars on its sides.
 PillarCut cutAtJump(Instant s, const TimeBasis& basis) {
-    const bool dayChanges = dayHourAt(s - 1, basis).day != dayHourAt(s, basis).day;
+    const bool dayChanges = dayHourPillarsAt(s - 1, basis).day != dayHourPillarsAt(s, basis).day;
     return PillarCut{s, dayChanges ? CutKind::dayChange : CutKind::hourChange};
 }
 
@@ -98,7 +93,7 @@ PillarCut nextDayHourCut(Instant after, const TimeBasis& basis) {
         const std::int64_t second = floorDiv(seg.readingMs(from), 1000);
         if (from == seg.begin) {
             // The reading may jump here (a change of standard offset).
-            if (dayHourAt(from - 1, basis) != dayHourAt(from, basis))
+            if (dayHourPillarsAt(from - 1, basis) != dayHourPillarsAt(from, basis))
                 return cutAtJump(from, basis);
         } else {
             // A boundary falling exactly on `from`.

@@ -2,7 +2,6 @@
 
 #include "basis/equation_of_time.h"
 #include "calendar/calendar_range.h"
-#include "calendar/day_hour_pillars.h"
 #include "calendar/lunar_calendar.h"
 #include "calendar/sexagenary.h"
 
@@ -58,6 +57,10 @@ std::int64_t readingMsAt(Instant t, const TimeBasis& basis) {
 
 CivilDateTime readingAt(Instant t, const TimeBasis& basis) {
     return localFromInstant(Instant{floorDiv(readingMsAt(t, basis), 1000)}, 0);
+}
+
+DayHourPillars dayHourPillarsAt(Instant t, const TimeBasis& basis) {
+    return dayHourPillarsOf(readingAt(t, basis), basis.lateZi == LateZi::nextDay);
 }
 
 bool isInstantInCalendarRange(Instant t) {

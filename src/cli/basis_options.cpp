@@ -1,5 +1,4 @@
 #include "cli/basis_options.h"
-#include "texts/basis_texts.h"
 
 #include "basis/instant.h"
 #include "calendar/calendar_range.h"
@@ -7,22 +6,18 @@
 #include "cli/cli_common.h"
 #include "form/message_text.h"
 #include "places/gazetteer.h"
+#include "texts/basis_texts.h"
 
 #include <CLI/CLI.hpp>
 
-#include <cmath>
 #include <cstdio>
 
 namespace bazi::cli {
 
 namespace {
 
-std::string clockText(CivilDateTime t) {
-    return dateTimeText(t);
-}
-
 std::string timeOfDay(CivilDateTime t) {
-    return dateTimeText(t).substr(11);
+    return spacedIsoMomentText(t).substr(11);
 }
 
 std::string zoneText(const TimeBasis& basis) {
@@ -44,10 +39,6 @@ ClockZone zoneNamed(std::string_view name, std::string_view option) {
                          "cannot be read here; choose a neighbouring zone");
     }
     return {};
-}
-
-std::string durationText(std::int64_t seconds) {
-    return std::to_string(seconds / 60) + "分" + std::to_string(seconds % 60) + "秒";
 }
 
 } // namespace
@@ -156,12 +147,12 @@ ChosenBasis basisFromOptions(const BasisOptions& options) {
 Instant instantOfClock(CivilDateTime clock, const TimeBasis& basis, std::string_view what) {
     const ClockResolution r = instantFromClock(clock, basis);
     const std::string zone = zoneText(basis);
-    const std::string head = std::string(what) + " " + clockText(clock);
+    const std::string head = std::string(what) + " " + spacedIsoMomentText(clock);
     if (r.status == ClockResolution::Status::gap) {
         const Instant jump = r.lookup.second.begin;
         const CivilDateTime from = localFromInstant(jump, r.lookup.first.utcOffset);
         const CivilDateTime to = localFromInstant(jump, r.lookup.second.utcOffset);
-        throw InputError(head + " does not exist in " + zone + ": on " + isoDate(from.date) +
+        throw InputError(head + " does not exist in " + zone + ": on " + isoDateText(from.date) +
                          " clocks went from " + timeOfDay(from) + " (" +
                          utcOffsetText(r.lookup.first.utcOffset) + ") straight to " +
                          timeOfDay(to) + " (" + utcOffsetText(r.lookup.second.utcOffset) +
@@ -171,7 +162,8 @@ Instant instantOfClock(CivilDateTime clock, const TimeBasis& basis, std::string_
     if (r.status == ClockResolution::Status::ambiguous) {
         const auto reading = [&](const ZoneStretch& s) {
             return utcOffsetText(s.utcOffset) + " (" + (s.summerTime != 0 ? "summer time, " : "") +
-                   clockText(localFromInstant(instantFromLocal(clock, s.utcOffset), 0)) + " UTC)";
+                   spacedIsoMomentText(localFromInstant(instantFromLocal(clock, s.utcOffset), 0)) +
+                   " UTC)";
         };
         throw InputError(head + " happened twice in " + zone +
                          ", when clocks were put back: first at " + reading(r.lookup.first) +
@@ -180,65 +172,11 @@ Instant instantOfClock(CivilDateTime clock, const TimeBasis& basis, std::string_
     }
     if (!isInstantInCalendarRange(r.instant))
         throw InputError(head + " (" + zone + ") is outside the calendar's range: it is " +
-                         clockText(calendarTimeFromInstant(r.instant)) +
+                         spacedIsoMomentText(calendarTimeFromInstant(r.instant)) +
                          " on the calendar's clock (UTC+8); give a moment from " +
-                         clockText(kCalendarFirstMoment) + " to " + clockText(kCalendarLastMoment) +
-                         " UTC+8");
+                         spacedIsoMomentText(kCalendarFirstMoment) + " to " +
+                         spacedIsoMomentText(kCalendarLastMoment) + " UTC+8");
     return r.instant;
-}
-
-std::string_view readingLabel(const BasisChart& chart, const TimeBasis& basis) {
-    switch (basis.solarTime) {
-    case SolarTime::mean: return "平太阳时";
-    case SolarTime::apparent: return "真太阳时";
-    case SolarTime::off: break;
-    }
-    return chart.reading == chart.clock.time ? std::string_view{} : std::string_view{"标准时"};
-}
-
-std::string basisTextAfterClock(const BasisChart& chart, const TimeBasis& basis) {
-    std::string text = " " + utcOffsetText(chart.clock.utcOffset);
-    if (const std::string_view label = readingLabel(chart, basis); !label.empty()) {
-        text += "  ";
-        text += label;
-        text += ' ';
-        text += clockText(chart.reading);
-    }
-    return text;
-}
-
-void appendBasisJson(std::string& out, const BasisChart& chart, const TimeBasis& basis) {
-    appendJsonKey(out, "utcOffset");
-    appendJsonString(out, utcOffsetText(chart.clock.utcOffset));
-    if (basis.solarTime != SolarTime::off) {
-        appendJsonKey(out, "solarTime");
-        appendJsonString(out, isoDateTime(chart.reading));
-    }
-}
-
-std::string basisHeaderLine(const TimeBasis& basis) {
-    return "时间基准：" + describeBasis(basis);
-}
-
-namespace {
-
-std::string pillarsText(const PillarIndices& p) {
-    return pillarText(p.year) + ' ' + pillarText(p.month) + ' ' + pillarText(p.day) + ' ' +
-           pillarText(p.hour);
-}
-
-} // namespace
-
-std::vector<std::string> nearCutLines(const std::vector<NearCut>& cuts, const TimeBasis& basis) {
-    std::vector<std::string> lines;
-    for (const NearCut& n : cuts) {
-        const ClockTime at = clockFromInstant(n.cut.at, basis);
-        lines.push_back("  临界 " + std::string(cutReasonText(n.cut.kind)) + ' ' +
-                        clockText(at.time) + ' ' + utcOffsetText(at.utcOffset) + "，" +
-                        durationText(n.distance) + (n.before ? "前" : "后") + "；另一侧八字 " +
-                        pillarsText(n.otherSide.pillars));
-    }
-    return lines;
 }
 
 ChosenBasis chosenSpanBasis(const BasisOptions& options) {

@@ -27,10 +27,14 @@ std::size_t characterLength(unsigned char lead) {
     return 1;
 }
 
-// The characters of `text` without blanks (ASCII spaces and tabs, full-width spaces).
+// Four pillars are at most eight characters; a ninth says that more follow.
+constexpr std::size_t kCharactersRead = 9;
+
+// The first kCharactersRead characters of `text` without blanks (ASCII spaces
+// and tabs, full-width spaces): a batch line of any length costs no more.
 std::vector<std::string_view> charactersOf(std::string_view text) {
     std::vector<std::string_view> out;
-    for (std::size_t i = 0; i < text.size();) {
+    for (std::size_t i = 0; i < text.size() && out.size() < kCharactersRead;) {
         const std::size_t n =
             std::min(characterLength(static_cast<unsigned char>(text[i])), text.size() - i);
         const std::string_view c = text.substr(i, n);
@@ -39,10 +43,6 @@ std::vector<std::string_view> charactersOf(std::string_view text) {
             out.push_back(c);
     }
     return out;
-}
-
-std::string inQuotes(std::string_view text) {
-    return quotedForMessage(text);
 }
 
 } // namespace
@@ -63,19 +63,19 @@ ChartPattern parseChart(std::string_view text, bool lateZiSameDay) {
         const Stem stem = stemOfText(chars[k]);
         const Branch branch = branchOfText(chars[k + 1]);
         if (!stem.ok() || !branch.ok())
-            throw InputError(inQuotes(text) + ": " + inQuotes(pair) + " is not a pillar; " +
-                             std::string(kForm));
+            throw InputError(quotedForMessage(text) + ": " + quotedForMessage(pair) +
+                             " is not a pillar; " + std::string(kForm));
         const Pillar p = pillarOf(stem, branch);
         if (!p.ok())
             throw InputError(
-                inQuotes(pair) +
+                quotedForMessage(pair) +
                 " is not one of the sixty pillars: a stem and a branch of the same "
                 "polarity (甲丙戊庚壬 with 子寅辰午申戌, 乙丁己辛癸 with 丑卯巳未酉亥)");
         chart.pillars[pillar] = p.cycle;
         k += 2;
     }
     if (pillar != 4 || k != chars.size())
-        throw InputError(inQuotes(text) + " is not four pillars; " + std::string(kForm));
+        throw InputError(quotedForMessage(text) + " is not four pillars; " + std::string(kForm));
 
     switch (problemOf(chart, lateZiSameDay)) {
     case ChartProblem::none: break;
@@ -108,16 +108,6 @@ ChartPattern parseChart(std::string_view text, bool lateZiSameDay) {
     }
     }
     return chart;
-}
-
-std::string chartText(const ChartPattern& chart) {
-    std::string text;
-    for (std::size_t k = 0; k < 4; ++k) {
-        if (k > 0)
-            text += ' ';
-        text += chart.known(k) ? pillarText(chart.pillars[k]) : std::string("*");
-    }
-    return text;
 }
 
 } // namespace bazi::cli

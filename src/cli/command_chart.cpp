@@ -1,17 +1,18 @@
 // bazi-seek chart: the four pillars, lunar date and solar term of a moment or of
 // a series of moments.
 
+#include "calendar/calendar_range.h"
+#include "calendar/lunar_calendar.h"
+#include "calendar/moment_chart.h"
+#include "calendar/solar_terms.h"
+#include "chart/chart_tables.h"
 #include "cli/basis_options.h"
-#include "texts/basis_texts.h"
 #include "cli/calendar_commands.h"
 #include "cli/chart_tables_output.h"
 #include "cli/cli_common.h"
 #include "cli/spirit_stars_output.h"
-#include "calendar/calendar_range.h"
-#include "calendar/lunar_calendar.h"
-#include "chart/chart_tables.h"
-#include "calendar/moment_chart.h"
-#include "calendar/solar_terms.h"
+#include "texts/basis_texts.h"
+#include "texts/result_formats.h"
 
 #include <CLI/CLI.hpp>
 
@@ -25,13 +26,10 @@ namespace bazi::cli {
 
 namespace {
 
-constexpr CivilDateTime kFirstMoment = kCalendarFirstMoment;
-constexpr CivilDateTime kLastMoment = kCalendarLastMoment;
 constexpr int kMaxStepHours = 1000000; // more than the whole range
 
 struct ChartOptions {
     std::vector<std::string> fromWords; // MOMENT: quoted, or its date and time as two words
-    std::string from;                   // MOMENT as one text
     std::optional<std::string> to;      // --to MOMENT, for a series
     std::string stepHours = "2";        // --step-hours, decimal digits
     bool json = false;                  // --json
@@ -43,13 +41,23 @@ struct ChartOptions {
     BasisOptions basis;  // --tz, --longitude / --place, --solar-time, --late-zi, --fold, --near
 };
 
-CivilDateTime momentInRange(const std::string& text, std::string_view what) {
+CivilDateTime momentInRange(std::string_view text, std::string_view what) {
     const CivilDateTime moment = parseMoment(text, what);
-    if (moment < kFirstMoment || moment > kLastMoment)
-        throw InputError(std::string(what) + " " + dateTimeText(moment) +
+    if (!isInCalendarRange(moment))
+        throw InputError(std::string(what) + " " + spacedIsoMomentText(moment) +
                          " is outside the calendar's range; give a moment from " +
-                         dateTimeText(kFirstMoment) + " to " + dateTimeText(kLastMoment));
+                         spacedIsoMomentText(kCalendarFirstMoment) + " to " +
+                         spacedIsoMomentText(kCalendarLastMoment));
     return moment;
+}
+
+int stepHoursOf(const ChartOptions& options) {
+    return parseWholeNumber(options.stepHours, "--step-hours", 1, kMaxStepHours);
+}
+
+[[noreturn]] void refuseToBeforeFrom(CivilDateTime to, CivilDateTime from) {
+    throw InputError("--to " + spacedIsoMomentText(to) + " is before MOMENT " +
+                     spacedIsoMomentText(from) + "; give a --to moment at or after it");
 }
 
 // What a chosen time basis adds to a line: the clock's offset, the reading,
@@ -87,7 +95,7 @@ ClockTime termOnClock(const TermRef& term, const TimeBasis& basis) {
 
 void appendJsonMoment(std::string& text, std::string_view key, CivilDateTime moment) {
     appendJsonKey(text, key);
-    appendJsonString(text, isoDateTime(moment));
+    appendJsonString(text, isoMomentText(moment));
 }
 
 void appendJsonInt(std::string& text, std::string_view key, int value) {
@@ -112,17 +120,7 @@ void writeJsonLine(OutputBuffer& out, const ChartOptions& options, const ChartLi
     }
     text += ']';
     appendJsonKey(text, "lunar");
-    text += '{';
-    appendJsonInt(text, "year", c.lunarYear);
-    appendJsonInt(text, "month", c.lunarMonth);
-    appendJsonInt(text, "day", c.lunarDay);
-    appendJsonKey(text, "leap");
-    text += c.leap ? "true" : "false";
-    if (isReckonedLunarDate(c.moment.date)) {
-        appendJsonKey(text, "reckoned");
-        text += "true";
-    }
-    text += '}';
+    appendLunarJson(text, LunarDate{c.lunarYear, c.lunarMonth, c.lunarDay, c.leap}, c.moment.date);
     appendJsonKey(text, "lunarText");
     appendJsonString(text, lunarTimeText(c));
     appendJsonKey(text, "term");
@@ -159,22 +157,22 @@ void writeJsonLine(OutputBuffer& out, const ChartOptions& options, const ChartLi
 
 void writeTextLine(OutputBuffer& out, const ChartOptions& options, const ChartLine& line) {
     const MomentChart& c = line.chart;
-    std::string text = dateTimeText(c.moment);
+    std::string text = spacedIsoMomentText(c.moment);
     if (line.basis)
         text += basisTextAfterClock(line.basis->chart, *line.basis->basis);
     text += "  八字 ";
     text += c.spacedChartText();
     text += "  农历 ";
     text += lunarTimeText(c);
-    text += reckonedMark(c.moment.date);
+    text += reckonedMarkText(c.moment.date);
     text += "  节气 ";
     text += solarTermName(line.term.n);
     text += ' ';
     if (line.basis) {
         const ClockTime term = termOnClock(line.term, *line.basis->basis);
-        text += dateTimeText(term.time) + ' ' + utcOffsetText(term.utcOffset);
+        text += spacedIsoMomentText(term.time) + ' ' + utcOffsetText(term.utcOffset);
     } else {
-        text += dateTimeText(termMoment(line.term.year, line.term.n));
+        text += spacedIsoMomentText(termMoment(line.term.year, line.term.n));
     }
     text += "  ";
     text += spiritStarsLine(chartIndicesOfText(c.chartText()), options.female);
@@ -189,26 +187,33 @@ void writeTextLine(OutputBuffer& out, const ChartOptions& options, const ChartLi
             out.line(warning);
 }
 
+void writeLine(OutputBuffer& out, const ChartOptions& options, const ChartLine& line) {
+    if (options.json)
+        writeJsonLine(out, options, line);
+    else
+        writeTextLine(out, options, line);
+}
+
 // Every moment of the series under a chosen basis: MOMENT and --to are clock
 // times, the series steps along the timeline (through summer-time changes).
-void runChartOnBasis(const ChartOptions& options, const ChosenBasis& chosen) {
+// The step is read after the order of MOMENT and --to, as it always was here.
+void runChartOnBasis(const ChartOptions& options, std::string_view fromText,
+                     const ChosenBasis& chosen) {
     const TimeBasis& basis = chosen.basis;
-    const CivilDateTime from = parseMoment(options.from, "MOMENT");
+    const CivilDateTime from = parseMoment(fromText, "MOMENT");
     const Instant first = instantOfClock(from, basis, "MOMENT");
     Instant last = first;
     if (options.to) {
         const CivilDateTime to = parseMoment(*options.to, "--to");
         last = instantOfClock(to, basis, "--to");
         if (last < first)
-            throw InputError("--to " + dateTimeText(to) + " is before MOMENT " +
-                             dateTimeText(from) + "; give a --to moment at or after it");
+            refuseToBeforeFrom(to, from);
     }
 
     OutputBuffer out;
     if (!options.json)
         out.line(basisHeaderLine(basis));
-    const std::int64_t step =
-        std::int64_t{parseWholeNumber(options.stepHours, "--step-hours", 1, kMaxStepHours)} * 3600;
+    const std::int64_t step = std::int64_t{stepHoursOf(options)} * 3600;
     for (Instant t = first; t <= last; t = t + step) {
         BasisLine extra{&basis, chartAt(t, basis), std::nullopt};
         if (!options.to)
@@ -216,35 +221,27 @@ void runChartOnBasis(const ChartOptions& options, const ChosenBasis& chosen) {
         ChartLine line{momentChartOf(extra.chart),
                        termInForce(calendarTimeFromInstant(t)).value_or(TermRef{}),
                        std::move(extra)};
-        if (options.json)
-            writeJsonLine(out, options, line);
-        else
-            writeTextLine(out, options, line);
+        writeLine(out, options, line);
     }
     out.flush();
 }
 
-void runChart(const ChartOptions& options) {
+// On the calendar's own basis the step is read before the order of MOMENT and --to.
+void runChart(const ChartOptions& options, std::string_view fromText) {
     const ChosenBasis chosen = basisFromOptions(options.basis);
     if (chosen.given) {
-        runChartOnBasis(options, chosen);
+        runChartOnBasis(options, fromText, chosen);
         return;
     }
-    const CivilDateTime first = momentInRange(options.from, "MOMENT");
+    const CivilDateTime first = momentInRange(fromText, "MOMENT");
     const CivilDateTime last = options.to ? momentInRange(*options.to, "--to") : first;
-    const int stepHours = parseWholeNumber(options.stepHours, "--step-hours", 1, kMaxStepHours);
+    const int stepHours = stepHoursOf(options);
     if (last < first)
-        throw InputError("--to " + dateTimeText(last) + " is before MOMENT " + dateTimeText(first) +
-                         "; give a --to moment at or after it");
+        refuseToBeforeFrom(last, first);
 
     OutputBuffer out;
-    for (CivilDateTime moment = first; moment <= last; moment = addHours(moment, stepHours)) {
-        const ChartLine line = chartLineOf(moment);
-        if (options.json)
-            writeJsonLine(out, options, line);
-        else
-            writeTextLine(out, options, line);
-    }
+    for (CivilDateTime moment = first; moment <= last; moment = addHours(moment, stepHours))
+        writeLine(out, options, chartLineOf(moment));
     out.flush();
 }
 
@@ -258,7 +255,8 @@ void registerChartCommand(CLI::App& app) {
     command
         ->add_option("MOMENT", options->fromWords,
                      "Local civil time (UTC+8) \"YYYY-MM-DD HH:MM[:SS]\", " +
-                         dateTimeText(kFirstMoment) + " to " + dateTimeText(kLastMoment))
+                         spacedIsoMomentText(kCalendarFirstMoment) + " to " +
+                         spacedIsoMomentText(kCalendarLastMoment))
         ->required();
     CLI::Option* to = command->add_option(
         "--to", options->to, "Last moment of a series (inclusive), same form as MOMENT");
@@ -304,11 +302,8 @@ Examples:
   bazi-seek chart "1988-07-15 12:00" --tz Asia/Shanghai
   bazi-seek chart "2000-03-20 12:00" --place 乌鲁木齐 --solar-time true
   bazi-seek chart "2016-03-16 23:30" --late-zi same-day)");
-    command->callback([options] {
-        // Unquoted, the shell hands the date and the time over as two words.
-        options->from = joinedArguments(options->fromWords);
-        runChart(*options);
-    });
+    // Unquoted, the shell hands the date and the time over as two words.
+    command->callback([options] { runChart(*options, joinedArguments(options->fromWords)); });
 }
 
 } // namespace bazi::cli

@@ -2,7 +2,6 @@
 // is the one given, exact to the second, in the span format of search; one
 // chart, or a batch of charts one per line.
 
-#include "calendar/calendar_range.h"
 #include "cli/basis_options.h"
 #include "cli/chart_input.h"
 #include "cli/cli_common.h"
@@ -13,6 +12,7 @@
 #include "search/chart_lookup.h"
 #include "search/span_walker.h"
 #include "texts/basis_texts.h"
+#include "texts/lookup_texts.h"
 
 #include <CLI/CLI.hpp>
 
@@ -48,9 +48,9 @@ SearchRange rangeOf(const FindOptions& options, const TimeBasis* basis) {
 // clock, or with a basis on its clock with the UTC offset.
 std::string momentText(CivilSeconds t, const TimeBasis* basis) {
     if (!basis)
-        return dateTimeText(civilDateTimeOf(t));
+        return spacedIsoMomentText(civilDateTimeOf(t));
     const ClockTime clock = clockFromInstant(instantOfCivil(t), *basis);
-    return dateTimeText(clock.time) + ' ' + utcOffsetText(clock.utcOffset);
+    return spacedIsoMomentText(clock.time) + ' ' + utcOffsetText(clock.utcOffset);
 }
 
 std::string spanText(const Span& span, const TimeBasis* basis) {
@@ -62,7 +62,7 @@ void sayNothingFound(const ChartPattern& chart, const SearchRange& range) {
     SearchRange whole = wholeCalendar();
     whole.basis = range.basis;
     const TimeBasis* basis = range.basis;
-    std::cerr << "bazi-seek: " << chartText(chart) << " does not occur";
+    std::cerr << "bazi-seek: " << chartPatternText(chart) << " does not occur";
     if (range.from == whole.from && range.to == whole.to) {
         std::cerr << " anywhere in the calendar (" << momentText(whole.from, basis) << " to "
                   << momentText(whole.to - 1, basis) << ")\n";
@@ -87,16 +87,13 @@ void sayNothingFound(const ChartPattern& chart, const SearchRange& range) {
 
 void runOne(const FindOptions& options) {
     const ChosenBasis chosen = chosenSpanBasis(options.basis);
-    const TimeBasis* basis = chosen.given ? &chosen.basis : nullptr;
+    const TimeBasis* basis = chosen.basisOrNull();
     const ChartPattern chart =
         parseChart(joinedArguments(options.chart), chosen.basis.lateZi == LateZi::sameDay);
     const SearchRange range = rangeOf(options, basis);
     OutputBuffer out;
-    const SpanFormat format =
-        options.json ? SpanFormat::json : (options.csv ? SpanFormat::csv : SpanFormat::text);
+    const SpanFormat format = spanFormatOf(options.json, options.csv);
     SpanWriter writer(out, format, nullptr, basis);
-    if (basis && format == SpanFormat::text)
-        out.line(basisHeaderLine(*basis));
     writer.header();
     long long found = 0;
     findChartSpans(chart, range, [&](const Span& span) {
@@ -123,7 +120,7 @@ void runBatch(const FindOptions& options) {
     if (options.csv)
         throw InputError("--batch writes JSON Lines; leave out --csv");
     const ChosenBasis chosen = chosenSpanBasis(options.basis);
-    const TimeBasis* basis = chosen.given ? &chosen.basis : nullptr;
+    const TimeBasis* basis = chosen.basisOrNull();
     const bool sameDay = chosen.basis.lateZi == LateZi::sameDay;
     const SearchRange range = rangeOf(options, basis);
     const std::string text = readBatch(options.batch);
@@ -144,7 +141,7 @@ void runBatch(const FindOptions& options) {
             continue; // a blank line
         try {
             const ChartPattern chart = parseChart(line, sameDay);
-            const std::string written = chartText(chart);
+            const std::string written = chartPatternText(chart);
             findChartSpans(chart, range, [&](const Span& span) {
                 writer.span(span, written);
                 return true;
@@ -179,10 +176,9 @@ void registerFindCommand(CLI::App& app) {
                         "(default: the calendar's first second)");
     command->add_option("--to", options->to,
                         "End: a date (through its last second) or a moment (not included)");
-    auto* json = command->add_flag("--json", options->json,
-                                   "JSON Lines, one object per span, as search writes them");
-    auto* csv = command->add_flag("--csv", options->csv, "CSV, as search writes it");
-    json->excludes(csv);
+    addFormatFlags(*command, options->json, options->csv,
+                   "JSON Lines, one object per span, as search writes them",
+                   "CSV, as search writes it");
     addBasisOptions(*command, options->basis);
     command->footer(R"(The spans are listed oldest first, exactly as search lists them (start, end,
 pillars, lunar date, the reasons the span starts and ends). Exit status 0 when

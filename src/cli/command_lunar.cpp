@@ -1,9 +1,10 @@
 // bazi-seek lunar: the lunar date line of a date or of every date of a range.
 
-#include "cli/calendar_commands.h"
-#include "cli/cli_common.h"
 #include "calendar/lunar_calendar.h"
 #include "calendar/lunar_date_text.h"
+#include "cli/calendar_commands.h"
+#include "cli/cli_common.h"
+#include "texts/result_formats.h"
 
 #include <CLI/CLI.hpp>
 
@@ -25,9 +26,9 @@ struct LunarOptions {
 CivilDate dateInRange(const std::string& text, std::string_view what) {
     const CivilDate date = parseDate(text, what);
     if (date < kLunarFirstDate || date > kLunarLastDate)
-        throw InputError(std::string(what) + " " + isoDate(date) +
+        throw InputError(std::string(what) + " " + isoDateText(date) +
                          " is outside the lunar calendar's range; give a date from " +
-                         isoDate(kLunarFirstDate) + " to " + isoDate(kLunarLastDate));
+                         isoDateText(kLunarFirstDate) + " to " + isoDateText(kLunarLastDate));
     return date;
 }
 
@@ -35,20 +36,20 @@ void runLunar(const LunarOptions& options) {
     const CivilDate first = dateInRange(options.from, "DATE");
     const CivilDate last = options.to ? dateInRange(*options.to, "--to") : first;
     if (last < first)
-        throw InputError("--to " + isoDate(last) + " is before DATE " + isoDate(first) +
+        throw InputError("--to " + isoDateText(last) + " is before DATE " + isoDateText(first) +
                          "; give a --to date at or after it");
 
     OutputBuffer out;
     for (CivilDate date = first; date <= last; date = stepDay(date, StepDirection::forward)) {
         const std::string text = lunarDateText(date, options.format);
         if (!options.json) {
-            out.line(text + std::string(reckonedMark(date)));
+            out.line(text + std::string(reckonedMarkText(date)));
             continue;
         }
         const LunarDate lunar = toLunar(date).value_or(LunarDate{}); // always inside the range
         std::string line = "{";
         appendJsonKey(line, "date");
-        appendJsonString(line, isoDate(date));
+        appendJsonString(line, isoDateText(date));
         appendJsonKey(line, "year");
         line += std::to_string(lunar.year);
         appendJsonKey(line, "month");
@@ -78,8 +79,8 @@ void registerLunarCommand(CLI::App& app) {
                  "date from DATE to --to");
     command
         ->add_option("DATE", options->from,
-                     "Gregorian date \"YYYY-MM-DD\", " + isoDate(kLunarFirstDate) + " to " +
-                         isoDate(kLunarLastDate))
+                     "Gregorian date \"YYYY-MM-DD\", " + isoDateText(kLunarFirstDate) + " to " +
+                         isoDateText(kLunarLastDate))
         ->required();
     command->add_option("--to", options->to, "Last date of a range (inclusive)");
     command->add_option(

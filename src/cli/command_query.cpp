@@ -3,14 +3,12 @@
 // as JSON or as CSV.
 
 #include "cli/basis_options.h"
-#include "texts/basis_texts.h"
 #include "cli/cli_common.h"
 #include "cli/form_input.h"
 #include "cli/query_command.h"
-#include "form/form_state_json.h"
-#include "form/text_input.h"
 #include "query/basis_window.h"
 #include "query/query_driver.h"
+#include "texts/basis_texts.h"
 #include "texts/result_formats.h"
 #include "texts/result_texts.h"
 
@@ -43,10 +41,6 @@ struct QueryBasis {
     [[nodiscard]] const BasisChart& chartOf(CivilDateTime clock) const {
         return window.charts.at(clock);
     }
-    [[nodiscard]] std::vector<NearCut> nearOf(CivilDateTime clock) const {
-        return cutsNear(chartOf(clock).instant, chosen.basis,
-                        std::int64_t{chosen.nearMinutes} * 60);
-    }
 };
 
 FormState formStateOf(const QueryOptions& options) {
@@ -58,16 +52,16 @@ FormState formStateOf(const QueryOptions& options) {
         form.date = parseDate(*options.date, "--date");
     applySettings(form, options.sets);
     if (!isQueryDateInRange(form.date))
-        throw InputError("the reference date " + isoDate(form.date) +
+        throw InputError("the reference date " + isoDateText(form.date) +
                          " is outside the range a query covers; give a date from " +
-                         isoDate(kFirstQueryDate) + " to " + isoDate(kLastQueryDate) +
+                         isoDateText(kFirstQueryDate) + " to " + isoDateText(kLastQueryDate) +
                          " (its three-day window must lie inside the calendar)");
     return form;
 }
 
 // The lunar time of a row, marked when it is the astronomical reckoning.
 std::string lunarColumn(const ResultRow& row) {
-    return row.lunar + std::string(reckonedMark(row.moment.date));
+    return row.lunar + std::string(reckonedMarkText(row.moment.date));
 }
 
 void printGrid(const QueryResult& result, const QueryBasis* basis, OutputBuffer& out) {
@@ -94,7 +88,8 @@ void printGrid(const QueryResult& result, const QueryBasis* basis, OutputBuffer&
         line(row.gregorian, lunarColumn(row),
              row.chart + basisTextAfterClock(chart, basis->chosen.basis));
         for (const std::string& warning :
-             nearCutLines(basis->nearOf(row.moment), basis->chosen.basis))
+             nearCutLines(basis->window.cutsNear(row.moment, basis->chosen.nearMinutes),
+                          basis->chosen.basis))
             out.line(warning);
     }
     out.line(kFinishedStatus);
@@ -143,22 +138,17 @@ void registerQueryCommand(CLI::App& app) {
                         "Form state file (JSON); \"-\" reads it from standard input. May be left "
                         "out when --date is given: the query then starts from the empty form");
     command->add_option("--date", options->date,
-                        "Reference date \"YYYY-MM-DD\" (" + isoDate(kFirstQueryDate) + " to " +
-                            isoDate(kLastQueryDate) + "), in place of the file's \"date\"");
-    command
-        ->add_option("--set", options->sets,
-                     "Set one control, after the file: NAME=VALUE with an item's text or "
-                     "index for a combo box, true/false/1/0 for a check or radio box; repeat "
-                     "for more controls")
-        ->expected(1)
-        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-    auto* json = command->add_flag("--json", options->json,
-                                   "One JSON object: conditions, matches, status, summary, "
-                                   "message, page, rows");
-    auto* csv = command->add_flag("--csv", options->csv,
-                                  "CSV: a header line (moment,gregorian,lunar,chart) and one line "
-                                  "per match");
-    json->excludes(csv);
+                        "Reference date \"YYYY-MM-DD\" (" + isoDateText(kFirstQueryDate) + " to " +
+                            isoDateText(kLastQueryDate) + "), in place of the file's \"date\"");
+    addSetOption(*command, options->sets,
+                 "Set one control, after the file: NAME=VALUE with an item's text or "
+                 "index for a combo box, true/false/1/0 for a check or radio box; repeat "
+                 "for more controls");
+    addFormatFlags(*command, options->json, options->csv,
+                   "One JSON object: conditions, matches, status, summary, "
+                   "message, page, rows",
+                   "CSV: a header line (moment,gregorian,lunar,chart) and one line "
+                   "per match");
     addBasisOptions(*command, options->basis);
     command->footer(
         R"(The output is the result grid (公历时间, 农历时间, 八字; newest moment first),

@@ -25,10 +25,9 @@ namespace {
 
 struct SearchOptions {
     std::optional<std::string>
-        formFile;         // FORM, "-" for standard input; the empty form if not given
-    std::string from, to; // --from, --to
-    std::string hours;    // --hours, empty for the whole day
-    bool hoursGiven = false;
+        formFile;                     // FORM, "-" for standard input; the empty form if not given
+    std::string from, to;             // --from, --to
+    std::string hours;                // --hours; the whole day when not given
     std::vector<std::string> sets;    // --set NAME=VALUE, in order
     std::optional<std::string> limit; // --limit N, decimal digits
     bool json = false, csv = false, explain = false;
@@ -38,28 +37,26 @@ struct SearchOptions {
 // The largest --limit: more spans than the whole calendar holds.
 constexpr int kMaxSearchLimit = 1'000'000'000;
 
-void runSearch(const SearchOptions& options) {
+// `hoursGiven`: --hours was on the command line, even as "" (which is refused).
+void runSearch(const SearchOptions& options, bool hoursGiven) {
     const ChosenBasis chosen = chosenSpanBasis(options.basis);
-    const TimeBasis* basis = chosen.given ? &chosen.basis : nullptr;
+    const TimeBasis* basis = chosen.basisOrNull();
     FormState form = readFormFile(options.formFile, false);
     applySettings(form, options.sets);
     SearchRange range = parseTimeRange(options.from, options.to, basis);
-    if (options.hoursGiven)
+    if (hoursGiven)
         range.windows = parseHourWindows(options.hours);
     const Conditions conditions = captureConditions(form);
     if (conditions.conditionCount == 0)
         throw InputError(std::string(kNoConditionMessage) +
                          " (set at least one row: a value box not on \"-\")");
-
-    OutputBuffer out;
-    const SpanFormat format =
-        options.json ? SpanFormat::json : (options.csv ? SpanFormat::csv : SpanFormat::text);
-    SpanWriter writer(out, format, options.explain ? &conditions : nullptr, basis);
-    if (basis && format == SpanFormat::text)
-        out.line(basisHeaderLine(*basis));
-    writer.header();
     const long long limit =
         options.limit ? parseWholeNumber(*options.limit, "--limit", 1, kMaxSearchLimit) : 0;
+
+    OutputBuffer out;
+    const SpanFormat format = spanFormatOf(options.json, options.csv);
+    SpanWriter writer(out, format, options.explain ? &conditions : nullptr, basis);
+    writer.header();
     long long found = 0;
     bool more = false;
     searchSpans(conditions, range, [&](const Span& span) {
@@ -101,24 +98,18 @@ void registerSearchCommand(CLI::App& app) {
         ->add_option("--to", options->to,
                      "End: a date (through its last second) or a moment (not included)")
         ->required();
-    command
-        ->add_option("--hours", options->hours,
-                     "Allowed clock hours, e.g. \"8-18,20-22\" (08:00 <= t < 18:00 …), whole "
-                     "hours 0-24; allowed time across midnight (\"20-24,0-6\") is one stretch")
-        ->each([options](const std::string&) { options->hoursGiven = true; });
-    command
-        ->add_option("--set", options->sets,
-                     "Set one control, after the file: NAME=VALUE as for query; repeat for more")
-        ->expected(1)
-        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    const CLI::Option* hours = command->add_option(
+        "--hours", options->hours,
+        "Allowed clock hours, e.g. \"8-18,20-22\" (08:00 <= t < 18:00 …), whole "
+        "hours 0-24; allowed time across midnight (\"20-24,0-6\") is one stretch");
+    addSetOption(*command, options->sets,
+                 "Set one control, after the file: NAME=VALUE as for query; repeat for more");
     command->add_option("--limit", options->limit, "Stop after N spans (and say so); 1 or more");
-    auto* json = command->add_flag("--json", options->json,
-                                   "JSON Lines: one object per span (start, end, pillars, lunar, "
-                                   "startCut, endCut), nothing else on standard output");
-    auto* csv = command->add_flag("--csv", options->csv,
-                                  "CSV: a header line (start,end,pillars,lunar,startCut,endCut) "
-                                  "and one line per span");
-    json->excludes(csv);
+    addFormatFlags(*command, options->json, options->csv,
+                   "JSON Lines: one object per span (start, end, pillars, lunar, "
+                   "startCut, endCut), nothing else on standard output",
+                   "CSV: a header line (start,end,pillars,lunar,startCut,endCut) "
+                   "and one line per span");
     command->add_flag("--explain", options->explain,
                       "Say why each span matched: per set row its control, value, position, the "
                       "item found, its count and the places that hold it (JSON key \"why\")");
@@ -148,7 +139,7 @@ Examples:
   bazi-seek search examples/whole-range-three-rows.json --from 1901-02-19 --to 2048-12-31 --json
   bazi-seek search --set 组合框_支1=亥 --set 组合框_位置支1=时支 --set 组合框_支数量1=非0 \
                    --from "2016-02-04 12:00" --to "2016-02-05 12:00" --explain)");
-    command->callback([options] { runSearch(*options); });
+    command->callback([options, hours] { runSearch(*options, hours->count() > 0); });
 }
 
 } // namespace bazi::cli

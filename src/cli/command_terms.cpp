@@ -57,13 +57,13 @@ void runTerms(const TermsOptions& options) {
                 object["year"] = year;
                 object["n"] = n;
                 object["name"] = solarTermName(n);
-                object["moment"] = isoDateTime(moment);
+                object["moment"] = isoMomentText(moment);
                 out.line(jsonLine(object));
             } else {
                 char number[8];
                 std::snprintf(number, sizeof number, "%2d", n);
                 out.line(std::to_string(year) + ' ' + number + ' ' + std::string(solarTermName(n)) +
-                         ' ' + dateTimeText(moment));
+                         ' ' + spacedIsoMomentText(moment));
             }
         }
     }

@@ -1,26 +1,16 @@
 #include "cli/span_output.h"
 
-#include "texts/basis_texts.h"
-#include "texts/span_formats.h"
-
-#include "calendar/sexagenary.h"
 #include "chart/chart_facts.h"
 #include "chart/library_facts.h"
 #include "form/form_catalog.h"
-#include "search/span_walker.h"
+#include "texts/basis_texts.h"
+#include "texts/result_formats.h"
+#include "texts/result_texts.h"
+#include "texts/span_formats.h"
 #include "texts/span_texts.h"
 
 namespace bazi::cli {
 namespace {
-
-std::string pillarsText(const PillarIndices& p, std::string_view separator) {
-    std::string text = pillarText(p.year);
-    for (const int pillar : {p.month, p.day, p.hour}) {
-        text += separator;
-        text += pillarText(pillar);
-    }
-    return text;
-}
 
 // The places holding the found item: characters and slots, or pillars for a star.
 std::vector<std::string> placesOf(const ConditionRow& row, const RowEvaluation& e) {
@@ -57,6 +47,8 @@ SpanWriter::SpanWriter(OutputBuffer& out, SpanFormat format, const Conditions* e
     : m_out(out), m_format(format), m_explain(explain), m_basis(basis) {}
 
 void SpanWriter::header() {
+    if (m_basis && m_format == SpanFormat::text)
+        m_out.line(basisHeaderLine(*m_basis));
     if (m_format == SpanFormat::csv)
         m_out.lines(spanCsvHeader(m_basis));
 }
@@ -71,22 +63,22 @@ void SpanWriter::span(const Span& span, std::optional<std::string_view> chart) {
 
 void SpanWriter::text(const Span& span) {
     const auto [start, end, clock] = spanEndsOf(span, m_basis);
-    std::string line = dateTimeText(start);
+    std::string line = spacedIsoMomentText(start);
     if (clock) {
         line += ' ';
         line += utcOffsetText(clock->start.utcOffset);
     }
     line += "  ";
-    line += dateTimeText(end);
+    line += spacedIsoMomentText(end);
     if (clock) {
         line += ' ';
         line += utcOffsetText(clock->end.utcOffset);
     }
     line += "  ";
-    line += pillarsText(span.pillars, " ");
+    line += spacedPillarsText(span.pillars);
     line += "  ";
     line += spanLunarText(start.date);
-    line += reckonedMark(start.date);
+    line += reckonedMarkText(start.date);
     line += "  ";
     line += cutReasonText(span.startCut);
     line += "  ";
@@ -114,7 +106,6 @@ void SpanWriter::json(const Span& span, std::optional<std::string_view> chart) {
     if (chart) {
         appendJsonKey(text, "chart");
         appendJsonString(text, *chart);
-        text += ", ";
     }
     appendSpanJsonMembers(text, span, m_basis);
     if (m_explain) {

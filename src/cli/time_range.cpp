@@ -5,8 +5,6 @@
 #include "form/message_text.h"
 #include "search/span_walker.h"
 
-#include <charconv>
-
 namespace bazi::cli {
 namespace {
 
@@ -14,7 +12,8 @@ constexpr CivilSeconds kFirstSecond = civilSecondsOf(kCalendarFirstMoment);
 constexpr CivilSeconds kEndSecond = civilSecondsOf(kCalendarLastMoment) + 1;
 
 std::string calendarRangeText() {
-    return dateTimeText(kCalendarFirstMoment) + " to " + dateTimeText(kCalendarLastMoment);
+    return spacedIsoMomentText(kCalendarFirstMoment) + " to " +
+           spacedIsoMomentText(kCalendarLastMoment);
 }
 
 bool looksLikeDate(std::string_view text) {
@@ -52,13 +51,11 @@ void checkInside(CivilSeconds at, std::string_view what, std::string_view text, 
 
 // A whole number 0..24 written in decimal digits.
 bool hourNumber(std::string_view text, int& hour) {
-    if (text.empty() || text.size() > 2)
+    const auto n = text.size() <= 2 ? parseDecimalDigits(text) : std::nullopt;
+    if (!n || *n > 24)
         return false;
-    for (const char c : text)
-        if (c < '0' || c > '9')
-            return false;
-    std::from_chars(text.data(), text.data() + text.size(), hour);
-    return hour <= 24;
+    hour = static_cast<int>(*n);
+    return true;
 }
 
 std::string_view trimmed(std::string_view text) {

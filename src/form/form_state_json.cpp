@@ -1,11 +1,11 @@
 #include "form/form_state_json.h"
 
+#include "form/iso_date_reader.h"
 #include "form/message_text.h"
 #include "form/text_input.h"
 
 #include <nlohmann/json.hpp>
 
-#include <charconv>
 #include <cstdint>
 #include <map>
 #include <set>
@@ -55,15 +55,10 @@ const ControlSpec& controlSpecOf(std::string_view name, std::optional<ControlSpe
     return *holder;
 }
 
+// An item's index: up to four decimal digits.
 std::optional<int> decimalIndex(std::string_view text) {
-    int n = 0;
-    if (text.empty() || text.size() > 4)
-        return std::nullopt;
-    for (const char c : text)
-        if (c < '0' || c > '9')
-            return std::nullopt; // from_chars alone would take a leading "-"
-    std::from_chars(text.data(), text.data() + text.size(), n);
-    return n;
+    const auto n = text.size() <= 4 ? parseDecimalDigits(text) : std::nullopt;
+    return n ? std::optional<int>(static_cast<int>(*n)) : std::nullopt;
 }
 
 std::optional<int> itemIndexOf(ItemList list, std::string_view text) {
@@ -294,22 +289,8 @@ std::size_t maxFormStateValues() {
 }
 
 std::optional<CivilDate> parseIsoDate(std::string_view text) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
-        return std::nullopt;
-    const auto number = [&](std::size_t at, std::size_t len) -> std::optional<int> {
-        int n = 0;
-        const char* first = text.data() + at;
-        for (std::size_t k = 0; k < len; ++k)
-            if (first[k] < '0' || first[k] > '9')
-                return std::nullopt;
-        std::from_chars(first, first + len, n);
-        return n;
-    };
-    const auto y = number(0, 4), m = number(5, 2), d = number(8, 2);
-    if (!y || !m || !d)
-        return std::nullopt;
-    const CivilDate date{*y, *m, *d};
-    return date.ok() ? std::optional<CivilDate>(date) : std::nullopt;
+    const IsoDateRead r = readIsoDate(text);
+    return r.status == IsoReadStatus::ok ? std::optional<CivilDate>(r.date) : std::nullopt;
 }
 
 FormState formStateFromJson(std::string_view jsonText, bool dateRequired) {

@@ -29,7 +29,7 @@ std::string formStateToJson(const FormState& form) {
                 controls[name] = form.isChecked(name);
             break;
         case ControlKind::radioBox: {
-            const RowNames row = rowNames(spec->group, spec->row);
+            const RowNames& row = rowNames(spec->group, spec->row);
             bool setDiffers = false;
             for (const std::string& radio : row.radios)
                 setDiffers = setDiffers || form.isChecked(radio) != initial.isChecked(radio);

@@ -4,6 +4,10 @@
 
 namespace bazi {
 
+std::vector<NearCut> BasisWindow::cutsNear(CivilDateTime clock, int nearMinutes) const {
+    return bazi::cutsNear(charts.at(clock).instant, basis, std::int64_t{nearMinutes} * 60);
+}
+
 BasisWindow basisWindowOf(CivilDate date, const TimeBasis& basis) {
     BasisWindow window{basis, {}, {}};
     for (const CivilDateTime moment : queryMoments(date)) {

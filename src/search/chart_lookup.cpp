@@ -17,20 +17,9 @@ struct Stretch {
     CivilSeconds from = 0, to = 0;
 };
 
-constexpr CivilSeconds floorDiv(CivilSeconds a, CivilSeconds b) {
-    return a >= 0 ? a / b : -((-a + b - 1) / b);
-}
-
-// The day whose pillar holds at second t (the day changes at 23:00), counted
-// from 0001-01-01 as day 0, and the stretch its pillar holds.
-constexpr CivilSeconds pillarDayAt(CivilSeconds t) {
-    return floorDiv(t + kHour, kSecondsPerDay);
-}
+// The stretch a day's pillar holds (the day of pillarDayAt, from 23:00 before it).
 constexpr Stretch pillarDayStretch(CivilSeconds day) {
     return {day * kSecondsPerDay - kHour, (day + 1) * kSecondsPerDay - kHour};
-}
-int pillarOfDay(CivilSeconds day) {
-    return dayPillarOfDate(dateFromDayNumber(day + 1));
 }
 
 // The stretches that can hold the chart, narrowed pillar by pillar from the
@@ -52,8 +41,7 @@ private:
     // From 节 to 节: every month whose year and month pillars fit the chart.
     template <class Visit> bool forEachMonthStretch(const Visit& visit) const {
         const auto jie = jieTable();
-        auto it = std::upper_bound(jie.begin(), jie.end(), m_range.from,
-                                   [](CivilSeconds s, const JieEntry& e) { return s < e.at; });
+        auto it = jie.begin() + static_cast<std::ptrdiff_t>(jieIndexAfter(m_range.from));
         if (it != jie.begin())
             --it; // the 节 in force at the start
         for (; it != jie.end() && it->at < m_range.to; ++it) {
@@ -77,29 +65,30 @@ private:
             return visit(s);
         CivilSeconds day = pillarDayAt(s.from);
         const CivilSeconds lastDay = pillarDayAt(s.to - 1);
+        int dayPillar = dayPillarOfDay(day);
         if (m_chart.known(2)) {
             // Forward to the first day with the chart's day pillar, then every sixty days.
-            const int here = pillarOfDay(day);
-            day += floorMod(m_chart.pillars[2] - here, 60);
+            day += floorMod(m_chart.pillars[2] - dayPillar, 60);
             for (; day <= lastDay; day += 60)
-                if (!hours(clip(s, pillarDayStretch(day)), day, visit))
+                if (!hours(clip(s, pillarDayStretch(day)), day, m_chart.pillars[2], visit))
                     return false;
             return true;
         }
-        for (; day <= lastDay; ++day)
-            if (!hours(clip(s, pillarDayStretch(day)), day, visit))
+        for (; day <= lastDay; ++day, dayPillar = cycleAdd(dayPillar, 1))
+            if (!hours(clip(s, pillarDayStretch(day)), day, dayPillar, visit))
                 return false;
         return true;
     }
 
-    // The hour block of the chart's hour pillar on this day, if the day has it.
-    template <class Visit> bool hours(Stretch s, CivilSeconds day, const Visit& visit) const {
+    // The hour block of the chart's hour pillar on this day (with pillar
+    // `dayPillar`), if the day has it.
+    template <class Visit>
+    bool hours(Stretch s, CivilSeconds day, int dayPillar, const Visit& visit) const {
         if (s.from >= s.to)
             return true;
         if (!m_chart.known(3))
             return visit(s);
         const Pillar hour(m_chart.pillars[3]);
-        const int dayPillar = pillarOfDay(day);
         if (hourPillarOf(dayPillar, hour.branch().index + 1) != hour.cycle)
             return true;
         const CivilSeconds blockStart =
@@ -143,25 +132,23 @@ SearchEnd findChartSpans(const ChartPattern& chart, const SearchRange& range,
     CandidateStretches(chart, range).forEach([&](Stretch s) {
         if (s.from >= s.to)
             return true;
-        SpanWalker walker(s.from, s.to, range.windows, range.basis);
         // A stretch that begins or ends inside the range is cut by the pillars,
         // not by the range: its reasons are those of the cut.
-        Span span;
-        while (walker.next(span)) {
-            if (!walker.allowed(span) || !chart.matches(span.pillars))
-                continue;
-            if (span.start == s.from && s.from != range.from)
-                span.startCut =
-                    cutReasonAt(span.start, range.from, range.to, range.windows, range.basis);
-            if (span.end == s.to && s.to != range.to)
-                span.endCut =
-                    cutReasonAt(span.end, range.from, range.to, range.windows, range.basis);
-            if (!visit(span)) {
-                stopped = true;
-                return false;
-            }
-        }
-        return true;
+        const SearchEnd end = forEachAllowedSpan(
+            SearchRange{s.from, s.to, range.windows, range.basis}, [&](const Span& walked) {
+                if (!chart.matches(walked.pillars))
+                    return true;
+                Span span = walked;
+                if (span.start == s.from && s.from != range.from)
+                    span.startCut =
+                        cutReasonAt(span.start, range.from, range.to, range.windows, range.basis);
+                if (span.end == s.to && s.to != range.to)
+                    span.endCut =
+                        cutReasonAt(span.end, range.from, range.to, range.windows, range.basis);
+                return visit(span);
+            });
+        stopped = end == SearchEnd::stopped;
+        return !stopped;
     });
     return stopped ? SearchEnd::stopped : SearchEnd::finished;
 }

@@ -1,7 +1,11 @@
 #include "texts/basis_texts.h"
 
 #include "calendar/sexagenary.h"
+#include "search/span_walker.h"
+#include "texts/json_text.h"
 #include "texts/result_formats.h"
+#include "texts/result_texts.h"
+#include "texts/span_texts.h"
 
 #include <cmath>
 #include <cstdio>
@@ -15,7 +19,15 @@ std::string longitudeText(double degrees) {
     return text;
 }
 
+std::string durationText(std::int64_t seconds) {
+    return std::to_string(seconds / 60) + "分" + std::to_string(seconds % 60) + "秒";
+}
+
 } // namespace
+
+std::string_view cutReasonText(CutKind kind) {
+    return cutReasonText(cutReasonOf(kind));
+}
 
 std::string utcOffsetText(int seconds) {
     const char sign = seconds < 0 ? '-' : '+';
@@ -72,6 +84,52 @@ std::string nearCutsCsvText(const std::vector<NearCut>& cuts, const TimeBasis& b
                 utcOffsetText(at.utcOffset);
     }
     return text;
+}
+
+std::string_view readingLabel(const BasisChart& chart, const TimeBasis& basis) {
+    switch (basis.solarTime) {
+    case SolarTime::mean: return "平太阳时";
+    case SolarTime::apparent: return "真太阳时";
+    case SolarTime::off: break;
+    }
+    return chart.reading == chart.clock.time ? std::string_view{} : std::string_view{"标准时"};
+}
+
+std::string basisTextAfterClock(const BasisChart& chart, const TimeBasis& basis) {
+    std::string text(1, ' '); // (" " + text trips GCC 12's -Wrestrict here)
+    text += utcOffsetText(chart.clock.utcOffset);
+    if (const std::string_view label = readingLabel(chart, basis); !label.empty()) {
+        text += "  ";
+        text += label;
+        text += ' ';
+        text += spacedIsoMomentText(chart.reading);
+    }
+    return text;
+}
+
+void appendBasisJson(std::string& out, const BasisChart& chart, const TimeBasis& basis) {
+    appendJsonKey(out, "utcOffset");
+    appendJsonString(out, utcOffsetText(chart.clock.utcOffset));
+    if (basis.solarTime != SolarTime::off) {
+        appendJsonKey(out, "solarTime");
+        appendJsonString(out, isoMomentText(chart.reading));
+    }
+}
+
+std::string basisHeaderLine(const TimeBasis& basis) {
+    return "时间基准：" + describeBasis(basis);
+}
+
+std::vector<std::string> nearCutLines(const std::vector<NearCut>& cuts, const TimeBasis& basis) {
+    std::vector<std::string> lines;
+    for (const NearCut& n : cuts) {
+        const ClockTime at = clockFromInstant(n.cut.at, basis);
+        lines.push_back("  临界 " + std::string(cutReasonText(n.cut.kind)) + ' ' +
+                        spacedIsoMomentText(at.time) + ' ' + utcOffsetText(at.utcOffset) + "，" +
+                        durationText(n.distance) + (n.before ? "前" : "后") + "；另一侧八字 " +
+                        spacedPillarsText(n.otherSide.pillars));
+    }
+    return lines;
 }
 
 } // namespace bazi

@@ -16,6 +16,16 @@ constexpr std::array<std::string_view, 5> kFiveRats = {
 
 } // namespace
 
+std::string chartPatternText(const ChartPattern& chart) {
+    std::string text;
+    for (std::size_t k = 0; k < 4; ++k) {
+        if (k > 0)
+            text += ' ';
+        text += chart.known(k) ? pillarText(chart.pillars[k]) : std::string("*");
+    }
+    return text;
+}
+
 std::string_view monthStemVerse(Stem yearStem) {
     return yearStem.ok() ? kFiveTigers[static_cast<std::size_t>(yearStem.index % 5)]
                          : std::string_view{};

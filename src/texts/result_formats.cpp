@@ -6,16 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include <cstdio>
-
 namespace bazi {
-
-std::string isoMomentText(CivilDateTime m) {
-    char text[80];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", m.date.year, m.date.month,
-                  m.date.day, m.hour, m.minute, m.second);
-    return text;
-}
 
 std::string_view reckonedMarkText(CivilDate date) {
     return isReckonedLunarDate(date) ? " 推算" : "";
@@ -32,14 +23,6 @@ std::string csvField(std::string_view text) {
     }
     return out + "\"";
 }
-
-namespace {
-
-std::vector<NearCut> nearOf(const BasisChart& chart, const TimeBasis& basis, int nearMinutes) {
-    return cutsNear(chart.instant, basis, std::int64_t{nearMinutes} * 60);
-}
-
-} // namespace
 
 std::string queryResultJson(const QueryResult& result, const BasisWindow* window, int nearMinutes) {
     using Json = nlohmann::ordered_json;
@@ -66,7 +49,7 @@ std::string queryResultJson(const QueryResult& result, const BasisWindow* window
             r["utcOffset"] = utcOffsetText(chart.clock.utcOffset);
             if (window->basis.solarTime != SolarTime::off)
                 r["solarTime"] = isoMomentText(chart.reading);
-            r["near"] = nearCutsJson(nearOf(chart, window->basis, nearMinutes), window->basis);
+            r["near"] = nearCutsJson(window->cutsNear(row.moment, nearMinutes), window->basis);
         }
         doc["rows"].push_back(std::move(r));
     }
@@ -94,7 +77,7 @@ std::string queryResultCsv(const QueryResult& result, const BasisWindow* window,
             }
             out += ',';
             out +=
-                csvField(nearCutsCsvText(nearOf(chart, window->basis, nearMinutes), window->basis));
+                csvField(nearCutsCsvText(window->cutsNear(row.moment, nearMinutes), window->basis));
         }
         out += '\n';
     }

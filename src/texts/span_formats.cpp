@@ -4,33 +4,12 @@
 #include "calendar/sexagenary.h"
 #include "search/span_walker.h"
 #include "texts/basis_texts.h"
+#include "texts/json_text.h"
 #include "texts/result_formats.h"
+#include "texts/result_texts.h"
 #include "texts/span_texts.h"
 
 namespace bazi {
-namespace {
-
-std::string pillarsText(const PillarIndices& p) {
-    return pillarText(p.year) + ' ' + pillarText(p.month) + ' ' + pillarText(p.day) + ' ' +
-           pillarText(p.hour);
-}
-
-// A JSON string of a text that needs no escaping (dates, pillars, the cut reasons).
-std::string plainJson(std::string_view text) {
-    return '"' + std::string(text) + '"';
-}
-
-// `, "key": "value"` for a value that needs no escaping.
-void appendMember(std::string& out, std::string_view key, std::string_view value) {
-    out += ", \"";
-    out += key;
-    out += "\": \"";
-    out += value;
-    out += '"';
-}
-
-} // namespace
-
 SpanEnds spanEndsOf(const Span& span, const TimeBasis* basis) {
     if (!basis)
         return SpanEnds{span.startTime(), span.endTime(), std::nullopt};
@@ -54,9 +33,10 @@ std::string spanCsvHeader(const TimeBasis* basis) {
 std::string spanCsvLine(const Span& span, const TimeBasis* basis) {
     const auto [start, end, clock] = spanEndsOf(span, basis);
     std::string text =
-        isoMomentText(start) + "," + isoMomentText(end) + "," + pillarsText(span.pillars) + "," +
-        csvField(spanLunarText(start.date) + std::string(reckonedMarkText(start.date))) + "," +
-        std::string(cutReasonText(span.startCut)) + "," + std::string(cutReasonText(span.endCut));
+        isoMomentText(start) + "," + isoMomentText(end) + "," + spacedPillarsText(span.pillars) +
+        "," + csvField(spanLunarText(start.date) + std::string(reckonedMarkText(start.date))) +
+        "," + std::string(cutReasonText(span.startCut)) + "," +
+        std::string(cutReasonText(span.endCut));
     if (clock) {
         for (const std::string& field :
              {utcOffsetText(clock->start.utcOffset), utcOffsetText(clock->end.utcOffset)}) {
@@ -74,27 +54,32 @@ std::string spanCsvLine(const Span& span, const TimeBasis* basis) {
 
 void appendSpanJsonMembers(std::string& out, const Span& span, const TimeBasis* basis) {
     const auto [start, end, clock] = spanEndsOf(span, basis);
-    const LunarDate lunar = toLunar(start.date).value_or(LunarDate{});
+    const auto member = [&out](std::string_view key, std::string_view text) {
+        appendJsonKey(out, key);
+        appendJsonString(out, text);
+    };
+    member("start", isoMomentText(start));
+    member("end", isoMomentText(end));
+    appendJsonKey(out, "pillars");
     const PillarIndices& p = span.pillars;
-    out += "\"start\": " + plainJson(isoMomentText(start)) +
-           ", \"end\": " + plainJson(isoMomentText(end)) + ", \"pillars\": [" +
-           plainJson(pillarText(p.year)) + ", " + plainJson(pillarText(p.month)) + ", " +
-           plainJson(pillarText(p.day)) + ", " + plainJson(pillarText(p.hour)) + "]";
-    out += ", \"lunar\": {\"year\": " + std::to_string(lunar.year) +
-           ", \"month\": " + std::to_string(lunar.month) +
-           ", \"day\": " + std::to_string(lunar.day) +
-           ", \"leap\": " + (lunar.leap ? "true" : "false");
-    if (isReckonedLunarDate(start.date))
-        out += ", \"reckoned\": true";
-    out += "}, \"startCut\": " + plainJson(cutReasonText(span.startCut)) +
-           ", \"endCut\": " + plainJson(cutReasonText(span.endCut));
+    out += '[';
+    for (const int pillar : {p.year, p.month, p.day, p.hour}) {
+        if (out.back() != '[')
+            out += ", ";
+        appendJsonString(out, pillarText(pillar));
+    }
+    out += ']';
+    appendJsonKey(out, "lunar");
+    appendLunarJson(out, toLunar(start.date).value_or(LunarDate{}), start.date);
+    member("startCut", cutReasonText(span.startCut));
+    member("endCut", cutReasonText(span.endCut));
     if (!clock)
         return;
-    appendMember(out, "utcOffset", utcOffsetText(clock->start.utcOffset));
+    member("utcOffset", utcOffsetText(clock->start.utcOffset));
     if (clock->end.utcOffset != clock->start.utcOffset)
-        appendMember(out, "endUtcOffset", utcOffsetText(clock->end.utcOffset));
+        member("endUtcOffset", utcOffsetText(clock->end.utcOffset));
     if (basis->solarTime != SolarTime::off)
-        appendMember(out, "solarTime", isoMomentText(clock->reading));
+        member("solarTime", isoMomentText(clock->reading));
 }
 
 std::string spanJsonLine(const Span& span, const TimeBasis* basis) {

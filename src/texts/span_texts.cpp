@@ -5,6 +5,14 @@
 #include <array>
 
 namespace bazi {
+namespace {
+
+// clang-format off
+constexpr std::array<std::string_view, 8> kPlaces = {"年干", "年支", "月干", "月支", "日干", "日支", "时干", "时支"};
+constexpr std::array<std::string_view, 4> kPillars = {"年柱", "月柱", "日柱", "时柱"};
+// clang-format on
+
+} // namespace
 
 std::string_view cutReasonText(CutReason reason) {
     switch (reason) {
@@ -18,10 +26,6 @@ std::string_view cutReasonText(CutReason reason) {
 }
 
 std::string_view rowPositionText(const RowPosition& position) {
-    // clang-format off
-    constexpr std::array<std::string_view, 8> kPlaces = {"年干", "年支", "月干", "月支", "日干", "日支", "时干", "时支"};
-    constexpr std::array<std::string_view, 4> kPillars = {"年柱", "月柱", "日柱", "时柱"};
-    // clang-format on
     using Kind = RowPosition::Kind;
     switch (position.kind) {
     case Kind::anywhere: return "不固定";
@@ -35,10 +39,7 @@ std::string_view rowPositionText(const RowPosition& position) {
 }
 
 std::vector<std::string> placeTexts(PlaceSet places) {
-    // clang-format off
-    constexpr std::array<std::string_view, 8> kPlaces = {"年干", "年支", "月干", "月支", "日干", "日支", "时干", "时支"};
     constexpr std::array<std::string_view, 4> kBranches = {"年支", "月支", "日支", "时支"};
-    // clang-format on
     std::vector<std::string> out;
     for (std::size_t place = 0; place < 8; ++place)
         if ((places >> place & 1U) != 0)
@@ -50,7 +51,6 @@ std::vector<std::string> placeTexts(PlaceSet places) {
 }
 
 std::vector<std::string> pillarPlaceTexts(PlaceSet pillars) {
-    constexpr std::array<std::string_view, 4> kPillars = {"年柱", "月柱", "日柱", "时柱"};
     std::vector<std::string> out;
     for (std::size_t p = 0; p < 4; ++p)
         if ((pillars >> p & 1U) != 0)

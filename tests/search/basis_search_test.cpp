@@ -110,5 +110,73 @@ TEST(BasisSearch, TheLookupUnderTheSameDayLateZi) {
     EXPECT_EQ(found, 0);
 }
 
+// The walker keeps its next day or hour cut and its next window edge from span
+// to span; a walker started afresh at each span's start finds them again. The
+// two agree across clock changes of a whole hour (New York) and of half an
+// hour (Lord Howe Island), with windows and with a solar reading.
+TEST(BasisSearch, AWalkAgreesWithAWalkStartedAtEachSpan) {
+    struct Case {
+        const char* zone;
+        CivilDateTime from, to;
+        SolarTime solarTime;
+        LateZi lateZi;
+        HourWindows windows;
+        const char* note;
+    };
+    const Case cases[] = {
+        {"America/New_York",
+         {{2021, 3, 13}, 0, 0, 0},
+         {{2021, 3, 16}, 0, 0, 0},
+         SolarTime::off,
+         LateZi::nextDay,
+         kNoHours.with(8, 18),
+         "spring forward, office hours"},
+        {"America/New_York",
+         {{2021, 11, 6}, 0, 0, 0},
+         {{2021, 11, 9}, 0, 0, 0},
+         SolarTime::mean,
+         LateZi::sameDay,
+         kNoHours.with(0, 3).with(20, 24),
+         "fall back, a window over midnight"},
+        {"Australia/Lord_Howe",
+         {{2021, 4, 3}, 0, 0, 0},
+         {{2021, 4, 6}, 0, 0, 0},
+         SolarTime::off,
+         LateZi::nextDay,
+         kNoHours.with(1, 2).with(9, 17),
+         "half an hour back"},
+        {"Australia/Lord_Howe",
+         {{2021, 10, 2}, 0, 0, 0},
+         {{2021, 10, 5}, 0, 0, 0},
+         SolarTime::apparent,
+         LateZi::nextDay,
+         HourWindows{},
+         "half an hour on, every hour"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.note);
+        TimeBasis basis;
+        basis.zone = ClockZone::fromName(c.zone).zone;
+        ASSERT_FALSE(basis.zone.isFixed());
+        basis.solarTime = c.solarTime;
+        basis.longitude = 151.0;
+        basis.lateZi = c.lateZi;
+        const CivilSeconds to = civilSecondsOf(c.to);
+        SpanWalker walker(civilSecondsOf(c.from), to, c.windows, &basis);
+        int spans = 0;
+        for (Span s; walker.next(s); ++spans) {
+            SpanWalker fresh(s.start, to, c.windows, &basis);
+            Span first;
+            ASSERT_TRUE(fresh.next(first));
+            ASSERT_EQ(first.end, s.end) << "span " << spans;
+            ASSERT_EQ(first.pillars, s.pillars) << "span " << spans;
+            ASSERT_EQ(first.endCut, s.endCut) << "span " << spans;
+            ASSERT_EQ(fresh.allowed(first), walker.allowed(s)) << "span " << spans;
+            ASSERT_EQ(s.pillars, chartOf(s.start, basis)) << "span " << spans;
+        }
+        EXPECT_GT(spans, 36);
+    }
+}
+
 } // namespace
 } // namespace bazi

@@ -7,6 +7,7 @@
 
 #include "basis/clock_zone.h"
 #include "basis/instant.h"
+#include "calendar/day_hour_pillars.h"
 #include "calendar/four_pillars.h"
 #include "calendar/gregorian.h"
 #include "calendar/moment_chart.h"
@@ -97,6 +98,10 @@ struct ClockTime {
 [[nodiscard]] CivilDateTime readingAt(Instant t, const TimeBasis& basis);
 
 // ---- the chart of an instant ----
+
+/// The day and hour pillars at `t`: those of the reading under the basis's
+/// late-子 rule, with no range limit (the cycle runs through every date).
+[[nodiscard]] DayHourPillars dayHourPillarsAt(Instant t, const TimeBasis& basis);
 
 /// Is the calendar's clock (UTC+8) at `t` inside the calendar's range.
 [[nodiscard]] bool isInstantInCalendarRange(Instant t);

@@ -39,6 +39,9 @@ struct ChosenBasis {
     TimeBasis basis;
     bool given = false;                    // any basis option: outputs state the basis
     int nearMinutes = kDefaultNearMinutes; // --near, for the boundary warning
+
+    /// The basis when an option chose one, else null (the calendar's own, stated nowhere).
+    [[nodiscard]] const TimeBasis* basisOrNull() const { return given ? &basis : nullptr; }
 };
 
 /// Reads the options: the zone from the tz database (--tz), else the clock zone
@@ -60,27 +63,5 @@ struct ChosenBasis {
 /// 23:59:59).
 [[nodiscard]] Instant instantOfClock(CivilDateTime clock, const TimeBasis& basis,
                                      std::string_view what);
-
-/// "真太阳时", "平太阳时", or "标准时" (standard time under summer time); empty
-/// when the day and hour pillars follow the clock as shown.
-[[nodiscard]] std::string_view readingLabel(const BasisChart& chart, const TimeBasis& basis);
-
-/// The text that follows a clock time in a listing: " +09:00", then for a
-/// reading other than the clock "  真太阳时 2000-03-20 09:42:55".
-[[nodiscard]] std::string basisTextAfterClock(const BasisChart& chart, const TimeBasis& basis);
-
-/// The JSON keys "utcOffset" and, with solar time on, "solarTime" (the reading,
-/// "2000-03-20T09:42:55"), appended to an object being written.
-void appendBasisJson(std::string& out, const BasisChart& chart, const TimeBasis& basis);
-
-/// The first line of a text listing under a chosen basis: "时间基准：" + the
-/// description of describeBasis.
-[[nodiscard]] std::string basisHeaderLine(const TimeBasis& basis);
-
-/// The boundary warning of one moment: each cut within the window, as an
-/// indented text line "  临界 子时换日 2016-03-16 23:00:00 +08:00，5分0秒后；另一侧八字
-/// 丙申 辛卯 戊戌 壬子".
-[[nodiscard]] std::vector<std::string> nearCutLines(const std::vector<NearCut>& cuts,
-                                                    const TimeBasis& basis);
 
 } // namespace bazi::cli

@@ -16,7 +16,4 @@ namespace bazi::cli {
 /// following day's 子 hour pillar as a 子 hour (the same-day late 子).
 [[nodiscard]] ChartPattern parseChart(std::string_view text, bool lateZiSameDay = false);
 
-/// The chart written with single spaces, "*" for a pillar not known: "丙申 辛卯 丁酉 *".
-[[nodiscard]] std::string chartText(const ChartPattern& chart);
-
 } // namespace bazi::cli

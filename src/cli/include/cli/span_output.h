@@ -15,6 +15,11 @@ namespace bazi::cli {
 
 enum class SpanFormat { text, json, csv };
 
+/// The format the flags --json and --csv (which exclude each other) choose.
+[[nodiscard]] constexpr SpanFormat spanFormatOf(bool json, bool csv) {
+    return json ? SpanFormat::json : (csv ? SpanFormat::csv : SpanFormat::text);
+}
+
 /// Writes spans to an output buffer. With conditions to explain, every span also
 /// carries why it matched: per set row its control, value and position, the
 /// item its count test settled on, the count and the places holding the item.
@@ -26,7 +31,8 @@ public:
     SpanWriter(OutputBuffer& out, SpanFormat format, const Conditions* explain = nullptr,
                const TimeBasis* basis = nullptr);
 
-    /// The CSV header line (nothing for the other formats).
+    /// What comes before the spans of a listing: the line stating the basis
+    /// (text, with a basis) or the CSV header line; nothing for JSON.
     void header();
     /// One span; `chart` adds the key "chart" (JSON) for a batch lookup.
     void span(const Span& span, std::optional<std::string_view> chart = std::nullopt);

@@ -2,6 +2,7 @@
 // The query's window read on a time basis: its 36 moments are times of the
 // basis's clock, each charted at the instant that clock showed it.
 
+#include "basis/pillar_cuts.h"
 #include "basis/time_basis.h"
 #include "query/query_driver.h"
 
@@ -21,6 +22,10 @@ struct BasisWindow {
     /// shown at an instant outside the calendar's range. A clock time the zone
     /// skipped is neither read nor listed: it never was.
     std::vector<CivilDateTime> unread;
+
+    /// The cuts within `nearMinutes` minutes of the chart at `clock`, one of
+    /// the window's charts: the boundary warning of a listed match.
+    [[nodiscard]] std::vector<NearCut> cutsNear(CivilDateTime clock, int nearMinutes) const;
 };
 
 /// Reads the window of `date` (queryMoments) on `basis`; a clock time shown

@@ -5,11 +5,14 @@
 // second count.
 
 #include "basis/instant.h"
+#include "basis/pillar_cuts.h"
 #include "basis/time_basis.h"
 #include "calendar/civil_seconds.h"
 #include "search/hour_windows.h"
 #include "search/span.h"
 
+#include <cstddef>
+#include <limits>
 #include <span>
 #include <vector>
 
@@ -25,6 +28,18 @@ struct JieEntry {
 /// Every 节 of the solar-term table, in time order (formed once, thread-safe).
 [[nodiscard]] std::span<const JieEntry> jieTable();
 
+/// The index in jieTable() of the first 节 after second `t` (the one before it is in force).
+[[nodiscard]] std::size_t jieIndexAfter(CivilSeconds t);
+
+/// The day (counted from 0001-01-01 as day 0) whose pillar holds at second t
+/// of the calendar's clock: the day pillar changes at 23:00.
+[[nodiscard]] constexpr CivilSeconds pillarDayAt(CivilSeconds t) {
+    return floorDiv(t + 3600, kSecondsPerDay);
+}
+
+/// The pillar (cycle index 1..60) of such a day.
+[[nodiscard]] int dayPillarOfDay(CivilSeconds day);
+
 /// Spans are counted on the calendar's clock (UTC+8) whatever the time basis:
 /// it is one timeline, a constant shift from UTC.
 [[nodiscard]] constexpr Instant instantOfCivil(CivilSeconds t) {
@@ -32,6 +47,16 @@ struct JieEntry {
 }
 [[nodiscard]] constexpr CivilSeconds civilOfInstant(Instant t) {
     return t.seconds + kCalendarUtcOffset + (dayNumber(1970, 1, 1) - 1) * kSecondsPerDay;
+}
+
+/// The reason a span carries at a cut of the pillars.
+[[nodiscard]] constexpr CutReason cutReasonOf(CutKind kind) {
+    switch (kind) {
+    case CutKind::jie: return CutReason::solarTerm;
+    case CutKind::dayChange: return CutReason::dayChange;
+    case CutKind::hourChange: return CutReason::hourChange;
+    }
+    return CutReason::hourChange;
 }
 
 /// The reason a span starting or ending at second `t` of the stretch [from, to)
@@ -64,6 +89,9 @@ private:
         CutReason reason = CutReason::hourChange;
     };
 
+    // The first window edge after `start`, found again only when needed.
+    CivilSeconds windowEdgeAfter(CivilSeconds start);
+
     const TimeBasis* m_basis = nullptr; // null on the calendar's own basis
     CivilSeconds m_at;
     CivilSeconds m_to;
@@ -74,6 +102,12 @@ private:
     CivilSeconds m_day = -1;   // the day whose pillar m_dayPillar is
     int m_dayPillar = 0;
     int m_ziHourPillar = 0; // the day's 子 hour pillar
+    // Under a basis: the day and hour pillars in force and the cut that ends them.
+    DayHourPillars m_dayHour;
+    Cut m_dayHourCut{std::numeric_limits<CivilSeconds>::min()};
+    // The next window edge, and up to where it stands.
+    CivilSeconds m_windowEdge = 0;
+    CivilSeconds m_windowEdgeValidTo = std::numeric_limits<CivilSeconds>::min();
 };
 
 } // namespace bazi

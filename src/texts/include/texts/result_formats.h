@@ -3,11 +3,11 @@
 // writes them on the default time basis; the window exports them (its tests
 // compare the two byte for byte).
 //
-//   JSON: one object on one line, {"conditions": 1, "matches": 12, "status":
-//         "查询列表完毕！", "summary": "条件数：1  符合数：12", "message": null,
-//         "page": "查询结果", "rows": [{"moment": "2016-03-16T22:00:00",
-//         "gregorian": "2016年3月16日22时", "lunar": "2016年 2月 初8",
-//         "chart": "丙申 辛卯 丁酉 辛亥"}, ...]}
+//   JSON: one compact object on one line, {"conditions":1,"matches":12,"status":
+//         "查询列表完毕！","summary":"条件数：1  符合数：12","message":null,
+//         "page":"查询结果","rows":[{"moment":"2016-03-16T22:00:00",
+//         "gregorian":"2016年3月16日22时","lunar":"2016年 2月 初8",
+//         "chart":"丙申 辛卯 丁酉 辛亥"},...]}
 //   CSV:  the header line "moment,gregorian,lunar,chart" and one line per match,
 //         newest first; a field holding a comma, quote or line break is quoted.
 // Both end with a line feed. A lunar date that is the astronomical reckoning
@@ -23,14 +23,12 @@
 #include "calendar/gregorian.h"
 #include "query/basis_window.h"
 #include "query/query_driver.h"
+#include "texts/iso_text.h"
 
 #include <string>
 #include <string_view>
 
 namespace bazi {
-
-/// "2016-03-16T22:00:00"
-[[nodiscard]] std::string isoMomentText(CivilDateTime moment);
 
 /// The mark after a lunar date that is the astronomical reckoning, " 推算";
 /// empty for a date of the printed almanacs.
