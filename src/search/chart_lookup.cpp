@@ -124,18 +124,28 @@ ChartProblem problemOf(const ChartPattern& chart, bool lateZiSameDay) {
 }
 
 SearchEnd findChartSpans(const ChartPattern& chart, const SearchRange& range,
-                         const SpanVisitor& visit) {
+                         const SpanVisitor& visit, SearchControl* control) {
     const bool sameDay = range.basis && range.basis->lateZi == LateZi::sameDay;
     if (problemOf(chart, sameDay) != ChartProblem::none || range.from >= range.to)
         return SearchEnd::finished;
-    bool stopped = false;
+    SearchEnd result = SearchEnd::finished;
     CandidateStretches(chart, range).forEach([&](Stretch s) {
         if (s.from >= s.to)
             return true;
         // A stretch that begins or ends inside the range is cut by the pillars,
         // not by the range: its reasons are those of the cut.
-        const SearchEnd end = forEachAllowedSpan(
+        forEachAllowedSpan(
             SearchRange{s.from, s.to, range.windows, range.basis}, [&](const Span& walked) {
+                // The stretches are short and far apart: follow the control at
+                // every span walked, found or not.
+                if (control) {
+                    control->secondsDone.store(walked.start - range.from,
+                                               std::memory_order_relaxed);
+                    if (control->cancel.load(std::memory_order_relaxed)) {
+                        result = SearchEnd::cancelled;
+                        return false;
+                    }
+                }
                 if (!chart.matches(walked.pillars))
                     return true;
                 Span span = walked;
@@ -145,12 +155,15 @@ SearchEnd findChartSpans(const ChartPattern& chart, const SearchRange& range,
                 if (span.end == s.to && s.to != range.to)
                     span.endCut =
                         cutReasonAt(span.end, range.from, range.to, range.windows, range.basis);
-                return visit(span);
+                if (!visit(span)) {
+                    result = SearchEnd::stopped;
+                    return false;
+                }
+                return true;
             });
-        stopped = end == SearchEnd::stopped;
-        return !stopped;
+        return result == SearchEnd::finished;
     });
-    return stopped ? SearchEnd::stopped : SearchEnd::finished;
+    return result;
 }
 
 NearestOccurrences nearestOutside(const ChartPattern& chart, const SearchRange& range,

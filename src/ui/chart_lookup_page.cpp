@@ -215,8 +215,8 @@ void ChartLookupPage::startLookup() {
     m_status->setText(tr("查找中…"));
     m_find->setEnabled(false);
     m_job->start(
-        [chart, range, keepBasis = basis](const SpanVisitor& visit, SearchControl&) {
-            return findChartSpans(chart, range, visit);
+        [chart, range, keepBasis = basis](const SpanVisitor& visit, SearchControl& control) {
+            return findChartSpans(chart, range, visit, &control);
         },
         range.from, range.to);
 }

@@ -148,6 +148,37 @@ TEST(ChartLookup, NearestOccurrencesOutsideARange) {
     EXPECT_EQ(n.after->startTime(), (CivilDateTime{{2016, 3, 16}, 21, 0, 0}));
 }
 
+// A cancelled lookup stops at once, found spans or not, and says so; while it
+// runs it reports how far into the range it has come.
+TEST(ChartLookup, FollowsTheControl) {
+    const ChartPattern hourOnly{{0, 0, 0, 1}}; // every 甲子 hour: many stretches
+    SearchControl cancelled;
+    cancelled.cancel = true;
+    int visits = 0;
+    EXPECT_EQ(findChartSpans(
+                  hourOnly, kWhole,
+                  [&](const Span&) {
+                      ++visits;
+                      return true;
+                  },
+                  &cancelled),
+              SearchEnd::cancelled);
+    EXPECT_EQ(visits, 0);
+
+    SearchControl control;
+    CivilSeconds lastStart = 0;
+    EXPECT_EQ(findChartSpans(
+                  hourOnly, kWhole,
+                  [&](const Span& s) {
+                      lastStart = s.start;
+                      return true;
+                  },
+                  &control),
+              SearchEnd::finished);
+    EXPECT_GE(control.secondsDone.load(), lastStart - kWhole.from);
+    EXPECT_LT(control.secondsDone.load(), kWhole.to - kWhole.from);
+}
+
 } // namespace
 } // namespace bazi
 

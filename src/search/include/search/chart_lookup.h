@@ -38,9 +38,10 @@ enum class ChartProblem { none, monthNotOfYear, hourNotOfDay };
 [[nodiscard]] ChartProblem problemOf(const ChartPattern& chart, bool lateZiSameDay = false);
 
 /// Calls `visit` for every span of `range` (in its allowed hours) whose chart
-/// matches, oldest first. The default time basis.
+/// matches, oldest first. With a control, the walk reports the share of the
+/// range it has passed and stops soon after `cancel` is set.
 SearchEnd findChartSpans(const ChartPattern& chart, const SearchRange& range,
-                         const SpanVisitor& visit);
+                         const SpanVisitor& visit, SearchControl* control = nullptr);
 
 /// The last span that matches before `before` and the first at or after `after`,
 /// both inside [from, to): the nearest occurrences outside a range.
