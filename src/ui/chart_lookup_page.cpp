@@ -3,6 +3,7 @@
 #include "calendar/calendar_range.h"
 #include "calendar/civil_seconds.h"
 #include "calendar/sexagenary.h"
+#include "texts/lookup_texts.h"
 #include "ui/cn_calendar.h"
 #include "ui/form_texts.h"
 #include "ui/message_texts.h"
@@ -229,10 +230,7 @@ void ChartLookupPage::onFinished() {
         Q_EMIT message(result.error);
         return;
     }
-    QStringList written;
-    for (const int cycle : m_searched.pillars)
-        written << (cycle == 0 ? QStringLiteral("*") : toQString(pillarText(cycle)));
-    const QString chart = written.join(QLatin1Char(' '));
+    const QString chart = toQString(chartPatternText(m_searched));
     QString title = tr("八字反查：%1（%2 个时段）").arg(chart).arg(result.total);
     if (m_searchBasis)
         title += QLatin1Char('\n') + tr("时间基准：%1").arg(basisLineText(*m_searchBasis));
