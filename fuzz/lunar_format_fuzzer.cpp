@@ -6,7 +6,7 @@
 #include "fuzz_check.h"
 
 #include "calendar/lunar_date_text.h"
-#include "form/utf8.h"
+#include "utf8/utf8.h"
 
 #include <cstddef>
 #include <cstdint>

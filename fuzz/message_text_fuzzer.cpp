@@ -4,7 +4,7 @@
 
 #include "form/message_text.h"
 #include "form/text_input.h"
-#include "form/utf8.h"
+#include "utf8/utf8.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,8 @@
 #pragma once
 // Reading texts of the chart primitives library character by character.
 
+#include "utf8/utf8.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -9,20 +11,6 @@
 namespace bazi::detail {
 
 inline constexpr std::string_view kFullWidthSpace = "\u3000";
-
-// Bytes in the UTF-8 character that starts with `lead`; a stray continuation
-// byte or an invalid lead byte counts as a character of its own.
-[[nodiscard]] constexpr std::size_t utf8Length(unsigned char lead) {
-    if (lead < 0x80)
-        return 1;
-    if ((lead & 0xE0) == 0xC0)
-        return 2;
-    if ((lead & 0xF0) == 0xE0)
-        return 3;
-    if ((lead & 0xF8) == 0xF0)
-        return 4;
-    return 1;
-}
 
 // The first `N` characters of `text` after dropping every ASCII and full-width
 // space; positions past the end of the text get "". A character cut off by the
@@ -34,7 +22,7 @@ template <std::size_t N>
     std::size_t pos = 0;
     while (pos < text.size() && filled < N) {
         const std::string_view c =
-            text.substr(pos, utf8Length(static_cast<unsigned char>(text[pos])));
+            text.substr(pos, utf8LengthOfLead(static_cast<unsigned char>(text[pos])));
         pos += c.size();
         if (c != " " && c != kFullWidthSpace)
             out[filled++] = c;

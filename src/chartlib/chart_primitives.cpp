@@ -2,6 +2,7 @@
 
 #include "chartlib/library_loader.h"
 #include "pelta/pelta.h"
+#include "utf8/utf8.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -43,44 +44,6 @@ template <typename Fn> [[nodiscard]] Fn resolve(const char* exportName) {
     return reinterpret_cast<Fn>(resolveExport(exportName));
 }
 
-// True when `text` is well-formed UTF-8 (the Unicode Standard, table 3-7): no
-// stray or missing continuation byte, no overlong form, no surrogate, nothing
-// above U+10FFFF.
-[[nodiscard]] bool isWellFormedUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        std::size_t length = 0;
-        unsigned char low = 0x80, high = 0xBF; // range of the second byte
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            low = lead == 0xE0 ? 0xA0 : 0x80;  // E0 80..9F: overlong
-            high = lead == 0xED ? 0x9F : 0xBF; // ED A0..BF: surrogates
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            low = lead == 0xF0 ? 0x90 : 0x80;  // F0 80..8F: overlong
-            high = lead == 0xF4 ? 0x8F : 0xBF; // F4 90..BF: past U+10FFFF
-        } else {
-            return false;
-        }
-        if (text.size() - i < length)
-            return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF))
-                return false;
-        }
-        i += length;
-    }
-    return true;
-}
-
 // The library's text answer copied at once. A null text, one without a zero
 // byte within kMaxAnswerBytes, or one that is not well-formed UTF-8 reads as "".
 [[nodiscard]] std::string copied(const char* text) {
@@ -95,7 +58,7 @@ template <typename Fn> [[nodiscard]] Fn resolve(const char* exportName) {
         return {};
     }
     const std::string_view answer(text, length);
-    return isWellFormedUtf8(answer) ? std::string(answer) : std::string();
+    return firstInvalidUtf8(answer) == std::string_view::npos ? std::string(answer) : std::string();
 }
 
 // The bytes of `text` the library sees: up to its first zero byte.

@@ -1,6 +1,6 @@
 #include "form/message_text.h"
 
-#include "form/utf8.h"
+#include "utf8/utf8.h"
 
 #include <array>
 

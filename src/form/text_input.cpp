@@ -1,7 +1,7 @@
 #include "form/text_input.h"
 
 #include "form/message_text.h"
-#include "form/utf8.h"
+#include "utf8/utf8.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "texts/json_text.h"
 
-#include "form/utf8.h"
+#include "utf8/utf8.h"
 
 namespace bazi {
 namespace {

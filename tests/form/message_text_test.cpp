@@ -1,7 +1,7 @@
 // Quoting outside text in messages: what a terminal would act on is escaped,
 // the length is capped, and every other character is kept.
 #include "form/message_text.h"
-#include "form/utf8.h"
+#include "utf8/utf8.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The strict UTF-8 decoder against an independent encoder, over every code
 // point and every two- and three-byte sequence.
-#include "form/utf8.h"
+#include "utf8/utf8.h"
 
 #include <gtest/gtest.h>
 

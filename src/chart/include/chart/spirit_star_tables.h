@@ -18,6 +18,7 @@
 
 #include "calendar/sexagenary.h"
 #include "chart/element.h"
+#include "utf8/utf8.h"
 
 #include <array>
 #include <cstddef>
@@ -46,18 +47,6 @@ struct CharSet {
     friend constexpr bool operator==(CharSet, CharSet) = default;
 };
 
-/// Bytes of the UTF-8 character that starts with `lead`; 1 for a stray byte.
-[[nodiscard]] constexpr std::size_t utf8Length(char lead) {
-    const auto b = static_cast<unsigned char>(lead);
-    if (b >= 0xF0)
-        return 4;
-    if (b >= 0xE0)
-        return 3;
-    if (b >= 0xC0)
-        return 2;
-    return 1;
-}
-
 /// Index 0..9 of a one-character stem text, -1 for anything else.
 [[nodiscard]] constexpr int stemIndexOf(std::string_view ch) {
     return stemOfText(ch).index;
@@ -82,7 +71,7 @@ struct ParsedRow {
     ParsedRow r;
     std::size_t i = 0;
     while (i < text.size()) {
-        const std::size_t n = utf8Length(text[i]);
+        const std::size_t n = utf8LengthOfLead(static_cast<unsigned char>(text[i]));
         if (i + n > text.size())
             return {};
         const std::string_view ch = text.substr(i, n);

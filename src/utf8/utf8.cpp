@@ -1,4 +1,4 @@
-#include "form/utf8.h"
+#include "utf8/utf8.h"
 
 namespace bazi {
 

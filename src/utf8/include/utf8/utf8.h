@@ -22,6 +22,21 @@ struct Utf8Char {
     [[nodiscard]] constexpr bool ok() const { return length != 0; }
 };
 
+/// Bytes in the character that starts with `lead`, read from the lead byte
+/// alone: for stepping through text already checked or written by us. A stray
+/// continuation byte or an invalid lead byte counts as a character of its own.
+[[nodiscard]] constexpr std::size_t utf8LengthOfLead(unsigned char lead) {
+    if (lead < 0x80)
+        return 1;
+    if ((lead & 0xE0) == 0xC0)
+        return 2;
+    if ((lead & 0xF0) == 0xE0)
+        return 3;
+    if ((lead & 0xF8) == 0xF0)
+        return 4;
+    return 1;
+}
+
 /// The character of `text` that starts at byte `pos`. Precondition: pos < text.size().
 [[nodiscard]] Utf8Char decodeUtf8(std::string_view text, std::size_t pos);
 
