@@ -84,12 +84,7 @@ MomentChart momentChartOf(const BasisChart& chart) {
     m.monthPillar = pillarText(chart.pillars.month);
     m.dayPillar = pillarText(chart.pillars.day);
     m.hourPillar = pillarText(chart.pillars.hour);
-    if (const std::optional<LunarDate> lunar = toLunar(chart.clock.time.date)) {
-        m.lunarYear = lunar->year;
-        m.lunarMonth = lunar->month;
-        m.lunarDay = lunar->day;
-        m.leap = lunar->leap;
-    }
+    formLunarDate(m, chart.clock.time.date);
     return m;
 }
 

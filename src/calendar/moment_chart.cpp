@@ -21,7 +21,11 @@ void formMomentChart(MomentChart& chart, CivilDateTime moment) {
         chart.dayPillar = pillars->day;
         chart.hourPillar = pillars->hour;
     }
-    if (const std::optional<LunarDate> lunar = toLunar(moment.date)) {
+    formLunarDate(chart, moment.date);
+}
+
+void formLunarDate(MomentChart& chart, CivilDate date) {
+    if (const std::optional<LunarDate> lunar = toLunar(date)) {
         chart.lunarYear = lunar->year;
         chart.lunarMonth = lunar->month;
         chart.lunarDay = lunar->day;
@@ -35,13 +39,17 @@ MomentChart momentChartOf(CivilDateTime moment) {
     return chart;
 }
 
-std::string lunarTimeText(const MomentChart& chart) {
-    std::string text = std::to_string(chart.lunarYear);
-    text += chart.leap ? "年 闰" : "年 ";
-    text += std::to_string(chart.lunarMonth);
+std::string lunarTimeText(const LunarDate& lunar) {
+    std::string text = std::to_string(lunar.year);
+    text += lunar.leap ? "年 闰" : "年 ";
+    text += std::to_string(lunar.month);
     text += "月 初";
-    text += std::to_string(chart.lunarDay);
+    text += std::to_string(lunar.day);
     return text;
+}
+
+std::string lunarTimeText(const MomentChart& chart) {
+    return lunarTimeText(LunarDate{chart.lunarYear, chart.lunarMonth, chart.lunarDay, chart.leap});
 }
 
 } // namespace bazi

@@ -17,15 +17,6 @@ std::string dateTimeText(CivilDateTime t) {
     return text;
 }
 
-std::string lunarTimeText(const LunarDate& lunar) {
-    std::string text = std::to_string(lunar.year);
-    text += lunar.leap ? "年 闰" : "年 ";
-    text += std::to_string(lunar.month);
-    text += "月 初";
-    text += std::to_string(lunar.day);
-    return text;
-}
-
 std::string spacedPillarsText(const PillarIndices& p) {
     return pillarText(p.year) + ' ' + pillarText(p.month) + ' ' + pillarText(p.day) + ' ' +
            pillarText(p.hour);

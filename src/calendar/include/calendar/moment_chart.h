@@ -2,6 +2,7 @@
 // The chart of one moment: its four pillars and its lunar date.
 
 #include "calendar/gregorian.h"
+#include "calendar/lunar_calendar.h"
 
 #include <string>
 
@@ -26,10 +27,16 @@ struct MomentChart {
 /// the value it had.
 void formMomentChart(MomentChart& chart, CivilDateTime moment);
 
+/// Sets the lunar date of `chart` to that of `date`; outside the lunar
+/// calendar's range it keeps the one it had.
+void formLunarDate(MomentChart& chart, CivilDate date);
+
 /// The chart of `moment` formed from scratch.
 [[nodiscard]] MomentChart momentChartOf(CivilDateTime moment);
 
 /// "2016年 2月 初8"; a leap month reads "2020年 闰5月 初25".
+[[nodiscard]] std::string lunarTimeText(const LunarDate& lunar);
+/// The same, of the chart's lunar date.
 [[nodiscard]] std::string lunarTimeText(const MomentChart& chart);
 
 } // namespace bazi

@@ -6,6 +6,7 @@
 
 #include "calendar/gregorian.h"
 #include "calendar/lunar_calendar.h"
+#include "calendar/moment_chart.h"
 #include "calendar/four_pillars.h"
 #include "query/query_driver.h"
 
@@ -32,10 +33,6 @@ inline constexpr std::string_view kResultPageName = "查询结果";
 /// zero, else "%d时%d分" when the minutes are not, else "%d时" when the hour is
 /// not; midnight gives the date alone.
 [[nodiscard]] std::string dateTimeText(CivilDateTime t);
-
-/// "2016年 2月 初8"; a leap month reads "2020年 闰5月 初25" ("初" stands before
-/// every day number, as the form writes it).
-[[nodiscard]] std::string lunarTimeText(const LunarDate& lunar);
 
 /// The four pillars joined by single spaces: "丙申 辛卯 丁酉 辛亥".
 [[nodiscard]] std::string spacedPillarsText(const PillarIndices& pillars);
