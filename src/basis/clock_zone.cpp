@@ -22,16 +22,12 @@ namespace {
 // The zone files date's OS-database reader loads (USE_OS_TZDB).
 constexpr const char* kZoneInfoDir = "/usr/share/zoneinfo/";
 
-// Bounds of the first and last stretch: far beyond any calendar, small enough
-// that a caller's arithmetic on them cannot overflow.
-constexpr std::int64_t kFarPast = -1'000'000'000'000'000;
-constexpr std::int64_t kFarFuture = 1'000'000'000'000'000;
-
 // Summer-time stretches looked through for the standard offset around them.
 constexpr int kMaxStretchWalk = 16;
 
 std::int64_t secondsOf(date::sys_seconds t) {
-    return std::clamp<std::int64_t>(t.time_since_epoch().count(), kFarPast, kFarFuture);
+    return std::clamp<std::int64_t>(t.time_since_epoch().count(), kFarPastSeconds,
+                                    kFarFutureSeconds);
 }
 
 // The closing POSIX TZ rule of a version 2+ zone file: the text between its
@@ -60,8 +56,8 @@ std::string closingRule(const std::string& zoneName) {
 
 struct ClockZone::Rules {
     const date::time_zone* zone = nullptr;
-    std::optional<Posix::time_zone> tail; // the closing rule, from tailFrom on
-    std::int64_t tailFrom = kFarFuture;   // start of the zone file's last stretch
+    std::optional<Posix::time_zone> tail;      // the closing rule, from tailFrom on
+    std::int64_t tailFrom = kFarFutureSeconds; // start of the zone file's last stretch
 
     // A zone file records only whether a stretch is summer time, not by how
     // much (date reports save = 1 min for it): the standard offset is that of
@@ -70,13 +66,13 @@ struct ClockZone::Rules {
         if (info.save == std::chrono::minutes{0})
             return static_cast<int>(info.offset.count());
         date::sys_info other = info;
-        for (int k = 0; k < kMaxStretchWalk && secondsOf(other.begin) > kFarPast; ++k) {
+        for (int k = 0; k < kMaxStretchWalk && secondsOf(other.begin) > kFarPastSeconds; ++k) {
             other = zone->get_info(other.begin - std::chrono::seconds{1});
             if (other.save == std::chrono::minutes{0})
                 return static_cast<int>(other.offset.count());
         }
         other = info;
-        for (int k = 0; k < kMaxStretchWalk && secondsOf(other.end) < kFarFuture; ++k) {
+        for (int k = 0; k < kMaxStretchWalk && secondsOf(other.end) < kFarFutureSeconds; ++k) {
             other = zone->get_info(other.end);
             if (other.save == std::chrono::minutes{0})
                 return static_cast<int>(other.offset.count());
@@ -141,7 +137,8 @@ const std::string& ClockZone::name() const {
 
 ZoneStretch ClockZone::stretchAt(Instant t) const {
     if (!m_rules)
-        return ZoneStretch{Instant{kFarPast}, Instant{kFarFuture}, kCalendarUtcOffset, 0};
+        return ZoneStretch{Instant{kFarPastSeconds}, Instant{kFarFutureSeconds}, kCalendarUtcOffset,
+                           0};
     const date::sys_seconds at{std::chrono::seconds{t.seconds}};
     if (m_rules->tail && t.seconds >= m_rules->tailFrom)
         return m_rules->fromTail(m_rules->tail->get_info(at));

@@ -10,7 +10,6 @@ namespace bazi {
 
 namespace {
 
-constexpr std::int64_t kFarFuture = 1'000'000'000'000'000;
 constexpr std::int64_t kHour = 3600;
 
 constexpr std::int64_t ceilDiv(std::int64_t a, std::int64_t b) {
@@ -50,7 +49,7 @@ Segment segmentAt(Instant t, const TimeBasis& basis) {
     }
     case SolarTime::mean:
     case SolarTime::apparent:
-        return Segment{Instant{-kFarFuture}, Instant{kFarFuture},
+        return Segment{Instant{kFarPastSeconds}, Instant{kFarFutureSeconds},
                        longitudeOffsetMs(basis.longitude), basis.solarTime == SolarTime::apparent};
     }
     return {};

@@ -28,6 +28,11 @@ struct Instant {
     return a.seconds - b.seconds;
 }
 
+/// Bounds for stretches without an end: far beyond any calendar, small enough
+/// that arithmetic on them cannot overflow.
+inline constexpr std::int64_t kFarPastSeconds = -1'000'000'000'000'000;
+inline constexpr std::int64_t kFarFutureSeconds = 1'000'000'000'000'000;
+
 /// The calendar's clock: China standard time, UTC+8, without summer time.
 inline constexpr int kCalendarUtcOffset = 8 * 3600;
 
