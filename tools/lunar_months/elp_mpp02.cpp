@@ -1,9 +1,9 @@
 #include "elp_mpp02.h"
 
 #include "angles.h"
+#include "data_lines.h"
 
 #include <cmath>
-#include <fstream>
 #include <numbers>
 #include <sstream>
 #include <stdexcept>
@@ -33,40 +33,31 @@ double sumSeries(const std::array<std::vector<ElpTerm>, 4>& series, double t) {
 } // namespace
 
 ElpMpp02Moon ElpMpp02Moon::load(const std::filesystem::path& file) {
-    std::ifstream in(file);
-    if (!in)
-        throw std::runtime_error("cannot read the ELP/MPP02 series " + file.string());
     ElpMpp02Moon moon;
     bool haveW1 = false;
-    std::string line;
-    int lineNumber = 0;
-    while (std::getline(in, line)) {
-        ++lineNumber;
-        if (line.empty() || line[0] == '#')
-            continue;
-        const std::string where = file.string() + ":" + std::to_string(lineNumber);
-        std::istringstream fields(line);
-        std::string variable;
-        fields >> variable;
-        if (variable == "W1") {
-            for (double& c : moon.m_w1)
-                fields >> c;
-            if (!fields)
-                throw std::runtime_error(where + ": expected \"W1 c0 c1 c2 c3 c4\"");
-            haveW1 = true;
-            continue;
-        }
-        int power = -1;
-        ElpTerm term;
-        fields >> power >> term.amplitude;
-        for (double& f : term.phase)
-            fields >> f;
-        if (!fields || (variable != "L" && variable != "R") || power < 0 ||
-            power >= static_cast<int>(kMaxPower))
-            throw std::runtime_error(where + ": expected \"L|R power A f0 f1 f2 f3 f4\"");
-        auto& series = variable == "L" ? moon.m_longitude : moon.m_distance;
-        series[static_cast<std::size_t>(power)].push_back(term);
-    }
+    forEachDataLine(
+        file, "ELP/MPP02 series", [&](std::istringstream& fields, const std::string& where) {
+            std::string variable;
+            fields >> variable;
+            if (variable == "W1") {
+                for (double& c : moon.m_w1)
+                    fields >> c;
+                if (!fields)
+                    throw std::runtime_error(where + ": expected \"W1 c0 c1 c2 c3 c4\"");
+                haveW1 = true;
+                return;
+            }
+            int power = -1;
+            ElpTerm term;
+            fields >> power >> term.amplitude;
+            for (double& f : term.phase)
+                fields >> f;
+            if (!fields || (variable != "L" && variable != "R") || power < 0 ||
+                power >= static_cast<int>(kMaxPower))
+                throw std::runtime_error(where + ": expected \"L|R power A f0 f1 f2 f3 f4\"");
+            auto& series = variable == "L" ? moon.m_longitude : moon.m_distance;
+            series[static_cast<std::size_t>(power)].push_back(term);
+        });
     if (!haveW1 || moon.m_longitude[0].empty() || moon.m_distance[0].empty())
         throw std::runtime_error(file.string() + ": W1, L or R is missing");
     return moon;

@@ -1,8 +1,9 @@
 #include "delta_t.h"
 
+#include "data_lines.h"
+
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -15,32 +16,21 @@ double tidalCorrection(double year) {
 }
 
 DeltaTModel DeltaTModel::load(const std::filesystem::path& file) {
-    std::ifstream in(file);
-    if (!in)
-        throw std::runtime_error("cannot read the ΔT table " + file.string());
     DeltaTModel model;
-    std::string line;
-    int lineNumber = 0;
-    while (std::getline(in, line)) {
-        ++lineNumber;
-        if (line.empty() || line[0] == '#')
-            continue;
-        std::istringstream fields(line);
+    forEachDataLine(file, "ΔT table", [&](std::istringstream& fields, const std::string& where) {
         int year = 0;
         double value = 0;
         if (!(fields >> year >> value))
-            throw std::runtime_error(file.string() + ":" + std::to_string(lineNumber) +
-                                     ": expected \"year ΔT\"");
+            throw std::runtime_error(where + ": expected \"year ΔT\"");
         if (model.m_values.empty())
             model.m_firstYear = year;
         else if (year != model.m_lastTabulated + 1)
-            throw std::runtime_error(file.string() + ":" + std::to_string(lineNumber) +
-                                     ": years must follow one another");
+            throw std::runtime_error(where + ": years must follow one another");
         model.m_lastTabulated = year;
         if (year < kAtomicTimeYear)
             value += tidalCorrection(year);
         model.m_values.push_back(value);
-    }
+    });
     if (model.m_values.size() < 6)
         throw std::runtime_error(file.string() + ": fewer than six yearly values");
     // Three forecast years give the interpolation its span up to the table's end.

@@ -1,9 +1,9 @@
 #include "nutation.h"
 
 #include "angles.h"
+#include "data_lines.h"
 
 #include <cmath>
-#include <fstream>
 #include <numbers>
 #include <sstream>
 #include <stdexcept>
@@ -26,24 +26,15 @@ double fundamentalArgument(double arcsec, double revolutionsPerCentury, double t
 } // namespace
 
 Nutation1980 Nutation1980::load(const std::filesystem::path& file) {
-    std::ifstream in(file);
-    if (!in)
-        throw std::runtime_error("cannot read the nutation series " + file.string());
     Nutation1980 nutation;
-    std::string line;
-    int lineNumber = 0;
-    while (std::getline(in, line)) {
-        ++lineNumber;
-        if (line.empty() || line[0] == '#')
-            continue;
-        std::istringstream fields(line);
-        NutationTerm t;
-        if (!(fields >> t.l >> t.lp >> t.f >> t.d >> t.om >> t.sinLongitude >> t.sinLongitudeRate >>
-              t.cosObliquity >> t.cosObliquityRate))
-            throw std::runtime_error(file.string() + ":" + std::to_string(lineNumber) +
-                                     ": expected nine numbers");
-        nutation.m_terms.push_back(t);
-    }
+    forEachDataLine(file, "nutation series",
+                    [&](std::istringstream& fields, const std::string& where) {
+                        NutationTerm t;
+                        if (!(fields >> t.l >> t.lp >> t.f >> t.d >> t.om >> t.sinLongitude >>
+                              t.sinLongitudeRate >> t.cosObliquity >> t.cosObliquityRate))
+                            throw std::runtime_error(where + ": expected nine numbers");
+                        nutation.m_terms.push_back(t);
+                    });
     if (nutation.m_terms.size() != kTermCount)
         throw std::runtime_error(file.string() + ": expected " + std::to_string(kTermCount) +
                                  " terms, read " + std::to_string(nutation.m_terms.size()));

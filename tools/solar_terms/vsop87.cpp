@@ -1,7 +1,8 @@
 #include "vsop87.h"
 
+#include "data_lines.h"
+
 #include <cmath>
-#include <fstream>
 #include <numbers>
 #include <sstream>
 #include <stdexcept>
@@ -10,27 +11,18 @@
 namespace bazi::ephem {
 
 Vsop87Earth Vsop87Earth::load(const std::filesystem::path& file) {
-    std::ifstream in(file);
-    if (!in)
-        throw std::runtime_error("cannot read the VSOP87D series " + file.string());
     Vsop87Earth earth;
-    std::string line;
-    int lineNumber = 0;
-    while (std::getline(in, line)) {
-        ++lineNumber;
-        if (line.empty() || line[0] == '#')
-            continue;
-        std::istringstream fields(line);
-        char variable = 0;
-        int power = -1;
-        VsopTerm term;
-        if (!(fields >> variable >> power >> term.a >> term.b >> term.c) || power < 0 ||
-            power >= kMaxPower || (variable != 'L' && variable != 'B' && variable != 'R'))
-            throw std::runtime_error(file.string() + ":" + std::to_string(lineNumber) +
-                                     ": expected \"L|B|R power A B C\"");
-        const std::size_t index = variable == 'L' ? 0 : (variable == 'B' ? 1 : 2);
-        earth.m_series[index][static_cast<std::size_t>(power)].push_back(term);
-    }
+    forEachDataLine(
+        file, "VSOP87D series", [&](std::istringstream& fields, const std::string& where) {
+            char variable = 0;
+            int power = -1;
+            VsopTerm term;
+            if (!(fields >> variable >> power >> term.a >> term.b >> term.c) || power < 0 ||
+                power >= kMaxPower || (variable != 'L' && variable != 'B' && variable != 'R'))
+                throw std::runtime_error(where + ": expected \"L|B|R power A B C\"");
+            const std::size_t index = variable == 'L' ? 0 : (variable == 'B' ? 1 : 2);
+            earth.m_series[index][static_cast<std::size_t>(power)].push_back(term);
+        });
     if (earth.m_series[0][0].empty() || earth.m_series[2][0].empty())
         throw std::runtime_error(file.string() + ": no L or R series");
     return earth;
