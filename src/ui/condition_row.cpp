@@ -228,11 +228,7 @@ void ConditionRow::load(const FormState& form) {
     if (m_radios[0])
         for (std::size_t k = 0; k < m_radios.size(); ++k)
             s.radios[k] = form.isChecked(m_names.radios[k]);
-    const bool used = s.value != 0;
-    s.positionEnabled = used;
-    s.countEnabled = used;
-    s.revealEnabled = used && m_spec.reveal != RevealKind::none;
-    apply(s);
+    apply(withRowEnabling(s));
 }
 
 void ConditionRow::applyEnablingRule() {

@@ -8,9 +8,16 @@ RowState initialRowState(RevealKind reveal) {
     return row;
 }
 
-RowState applyRowEnabling(RowState row) {
+RowState withRowEnabling(RowState row) {
     const bool used = row.value != 0;
-    if (!used) {
+    row.positionEnabled = used;
+    row.countEnabled = used;
+    row.revealEnabled = used && row.reveal != RevealKind::none;
+    return row;
+}
+
+RowState applyRowEnabling(RowState row) {
+    if (row.value == 0) {
         row.position = 0;
         row.count = 0;
         if (row.reveal == RevealKind::checkBox)
@@ -18,10 +25,7 @@ RowState applyRowEnabling(RowState row) {
         if (row.reveal == RevealKind::radioSet)
             row.radios = {true, false, false, false, false};
     }
-    row.positionEnabled = used;
-    row.countEnabled = used;
-    row.revealEnabled = used && row.reveal != RevealKind::none;
-    return row;
+    return withRowEnabling(row);
 }
 
 RowState applyCountPreset(RowState row, int presetIndex) {

@@ -95,6 +95,24 @@ TEST(RowEnablingRule, RowReturnedToValueShowsTheResetChoices) {
     EXPECT_TRUE(row.positionEnabled && row.countEnabled && row.revealEnabled);
 }
 
+// A loaded row keeps every saved selection, even an unused row's leftovers;
+// only which controls can be used follows the value.
+TEST(RowEnablingRule, LoadedRowKeepsItsSelections) {
+    RowState row = initialRowState(RevealKind::checkBox);
+    row.position = 1;
+    row.count = 18;
+    row.checked = true;
+    const RowState unused = withRowEnabling(row);
+    EXPECT_EQ(unused.position, 1);
+    EXPECT_EQ(unused.count, 18);
+    EXPECT_TRUE(unused.checked);
+    EXPECT_FALSE(unused.positionEnabled || unused.countEnabled || unused.revealEnabled);
+    row.value = 3;
+    const RowState used = withRowEnabling(row);
+    EXPECT_EQ(used.count, 18);
+    EXPECT_TRUE(used.positionEnabled && used.countEnabled && used.revealEnabled);
+}
+
 TEST(CountPresetRule, FixedPositionPresetsTheCount) {
     struct Case {
         const char* note;

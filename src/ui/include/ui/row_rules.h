@@ -29,6 +29,12 @@ struct RowState {
 /// clear, "无限制" checked, every dependent control disabled.
 [[nodiscard]] RowState initialRowState(RevealKind reveal);
 
+/// Which dependent controls a row's value makes usable, with every selection
+/// kept as it is: a row set to "-" has them disabled, any other item enables
+/// them. A row loaded from a file takes this part of the rule alone, because
+/// its saved values stay as they were.
+[[nodiscard]] RowState withRowEnabling(RowState row);
+
 /// RowEnablingRule, run when the user picks an item in the value box. A row
 /// set back to "-" has its position, count and reveal choice reset and disabled;
 /// any other item (also "不指定") enables them and keeps their selections.
