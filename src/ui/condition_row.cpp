@@ -109,7 +109,6 @@ ConditionRow* ConditionRow::build(QGroupBox* box, const GroupSpec& spec, int row
         }
     }
 
-    r->retranslate();
     r->apply(initialRowState(spec.reveal));
     connect(r->m_value, &QComboBox::activated, r, &ConditionRow::applyEnablingRule);
     connect(r->m_position, &QComboBox::activated, r, &ConditionRow::applyCountPresetRule);

@@ -26,6 +26,8 @@ public:
     /// the value, position and count boxes with their labels, and the check box
     /// or radio set of the group, all in their initial state, and connects the
     /// value and position boxes to the rules. The row object is a child of `box`.
+    /// Its captions and item texts stay empty until the first retranslate(),
+    /// which the form runs once over all its rows.
     static ConditionRow* build(QGroupBox* box, const GroupSpec& spec, int row);
 
     [[nodiscard]] const GroupSpec& spec() const { return m_spec; }
