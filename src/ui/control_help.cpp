@@ -1,5 +1,6 @@
 #include "ui/control_help.h"
 
+#include "conditions/condition_model.h"
 #include "ui/form_texts.h"
 #include "ui/terms.h"
 
@@ -104,11 +105,10 @@ QString pageHelp(int page) {
 std::vector<CountTrap> countTraps(const FormState& form) {
     std::vector<CountTrap> traps;
     for (const GroupSpec& spec : groupSpecs()) {
-        // The first item that names a value: after "-" and, where the list has it, "不指定".
-        const int firstValue = spec.valueList == ItemList::spiritStarValue ? 1 : 2;
         for (int row = 1; row <= spec.rowCount; ++row) {
-            const RowNames names = rowNames(spec.id, row);
-            if (form.selection(names.value) >= firstValue && form.selection(names.count) == 0)
+            // A row that names a value ("不指定" names none) and asks for none of it.
+            const bazi::ConditionRow r = captureRow(form, spec.id, row);
+            if (r.isSet() && !r.seeksAny() && form.selection(rowNames(spec.id, row).count) == 0)
                 traps.push_back({spec.id, row});
         }
     }
