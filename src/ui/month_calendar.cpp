@@ -140,9 +140,16 @@ MonthModel::MonthModel(QObject* parent) : QAbstractTableModel(parent) {}
 void MonthModel::setPage(int year, int month, Qt::DayOfWeek firstDay) {
     const QDate first(year, month, 1);
     const int lead = (first.dayOfWeek() - int(firstDay) + 7) % 7; // [0, 6]
-    m_year = year;
     m_month = month;
     m_first = first.addDays(-lead);
+    static_assert(kCells == kWeeks * 7);
+    // The lines under the numbers are worked out once per page (and language),
+    // not on every paint of a cell.
+    for (int cell = 0; cell < kCells; ++cell) {
+        const QDate date = m_first.addDays(cell);
+        m_lunarLines[std::size_t(cell)] = lunarLine(date);
+        m_termDays[std::size_t(cell)] = termOnDate(civilFromQDate(date)) != 0;
+    }
     if (rowCount() > 0)
         Q_EMIT dataChanged(index(0, 0), index(kWeeks - 1, 6));
     Q_EMIT headerDataChanged(Qt::Horizontal, 0, 6);
@@ -174,8 +181,12 @@ int MonthModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : 7;
 }
 
+std::size_t MonthModel::cellOf(const QModelIndex& index) {
+    return std::size_t(index.row() * 7 + index.column()); // [0, kCells)
+}
+
 QDate MonthModel::dateOf(const QModelIndex& index) const {
-    return m_first.addDays(index.row() * 7 + index.column());
+    return m_first.addDays(qint64(cellOf(index)));
 }
 
 QVariant MonthModel::data(const QModelIndex& index, int role) const {
@@ -185,9 +196,9 @@ QVariant MonthModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole: return date.day();
     case kDateRole: return date;
-    case kLunarRole: return lunarLine(date);
+    case kLunarRole: return m_lunarLines[cellOf(index)];
     case kOtherMonthRole: return date.month() != m_month;
-    case kTermRole: return termOnDate(civilFromQDate(date)) != 0;
+    case kTermRole: return bool(m_termDays[cellOf(index)]);
     case Qt::ToolTipRole: return calendarText(lunarDateText(civilFromQDate(date)));
     case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
     default: return {};

@@ -16,6 +16,9 @@
 #include <QTableView>
 #include <QWidget>
 
+#include <array>
+#include <bitset>
+
 class QLabel;
 class QToolButton;
 
@@ -49,11 +52,15 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
+    static constexpr int kCells = 6 * 7;
+
+    [[nodiscard]] static std::size_t cellOf(const QModelIndex& index);
     [[nodiscard]] QDate dateOf(const QModelIndex& index) const;
 
-    int m_year = 2000;
     int m_month = 1;
     QDate m_first;
+    std::array<QString, kCells> m_lunarLines; // kLunarRole of each cell, row by row
+    std::bitset<kCells> m_termDays;           // kTermRole of each cell
     QDate m_minimum, m_maximum;
     QLocale m_locale;
 };
@@ -70,8 +77,6 @@ public:
     [[nodiscard]] QDate maximumDate() const { return m_maximum; }
     void setDateRange(QDate minimum, QDate maximum);
 
-    [[nodiscard]] int yearShown() const { return m_year; }
-    [[nodiscard]] int monthShown() const { return m_month; }
     /// Shows a month without changing the selection.
     void setCurrentPage(int year, int month);
     [[nodiscard]] Qt::DayOfWeek firstDayOfWeek() const;
