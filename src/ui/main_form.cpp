@@ -259,7 +259,7 @@ void MainForm::retranslate() {
         m_pages->tabBar()->setTabToolTip(page, pageHelp(page));
     }
     for (std::size_t i = 0; i < m_groupBoxes.size(); ++i)
-        static_cast<QGroupBox*>(m_groupBoxes[i])->setTitle(termText(groupSpecs()[i].caption));
+        m_groupBoxes[i]->setTitle(termText(groupSpecs()[i].caption));
     for (ConditionRow* row : m_rows)
         row->retranslate();
     m_explanation->setText(explanationNoteLines().join('\n'));

@@ -57,8 +57,6 @@ public:
     [[nodiscard]] static QDate clampedDate(QDate date);
     /// Another range for this box (a search takes the whole calendar's).
     void setDateRange(QDate lowest, QDate highest);
-    [[nodiscard]] QDate lowestDate() const { return m_lowest; }
-    [[nodiscard]] QDate highestDate() const { return m_highest; }
 
     /// The format of the shown line; empty means the default lunar date format.
     [[nodiscard]] QString format() const { return m_format; }

@@ -49,10 +49,6 @@ public:
     /// Marks the count box while the row asks for none of a value it names.
     void setCountTrap(bool trapped);
 
-    QComboBox* valueBox() const { return m_value; }
-    QComboBox* positionBox() const { return m_position; }
-    QComboBox* countBox() const { return m_count; }
-
 Q_SIGNALS:
     /// The user changed a control of the row (after the row rules ran).
     void edited();

@@ -34,6 +34,7 @@
 
 class QAction;
 class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QMessageBox;
 class QPushButton;
@@ -169,7 +170,7 @@ private:
     QLabel* m_explanation = nullptr;
     QLabel* m_example = nullptr;
     QLabel* m_conflict = nullptr;
-    std::vector<QWidget*> m_groupBoxes;
+    std::vector<QGroupBox*> m_groupBoxes;
     DescriptionWindow* m_description = nullptr;
     std::vector<ConditionRow*> m_rows;
     QPointer<QMessageBox> m_messageBox;

@@ -41,7 +41,6 @@ public:
 
     [[nodiscard]] MainForm* form() const { return m_form; }
     [[nodiscard]] RangeSearchPage* rangePage() const { return m_rangePage; }
-    [[nodiscard]] ChartLookupPage* lookupPage() const { return m_lookupPage; }
     [[nodiscard]] QTabWidget* pages() const { return m_pages; }
     /// The result table of the page shown.
     [[nodiscard]] ResultView* currentResultView() const;
@@ -84,10 +83,7 @@ public:
     [[nodiscard]] QMessageBox* messageBox() const { return m_messageBox.data(); }
 
     // Menus and actions, for tests and for pages added later.
-    QMenu* fileMenu() const { return m_fileMenu; }
     QMenu* recentMenu() const { return m_recentMenu; }
-    QAction* openAction() const { return m_openAction; }
-    QAction* saveAction() const { return m_saveAction; }
     QMenu* editMenu() const { return m_editMenu; }
     /// "复制所选结果": enabled as the Edit menu opens when the table of the
     /// page shown has rows.
