@@ -22,7 +22,6 @@
 #include <array>
 #include <functional>
 #include <memory>
-#include <optional>
 
 class QCheckBox;
 class QLabel;

@@ -10,8 +10,6 @@
 
 #include <QTableView>
 
-#include <string>
-
 class QAction;
 class QTextDocument;
 
@@ -49,7 +47,6 @@ public:
     QAction* printAction() const { return m_print; }
     QAction* pdfAction() const { return m_pdf; }
 
-public:
     /// The actions themselves.
     void inspectRow(int row);
     void inspectCurrent();
