@@ -4,8 +4,7 @@
 #include "calendar/sexagenary.h"
 #include "chart/library_facts.h"
 #include "chart/spirit_stars.h"
-#include "texts/basis_texts.h"
-#include "texts/result_formats.h"
+#include "search/span_walker.h"
 #include "texts/result_texts.h"
 #include "ui/form_texts.h"
 #include "ui/span_result_model.h"
@@ -70,15 +69,6 @@ QString termFact(const std::optional<TermRef>& term, const ClockTime& moment,
     return solarTermText(term->n) + QStringLiteral("  ") + timeText(moment, basis);
 }
 
-QString cutKindText(CutKind kind) {
-    switch (kind) {
-    case CutKind::jie: return cutReasonLabel(CutReason::solarTerm);
-    case CutKind::dayChange: return cutReasonLabel(CutReason::dayChange);
-    case CutKind::hourChange: return cutReasonLabel(CutReason::hourChange);
-    }
-    return {};
-}
-
 // "子时换日 2016-03-16 23:00:00，5分0秒后；另一侧八字 丙申 辛卯 戊戌 壬子"
 QString nearCutText(const NearCut& n, const TimeBasis& basis) {
     const QString distance =
@@ -86,7 +76,8 @@ QString nearCutText(const NearCut& n, const TimeBasis& basis) {
     const QString when = n.before ? ChartSheetTexts::tr("%1前").arg(distance)
                                   : ChartSheetTexts::tr("%1后").arg(distance);
     return ChartSheetTexts::tr("%1 %2，%3；另一侧八字 %4")
-        .arg(cutKindText(n.cut.kind), timeText(clockFromInstant(n.cut.at, basis), basis), when,
+        .arg(cutReasonLabel(cutReasonOf(n.cut.kind)),
+             timeText(clockFromInstant(n.cut.at, basis), basis), when,
              toQString(spacedPillarsText(n.otherSide.pillars)));
 }
 

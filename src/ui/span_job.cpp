@@ -1,7 +1,6 @@
 #include "ui/span_job.h"
 
 #include "ui/message_texts.h"
-#include "ui/span_result_model.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -3,7 +3,6 @@
 #include "calendar/lunar_calendar.h"
 #include "search/span_walker.h"
 #include "texts/result_texts.h"
-#include "texts/span_formats.h"
 #include "texts/span_texts.h"
 #include "ui/form_texts.h"
 #include "ui/terms.h"
@@ -15,17 +14,22 @@ namespace {
 // The export name of a table no search has named.
 const QString kDefaultBaseName = QStringLiteral("bazi-seek-spans");
 
+// The engine's cut reasons (cutReasonText), in CutReason order, as the source
+// texts of their translations; the span tests hold the two lists equal.
+constexpr const char* kCutReasonSources[] = {
+    QT_TRANSLATE_NOOP("bazi::ui::SpanResultModel", "节气交接"),
+    QT_TRANSLATE_NOOP("bazi::ui::SpanResultModel", "子时换日"),
+    QT_TRANSLATE_NOOP("bazi::ui::SpanResultModel", "时辰交接"),
+    QT_TRANSLATE_NOOP("bazi::ui::SpanResultModel", "查询范围"),
+    QT_TRANSLATE_NOOP("bazi::ui::SpanResultModel", "时段"),
+};
+static_assert(std::size(kCutReasonSources) == std::size_t(CutReason::window) + 1);
+
 } // namespace
 
 QString cutReasonLabel(CutReason reason) {
-    switch (reason) {
-    case CutReason::solarTerm: return SpanResultModel::tr("节气交接");
-    case CutReason::dayChange: return SpanResultModel::tr("子时换日");
-    case CutReason::hourChange: return SpanResultModel::tr("时辰交接");
-    case CutReason::range: return SpanResultModel::tr("查询范围");
-    case CutReason::window: return SpanResultModel::tr("时段");
-    }
-    return {};
+    const auto i = static_cast<std::size_t>(reason);
+    return i < std::size(kCutReasonSources) ? SpanResultModel::tr(kCutReasonSources[i]) : QString();
 }
 
 QString spanTimeText(CivilSeconds t, const TimeBasis* basis) {
@@ -34,8 +38,7 @@ QString spanTimeText(CivilSeconds t, const TimeBasis* basis) {
     return civilTimeText(civilDateTimeOf(t));
 }
 
-QString spanLunarCellText(const Span& span, const TimeBasis* basis) {
-    const CivilDate start = spanEndsOf(span, basis).start.date;
+QString spanLunarCellText(CivilDate start) {
     QString text = calendarText(spanLunarText(start));
     if (isReckonedLunarDate(start))
         text += SpanResultModel::tr(" 推算");
@@ -55,6 +58,12 @@ void SpanResultModel::setSpans(std::vector<Span> spans, std::int64_t total, Char
     m_title = title;
     m_baseName = baseName;
     m_basis = std::move(basis);
+    // Each span's ends on the basis's clock, worked out once: the view sizes its
+    // columns to their contents, so the cells are asked for many times over.
+    m_ends.clear();
+    m_ends.reserve(m_spans.size());
+    for (const Span& span : m_spans)
+        m_ends.push_back(spanEndsOf(span, m_basis.get()));
     endResetModel();
 }
 
@@ -77,19 +86,28 @@ int SpanResultModel::columnCount(const QModelIndex& parent) const {
 QVariant SpanResultModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
-    const Span& span = m_spans[static_cast<std::size_t>(index.row())];
+    const auto row = static_cast<std::size_t>(index.row());
+    const Span& span = m_spans[row];
+    const SpanEnds& ends = m_ends[row];
     if (role == Qt::DisplayRole) {
         switch (index.column()) {
-        case startColumn: return spanTimeText(span.start, m_basis.get());
-        case endColumn: return spanTimeText(span.end, m_basis.get());
+        case startColumn:
+            return ends.clock ? clockTimeText(ends.clock->start) : civilTimeText(ends.start);
+        case endColumn:
+            return ends.clock ? clockTimeText(ends.clock->end) : civilTimeText(ends.end);
         case chartColumn: return toQString(spacedPillarsText(span.pillars));
-        case lunarColumn: return spanLunarCellText(span, m_basis.get());
+        case lunarColumn: return spanLunarCellText(ends.start.date);
         case cutColumn:
             return cutReasonLabel(span.startCut) + QStringLiteral(" / ") +
                    cutReasonLabel(span.endCut);
         case readingColumn:
-            return m_basis ? readingText(chartAt(instantOfCivil(span.start), *m_basis), *m_basis)
-                           : QVariant();
+            // readingText reads only the clock time and the reading of the chart.
+            return ends.clock ? readingText(BasisChart{instantOfCivil(span.start),
+                                                       ends.clock->start,
+                                                       ends.clock->reading,
+                                                       {}},
+                                            *m_basis)
+                              : QVariant();
         default: return {};
         }
     }

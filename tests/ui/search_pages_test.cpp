@@ -8,6 +8,7 @@
 #include "search/chart_lookup.h"
 #include "search/span_search.h"
 #include "texts/span_formats.h"
+#include "texts/span_texts.h"
 #include "ui/calendar_grid.h"
 #include "ui/calendar_tally.h"
 #include "ui/chart_lookup_page.h"
@@ -16,6 +17,7 @@
 #include "ui/language.h"
 #include "ui/main_form.h"
 #include "ui/main_window.h"
+#include "ui/qt_values.h"
 #include "ui/range_search_page.h"
 #include "ui/result_view.h"
 #include "ui/span_job.h"
@@ -418,6 +420,13 @@ private Q_SLOTS:
         QCOMPARE(model.documentTitle(), QString());
         QCOMPARE(model.exportBaseName(), QStringLiteral("bazi-seek-spans"));
         QVERIFY(!model.chartOptions().swap && !model.chartOptions().female);
+    }
+
+    void cutReasonLabelsAreTheEngineTexts() {
+        // Untranslated, each label is the text the command line writes.
+        for (const CutReason reason : {CutReason::solarTerm, CutReason::dayChange,
+                                       CutReason::hourChange, CutReason::range, CutReason::window})
+            QCOMPARE(cutReasonLabel(reason), toQString(cutReasonText(reason)));
     }
 
     void theLookupKeepsNoCalendarTally() {

@@ -22,6 +22,9 @@ class QTimer;
 
 namespace bazi::ui {
 
+/// A search that finds more spans keeps, and shows, the first this many.
+inline constexpr std::int64_t kMaxShownSpans = 10'000;
+
 struct SpanJobResult {
     std::vector<Span> spans; // the first kMaxShownSpans, in time order
     std::int64_t total = 0;  // every span found

@@ -1,12 +1,14 @@
 #pragma once
 // The span table of the range search and the reverse lookup: one row per chart
 // span, oldest first, in the columns "开始", "结束", "八字", "农历", "起因/止因".
-// At most kMaxShownSpans rows are held; the model knows how many were found.
+// It holds the spans a SpanJob kept (at most kMaxShownSpans) and knows how
+// many were found.
 // On a time basis other than the calendar's, start and end are clock times of
 // its zone with their UTC offset, and a column "日柱、时柱按" says what the
 // pillars were read on at the span's start where it is not the clock.
 
 #include "search/span.h"
+#include "texts/span_formats.h"
 #include "ui/result_table_model.h"
 
 #include <memory>
@@ -14,16 +16,13 @@
 
 namespace bazi::ui {
 
-/// A search that finds more spans shows the first this many.
-inline constexpr std::int64_t kMaxShownSpans = 10'000;
-
 /// The texts of a cut reason in the language chosen ("节气交接", …).
 [[nodiscard]] QString cutReasonLabel(CutReason reason);
 /// A span's cells: "2016-02-04 17:00:00" (on a basis, "1988-04-17 03:00:00
-/// +09:00" on its clock), and its lunar date as the date box writes it without
-/// the Gregorian part (of the start's clock date), marked when reckoned.
+/// +09:00" on its clock), and the lunar date of the start's clock date as the
+/// date box writes it without the Gregorian part, marked when reckoned.
 [[nodiscard]] QString spanTimeText(CivilSeconds t, const TimeBasis* basis = nullptr);
-[[nodiscard]] QString spanLunarCellText(const Span& span, const TimeBasis* basis = nullptr);
+[[nodiscard]] QString spanLunarCellText(CivilDate start);
 
 class SpanResultModel : public ResultTableModel {
     Q_OBJECT
@@ -62,6 +61,7 @@ public:
 
 private:
     std::vector<Span> m_spans;
+    std::vector<SpanEnds> m_ends; // of each span, as setSpans worked them out
     std::int64_t m_total = 0;
     ChartOptions m_options;
     std::shared_ptr<const TimeBasis> m_basis;
