@@ -4,6 +4,7 @@
 #include "calendar/sexagenary.h"
 #include "chart/library_facts.h"
 #include "chart/spirit_stars.h"
+#include "form/form_catalog.h"
 #include "search/span_walker.h"
 #include "texts/result_texts.h"
 #include "ui/form_texts.h"
@@ -165,6 +166,10 @@ SheetLayout layoutOf(const ChartSheet& s) {
 }
 
 } // namespace
+
+ChartOptions chartOptionsOf(const FormState& form) {
+    return ChartOptions{form.isChecked(kSwapCheckBox), form.isChecked(kFemaleCheckBox)};
+}
 
 ChartSheet chartSheetOf(Instant t, const TimeBasis& basis, ChartOptions options, bool single) {
     ChartSheet s;

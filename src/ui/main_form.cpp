@@ -467,9 +467,7 @@ void MainForm::runQuery() {
     }
 
     const QueryOutcome outcome = result.outcome;
-    m_resultModel->setResult(
-        std::move(result), m_date->date(),
-        ChartOptions{form.isChecked(kSwapCheckBox), form.isChecked(kFemaleCheckBox)}, window);
+    m_resultModel->setResult(std::move(result), m_date->date(), chartOptionsOf(form), window);
     finishResultGrid(m_grid);
     m_lastRun = form;
     m_lastRunBasis = m_basis;

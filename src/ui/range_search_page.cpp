@@ -219,8 +219,6 @@ void RangeSearchPage::startSearch() {
     m_searchBasis = basis;
     m_searched = conditions;
     m_searchedForm = withoutDate(form);
-    m_swap = form.isChecked(kSwapCheckBox);
-    m_female = form.isChecked(kFemaleCheckBox);
     m_model->clear();
     m_hasResults = false;
     showStale();
@@ -265,7 +263,7 @@ void RangeSearchPage::onFinished() {
     QString title = tr("时间范围：%1 至 %2（%3）").arg(from, to, summary);
     if (m_searchBasis)
         title += QLatin1Char('\n') + tr("时间基准：%1").arg(basisLineText(*m_searchBasis));
-    m_model->setSpans(result.spans, result.total, ChartOptions{m_swap, m_female}, title,
+    m_model->setSpans(result.spans, result.total, chartOptionsOf(m_searchedForm), title,
                       QStringLiteral("bazi-seek-search-%1-%2")
                           .arg(m_from->date().toString(QStringLiteral("yyyyMMdd")),
                                m_to->date().toString(QStringLiteral("yyyyMMdd"))),
@@ -293,7 +291,7 @@ void RangeSearchPage::showSpan(int row) {
     }
     try {
         m_why->setHtml(spanExplanationHtml(m_model->spans()[static_cast<std::size_t>(row)],
-                                           &m_searched, ChartOptions{m_swap, m_female},
+                                           &m_searched, chartOptionsOf(m_searchedForm),
                                            m_model->basis()));
     } catch (const std::exception& e) {
         Q_EMIT message(libraryErrorText(e));

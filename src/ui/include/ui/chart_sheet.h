@@ -16,6 +16,7 @@
 #include "calendar/lunar_calendar.h"
 #include "calendar/solar_terms.h"
 #include "chart/chart_facts.h"
+#include "form/form_state.h"
 
 #include <QString>
 
@@ -30,6 +31,9 @@ struct ChartOptions {
     bool female = false;
     friend bool operator==(const ChartOptions&, const ChartOptions&) = default;
 };
+
+/// The options a form's two boxes choose.
+[[nodiscard]] ChartOptions chartOptionsOf(const FormState& form);
 
 struct ChartSheet {
     CivilDateTime moment; // on the basis's clock

@@ -115,9 +115,9 @@ private:
     std::shared_ptr<const TimeBasis> m_searchBasis;
     bool m_hasResults = false;
     Conditions m_searched;
-    FormState m_searchedForm; // its date set aside: the range search does not read it
-    bool m_female = false;
-    bool m_swap = false;
+    // Its date set aside, since the range search does not read it; the chart
+    // options of the spans come from its two boxes.
+    FormState m_searchedForm;
 };
 
 } // namespace bazi::ui
