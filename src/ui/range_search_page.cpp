@@ -169,10 +169,11 @@ HourWindows RangeSearchPage::hourWindows() const {
 }
 
 void RangeSearchPage::refreshConditions() {
-    const QStringList lines = conditionLines(m_formState());
+    const FormState form = m_formState();
+    const QStringList lines = conditionLines(form);
     m_conditions->setText(lines.isEmpty() ? tr("条件：尚未设置（在“推算”页的条件页中设置）")
                                           : tr("条件：%1").arg(lines.join(QStringLiteral("；"))));
-    showStale();
+    m_staleNote->setVisible(resultsStaleFor(form));
 }
 
 void RangeSearchPage::startSearch() {
@@ -324,8 +325,17 @@ void RangeSearchPage::setTimeBasis(const TimeBasis& basis) {
 }
 
 bool RangeSearchPage::resultsStale() const {
-    return m_hasResults && (readsOtherwise(m_searchBasis.get(), m_basis) ||
-                            withoutDate(m_formState()) != m_searchedForm);
+    // The form is read only when the basis leaves the question open.
+    return m_hasResults &&
+           (readsOtherwise(m_searchBasis.get(), m_basis) || formDiffers(m_formState()));
+}
+
+bool RangeSearchPage::resultsStaleFor(const FormState& form) const {
+    return m_hasResults && (readsOtherwise(m_searchBasis.get(), m_basis) || formDiffers(form));
+}
+
+bool RangeSearchPage::formDiffers(const FormState& form) const {
+    return withoutDate(form) != m_searchedForm;
 }
 
 void RangeSearchPage::showStale() {

@@ -87,6 +87,9 @@ private:
     void selectBlock(qint64 start);
     void setRunning(bool running);
     void showStale();
+    /// resultsStale() against a form state already read.
+    [[nodiscard]] bool resultsStaleFor(const FormState& form) const;
+    [[nodiscard]] bool formDiffers(const FormState& form) const;
 
     std::function<FormState()> m_formState;
     CnCalendar* m_from;
