@@ -82,6 +82,14 @@ QString nearCutText(const NearCut& n, const TimeBasis& basis) {
              toQString(spacedPillarsText(n.otherSide.pillars)));
 }
 
+} // namespace
+
+QString chartSheetTitle(const ChartSheet& sheet) {
+    return ChartSheetTexts::tr("%1 的八字").arg(civilTimeText(sheet.moment));
+}
+
+namespace {
+
 SheetLayout layoutOf(const ChartSheet& s) {
     SheetLayout l;
     const ChartFacts& f = s.facts;
@@ -89,7 +97,7 @@ SheetLayout layoutOf(const ChartSheet& s) {
     const QString hourName = f.branches[3].ok()
                                  ? toQString(branchText(f.branches[3])) + ChartSheetTexts::tr("时")
                                  : QString();
-    l.title = ChartSheetTexts::tr("%1 的八字").arg(civilTimeText(s.moment));
+    l.title = chartSheetTitle(s);
     l.facts.emplace_back(ChartSheetTexts::tr("公历"), timeText(s.chart.clock, s.basis) +
                                                           QStringLiteral("（") + hourName +
                                                           QStringLiteral("）"));

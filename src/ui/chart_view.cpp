@@ -52,8 +52,9 @@ void ChartView::showSheet(const ChartSheet& sheet) {
 }
 
 void ChartView::render() {
-    m_browser->setHtml(chartSheetHtml(m_sheet));
-    setWindowTitle(tr("八字 %1").arg(m_browser->document()->toPlainText().section('\n', 0, 0)));
+    m_html = chartSheetHtml(m_sheet);
+    m_browser->setHtml(m_html);
+    setWindowTitle(tr("八字 %1").arg(chartSheetTitle(m_sheet)));
 }
 
 void ChartView::retranslate() {
@@ -78,13 +79,13 @@ void ChartView::copyToClipboard() {
 
 void ChartView::print() {
     QTextDocument document;
-    document.setHtml(chartSheetHtml(m_sheet));
+    document.setHtml(m_html);
     printWithDialog(document, windowTitle(), this);
 }
 
 bool ChartView::writePdfTo(const QString& path) {
     QTextDocument document;
-    document.setHtml(chartSheetHtml(m_sheet));
+    document.setHtml(m_html);
     return writePdf(document, windowTitle(), path);
 }
 

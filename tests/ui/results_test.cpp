@@ -134,6 +134,10 @@ private Q_SLOTS:
         QCOMPARE(view->sheet().moment, (CivilDateTime{{2016, 3, 16}, 22, 0, 0}));
         QCOMPARE(view->sheet().options, (ChartOptions{true, false})); // the run's boxes
         QVERIFY(view->browser()->toPlainText().contains(QStringLiteral("丙申 辛卯 丁酉 辛亥")));
+        // The window is named after the sheet's heading, the first line shown.
+        QCOMPARE(view->windowTitle(), QStringLiteral("八字 2016-03-16 22:00:00 的八字"));
+        QCOMPARE(view->browser()->toPlainText().section('\n', 0, 0),
+                 chartSheetTitle(view->sheet()));
         QTest::keyClick(view, Qt::Key_Escape);
         QVERIFY(!view->isVisible());
 

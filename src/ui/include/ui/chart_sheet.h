@@ -60,6 +60,9 @@ struct ChartSheet {
 /// boundary warning.
 [[nodiscard]] ChartSheet chartSheetOf(CivilDateTime moment, ChartOptions options);
 
+/// The sheet's heading: "2016-03-16 22:00:00 的八字".
+[[nodiscard]] QString chartSheetTitle(const ChartSheet& sheet);
+
 /// The sheet as plain text, one fact per line and the pillar table with tabs
 /// between its columns: what "复制" puts on the clipboard.
 [[nodiscard]] QString chartSheetText(const ChartSheet& sheet);

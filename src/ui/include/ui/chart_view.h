@@ -36,6 +36,7 @@ private:
     void render();
 
     ChartSheet m_sheet;
+    QString m_html; // the sheet as shown, in the language chosen; printed as it is
     QTextBrowser* m_browser;
     QPushButton* m_copy;
     QPushButton* m_print;
