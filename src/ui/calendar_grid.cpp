@@ -114,16 +114,25 @@ QVariant CalendarGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !m_tally || index.row() >= rowCount())
         return {};
     const auto [first, last] = m_lines[static_cast<std::size_t>(index.row())];
+    switch (role) {
+    case kBlockStartRole: return qint64(m_tally->blockStart(first, index.column()));
+    case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
+    case kShareRole:
+    case kSpansRole:
+    case Qt::DisplayRole:
+    case Qt::BackgroundRole:
+    case Qt::ToolTipRole: break;
+    default: return {};
+    }
+    // The roles below read the cell's sum, over up to a month of days.
     const TallyCell cell = m_tally->sum(first, last, index.column());
     switch (role) {
     case kShareRole: return cell.allowed > 0 ? cell.share() : -1.0;
     case kSpansRole: return qint64(cell.spans);
-    case kBlockStartRole: return qint64(m_tally->blockStart(first, index.column()));
     case Qt::DisplayRole:
         if (m_scale == Scale::day || cell.spans == 0)
             return {};
         return qint64(cell.spans);
-    case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
     case Qt::BackgroundRole:
         if (cell.allowed == 0)
             return QColor(0xd8, 0xd8, 0xd8);
