@@ -10,6 +10,7 @@ namespace bazi::ui {
 namespace {
 
 constexpr int kRowHeight = 22;
+constexpr int kResultColumnWidth = 120; // the form grid's three columns after a run
 
 // Cell text 2 px from the cell's edges instead of the usual 3: the chart
 // column's "丙申 辛卯 丁酉 辛亥" is 114 px wide in a 12 px font with half-width
@@ -50,7 +51,7 @@ void finishResultGrid(ResultView* grid) {
     // The three columns of the form's grid keep its width; the time basis's
     // columns are as wide as their texts.
     for (int c = 0; c < grid->model()->columnCount(); ++c) {
-        if (c < 3)
+        if (c <= QueryResultModel::chartColumn)
             grid->setColumnWidth(c, kResultColumnWidth);
         else
             grid->resizeColumnToContents(c);

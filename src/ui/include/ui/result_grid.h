@@ -11,8 +11,6 @@ namespace bazi::ui {
 class QueryResultModel;
 class ResultView;
 
-inline constexpr int kResultColumnWidth = 120;
-
 /// Creates the grid over `model`: read-only, rows selected whole.
 [[nodiscard]] ResultView* createResultGrid(QWidget* parent, QueryResultModel* model);
 
