@@ -42,7 +42,11 @@ QString PageControl::pageCaption(int index) const {
 
 void PageControl::setPageCaption(int index, const QString& caption) {
     m_tabs->setTabText(index, caption);
-    // The tabs' width follows their captions.
+    placeTabs();
+}
+
+void PageControl::placeTabs() {
+    // The tabs' width follows their captions, inside the control's.
     const QSize tabs = m_tabs->sizeHint();
     m_tabs->setGeometry(2, 0, std::min(tabs.width(), std::max(0, width() - 4)), tabs.height());
 }
@@ -53,8 +57,7 @@ void PageControl::setCurrentIndex(int index) {
 
 void PageControl::resizeEvent(QResizeEvent*) {
     m_pages->setGeometry(rect());
-    const QSize tabs = m_tabs->sizeHint();
-    m_tabs->setGeometry(2, 0, std::min(tabs.width(), width() - 4), tabs.height());
+    placeTabs();
 }
 
 void PageControl::paintEvent(QPaintEvent*) {

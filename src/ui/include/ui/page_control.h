@@ -36,6 +36,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void placeTabs();
+
     QTabBar* m_tabs;
     QStackedWidget* m_pages;
 };
