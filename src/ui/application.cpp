@@ -1,8 +1,8 @@
 #include "ui/application.h"
 
+#include "form/message_text.h"
 #include "ui/app_settings.h"
 #include "ui/description_window.h"
-#include "form/message_text.h"
 #include "ui/language.h"
 #include "ui/main_window.h"
 #include "ui/qt_values.h"
@@ -14,10 +14,6 @@
 #include <QSettings>
 
 #include <cstdio>
-
-#ifndef BAZI_VERSION
-#define BAZI_VERSION "unknown"
-#endif
 
 namespace bazi::ui {
 namespace {
@@ -32,7 +28,7 @@ constexpr int kExitUsageError = 2;
 void setNames() {
     QCoreApplication::setOrganizationName(QStringLiteral("bazi-seek"));
     QCoreApplication::setApplicationName(QStringLiteral("bazi-seek"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(BAZI_VERSION));
+    QCoreApplication::setApplicationVersion(versionNumber());
 }
 
 // The language to start in: --lang, else the one chosen last time, else the

@@ -16,8 +16,12 @@
 
 namespace bazi::ui {
 
+QString versionNumber() {
+    return QStringLiteral(BAZI_VERSION);
+}
+
 QString versionText() {
-    return QStringLiteral("bazi-seek " BAZI_VERSION);
+    return QStringLiteral("bazi-seek ") + versionNumber();
 }
 
 DescriptionWindow::DescriptionWindow(QWidget* parent)

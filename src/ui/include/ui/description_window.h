@@ -29,6 +29,8 @@ private:
     QPushButton* m_close;
 };
 
+/// The program's version: "0.2.0" ("unknown" in a build that does not say).
+[[nodiscard]] QString versionNumber();
 /// The version line: "bazi-seek 0.2.0".
 [[nodiscard]] QString versionText();
 
