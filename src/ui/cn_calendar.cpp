@@ -6,7 +6,7 @@
 #include "ui/month_calendar.h"
 #include "ui/terms.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>

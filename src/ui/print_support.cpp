@@ -1,7 +1,6 @@
 #include "ui/print_support.h"
 
 #include <QFile>
-#include <QPageLayout>
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
