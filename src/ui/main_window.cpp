@@ -417,13 +417,17 @@ void MainWindow::restoreSettings() {
     const SettingsBasis chosen = basisFromSettings(saved);
     if (chosen.problem == SettingsProblem::none) {
         m_timeSettings = saved;
-        m_timeBasis = chosen.basis;
+        applyTimeBasis(chosen.basis);
     } else {
-        m_timeBasis = basisFromSettings(TimeSettings{}).basis;
+        applyTimeBasis(basisFromSettings(TimeSettings{}).basis);
         statusBar()->showMessage(tr("上次的时间设置无法使用（%1），现按日历的默认时间基准")
                                      .arg(settingsProblemText(chosen.problem, saved)),
                                  15000);
     }
+}
+
+void MainWindow::applyTimeBasis(const TimeBasis& basis) {
+    m_timeBasis = basis;
     m_form->setTimeBasis(m_timeBasis);
     m_rangePage->setTimeBasis(m_timeBasis);
     m_lookupPage->setTimeBasis(m_timeBasis);
@@ -434,12 +438,9 @@ bool MainWindow::setTimeSettings(const TimeSettings& chosen) {
     if (basis.problem != SettingsProblem::none)
         return false;
     m_timeSettings = chosen;
-    m_timeBasis = basis.basis;
     QSettings store;
     saveTimeSettings(store, chosen);
-    m_form->setTimeBasis(m_timeBasis);
-    m_rangePage->setTimeBasis(m_timeBasis);
-    m_lookupPage->setTimeBasis(m_timeBasis);
+    applyTimeBasis(basis.basis);
     showBasis();
     return true;
 }

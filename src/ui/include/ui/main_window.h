@@ -109,6 +109,8 @@ private:
     void saveSettings() const;
     void showAbout();
     void showBasis();
+    /// Keeps the basis and hands it to the three pages.
+    void applyTimeBasis(const TimeBasis& basis);
 
     LanguageSwitcher* m_switcher;
     QTabWidget* m_pages;
