@@ -400,7 +400,7 @@ void MainForm::showStatus() {
     case Status::finished:
         m_status->setText(stale ? staleText() : finishedText());
         if (stale)
-            palette.setColor(QPalette::WindowText, QColor(0xc0, 0x00, 0x00));
+            palette.setColor(QPalette::WindowText, warningColour());
         break;
     }
     m_status->setPalette(palette);

@@ -10,9 +10,13 @@
 
 namespace bazi::ui {
 
+QColor warningColour() {
+    return QColor(0xc0, 0x00, 0x00);
+}
+
 void setWarningColour(QWidget* widget) {
     QPalette red = widget->palette();
-    red.setColor(QPalette::WindowText, QColor(0xc0, 0x00, 0x00));
+    red.setColor(QPalette::WindowText, warningColour());
     widget->setPalette(red);
 }
 

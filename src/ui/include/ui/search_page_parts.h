@@ -13,12 +13,15 @@
 #include <memory>
 #include <optional>
 
+class QColor;
 class QKeyEvent;
 class QWidget;
 
 namespace bazi::ui {
 
-/// Shows the widget's text in the red of a problem or a stale result.
+/// The red of a problem or a stale result.
+[[nodiscard]] QColor warningColour();
+/// Shows the widget's text in that red.
 void setWarningColour(QWidget* widget);
 
 /// The basis a search is read on, kept for as long as its results are shown:
